@@ -1,0 +1,55 @@
+#include "platform/codepage.h"
+
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+TEST(Cp932Conversion, RoundTripsJapaneseAndAscii) {
+    const std::string utf8 = "撮影日付: 2000:12:31 ｶﾅ ～①";
+    const std::string cp932 = Utf8ToCp932(utf8);
+    EXPECT_EQ(cp932.substr(0, 8), "\x8E\x42\x89\x65\x93\xFA\x95\x74");
+    EXPECT_EQ(Cp932ToUtf8(cp932), utf8);
+    // Half-width katakana are single bytes in CP932.
+    EXPECT_NE(cp932.find("\xB6\xC5"), std::string::npos);
+}
+
+TEST(Cp932Conversion, UndecodableBytesBecomeVisibleReplacements) {
+    // 0x80 and 0xA0 are unassigned; a lead byte at the end has no partner; 0x81 followed by
+    // a line feed is a broken pair that must not swallow the line feed.
+    EXPECT_EQ(Cp932ToUtf8("A\x80" "B"), "A\xEF\xBF\xBD" "B");
+    EXPECT_EQ(Cp932ToUtf8("A\xA0"), "A\xEF\xBF\xBD");
+    EXPECT_EQ(Cp932ToUtf8("AB\x82"), "AB\xEF\xBF\xBD");
+    EXPECT_EQ(Cp932ToUtf8("\x81\nX"), "\xEF\xBF\xBD\nX");
+    EXPECT_EQ(Cp932ToUtf8(std::string("a\0b", 3)), std::string("a\0b", 3));
+}
+
+TEST(Cp932Conversion, UnrepresentableCharactersBecomeQuestionMarks) {
+    EXPECT_EQ(Utf8ToCp932("a\xF0\x9F\x98\x80z"), "a?z");     // emoji: no CP932 code
+    EXPECT_EQ(Utf8ToCp932("a\xC3z"), "a?z");                 // truncated UTF-8 sequence
+    EXPECT_EQ(Utf8ToCp932("\xFF\xFE"), "??");                // bytes that never start UTF-8
+}
+
+TEST(Cp932Stepping, LeadBytesStartTwoByteCharacters) {
+    EXPECT_FALSE(IsCp932LeadByte('A'));
+    EXPECT_FALSE(IsCp932LeadByte(0x80));
+    EXPECT_TRUE(IsCp932LeadByte(0x81));
+    EXPECT_TRUE(IsCp932LeadByte(0x9F));
+    EXPECT_FALSE(IsCp932LeadByte(0xA0));
+    EXPECT_FALSE(IsCp932LeadByte(0xDF));
+    EXPECT_TRUE(IsCp932LeadByte(0xE0));
+    EXPECT_TRUE(IsCp932LeadByte(0xFC));
+    EXPECT_FALSE(IsCp932LeadByte(0xFD));
+
+    // "ソ" is 0x83 0x5C: its trail byte is the backslash.
+    const std::string text = "a\x83\x5C" "b\x83";
+    EXPECT_EQ(Cp932CharLength(text, 0), 1u);
+    EXPECT_EQ(Cp932CharLength(text, 1), 2u);
+    EXPECT_EQ(Cp932CharLength(text, 3), 1u);
+    EXPECT_EQ(Cp932CharLength(text, 4), 1u); // lead byte at the end
+}
+
+TEST(Cp932Paths, PathsConvertBothWays) {
+    const std::filesystem::path path = "/写真/DSCN0001.JPG";
+    EXPECT_EQ(PathToCp932(path), "/\x8E\xCA\x90\x5E/DSCN0001.JPG");
+    EXPECT_EQ(Cp932ToPath("/\x8E\xCA\x90\x5E/DSCN0001.JPG"), path);
+}
