@@ -1,0 +1,91 @@
+#pragma once
+
+// The EXIF data of one file held as its raw TIFF block, and the questions asked of it: where a
+// named tag's entry lies, what an entry's value is, which maker-note layout the camera writes.
+// Nothing is decoded ahead of time; every query walks the block again.
+
+#include "exif/byte_view.h"
+#include "exif/tag_tables.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace exif {
+
+// The TIFF structure of one file, from its byte-order mark on. Every offset stored inside the
+// TIFF data counts from the start of this block.
+class ExifBlock {
+public:
+    explicit ExifBlock(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {}
+
+    [[nodiscard]] ByteView View() const { return ByteView(bytes_); }
+    [[nodiscard]] std::span<const std::uint8_t> Bytes() const { return bytes_; }
+
+private:
+    std::vector<std::uint8_t> bytes_;
+};
+
+// One 12-byte IFD entry, with the block offset where it lies (the writer patches it there).
+struct IfdEntry {
+    std::uint32_t position = 0;
+    std::uint16_t tag = 0;
+    std::uint16_t type = 0;
+    std::uint32_t count = 0;
+    std::uint32_t value = 0; // the value itself when it fits, otherwise an offset in the block
+};
+
+// Value types of an entry.
+enum ValueType : std::uint16_t {
+    kByte = 1,
+    kAscii = 2,
+    kShort = 3,
+    kLong = 4,
+    kRational = 5,
+    kSByte = 6,
+    kUndefined = 7,
+    kSShort = 8,
+    kSLong = 9,
+    kSRational = 10,
+    kFloat = 11,
+    kDouble = 12,
+};
+
+// Which of an entry's two readings EntryValue gives: the second is the denominator of a
+// rational and the text of an UNDEFINED value; for other types both are the same.
+enum class ValuePart { First = 0, Second = 1 };
+
+// An entry's scalar: an integer (signed types sign-extended) or a text.
+using TagValue = std::variant<std::int64_t, std::string>;
+
+// Maker-note layouts decoded: kind 2 (NIKON E950, E700, E800: an 8-byte header, then the IFD)
+// and kind 3 (NIKON E990: the IFD at once). The kind is also the number of its dictionary.
+enum class MakerNoteKind { None = 0, Kind2 = 2, Kind3 = 3 };
+
+// Longest text EntryValue gives.
+inline constexpr std::size_t kMaxValueText = 257;
+
+// The block of a JPEG (".JPG": TIFF header at file offset 12) or a bare TIFF file (offset 0).
+// Nothing when the file has no usable little-endian EXIF data. Throws platform::FileError when
+// the file cannot be opened or read.
+[[nodiscard]] std::optional<ExifBlock> LoadExifBlock(const std::filesystem::path& path);
+
+// The entry of a named tag: dictionary 0 searches the IFD chain from IFD0, then the Exif IFD;
+// dictionaries 2 and 3 search the maker-note IFD of that layout.
+[[nodiscard]] std::optional<IfdEntry> FindEntry(const ExifBlock& block, TagDictionary dictionary,
+                                                std::string_view name);
+
+// The scalar of an entry; nothing when the values lie outside the block.
+[[nodiscard]] std::optional<TagValue> EntryValue(const ExifBlock& block, const IfdEntry& entry,
+                                                 ValuePart part);
+
+[[nodiscard]] MakerNoteKind GetMakerNoteKind(const ExifBlock& block);
+
+// A value as text: a text as it is, an integer in decimal.
+[[nodiscard]] std::string TagValueText(const TagValue& value);
+
+} // namespace exif

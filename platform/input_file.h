@@ -1,0 +1,33 @@
+#pragma once
+
+// A file opened for reading, closed on every path out of the scope that opened it.
+
+#include "platform/file_error.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+namespace platform {
+
+class InputFile {
+public:
+    // Throws FileError when the file cannot be opened.
+    explicit InputFile(const std::filesystem::path& path);
+    ~InputFile();
+    InputFile(const InputFile&) = delete;
+    InputFile& operator=(const InputFile&) = delete;
+
+    // Up to `length` bytes from `offset`; fewer (possibly none) where the file ends first.
+    // Throws FileError when the read itself fails.
+    [[nodiscard]] std::vector<std::uint8_t> ReadAt(std::uint64_t offset, std::size_t length) const;
+
+    [[nodiscard]] std::uint64_t Size() const;
+    [[nodiscard]] const std::filesystem::path& Path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+    int fd_;
+};
+
+} // namespace platform
