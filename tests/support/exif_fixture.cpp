@@ -1,0 +1,348 @@
+#include "tests/support/exif_fixture.h"
+
+#include "tests/support/jpeg_pictures.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <limits>
+#include <stdexcept>
+#include <string>
+
+namespace fixture {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+constexpr std::array<std::uint8_t, 8> kNikonHeader = {'N', 'i', 'k', 'o', 'n', 0, 1, 0};
+
+void AppendLittleEndian(Bytes& out, std::uint32_t value, std::size_t size) {
+    for (std::size_t i = 0; i < size; ++i) {
+        out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+    }
+}
+
+void AppendBytes(Bytes& out, std::span<const std::uint8_t> bytes) {
+    out.insert(out.end(), bytes.begin(), bytes.end());
+}
+
+void Put32(Bytes& out, std::size_t at, std::uint32_t value) {
+    for (std::size_t i = 0; i < 4; ++i) {
+        out.at(at + i) = static_cast<std::uint8_t>(value >> (8 * i));
+    }
+}
+
+// TIFF offsets must be even.
+void AlignToWord(Bytes& out) {
+    if (out.size() % 2 != 0) {
+        out.push_back(0);
+    }
+}
+
+std::uint32_t CurrentOffset(const Bytes& out) {
+    if (out.size() > std::numeric_limits<std::uint32_t>::max()) {
+        throw std::length_error("EXIF fixture larger than 4 GiB");
+    }
+    return static_cast<std::uint32_t>(out.size());
+}
+
+template <typename T>
+Entry Numbers(std::uint16_t tag, std::uint16_t type, const std::vector<T>& values) {
+    Entry entry{tag, type, static_cast<std::uint32_t>(values.size()), {}, std::nullopt};
+    for (const T value : values) {
+        AppendLittleEndian(entry.data, static_cast<std::uint32_t>(value), sizeof(T));
+    }
+    return entry;
+}
+
+// Where an IFD went: its offset, the position of each entry's value field, the next-IFD link.
+struct WrittenIfd {
+    std::uint32_t offset = 0;
+    std::vector<std::size_t> valueFields;
+    std::size_t nextLink = 0;
+};
+
+// Appends the IFD at the end of `out` with a next-IFD link of 0, then its data area.
+WrittenIfd AppendIfd(Bytes& out, const std::vector<Entry>& entries) {
+    if (entries.size() > std::numeric_limits<std::uint16_t>::max()) {
+        throw std::length_error("more than 65535 entries in one IFD");
+    }
+    AlignToWord(out);
+    WrittenIfd ifd{CurrentOffset(out), {}, 0};
+    AppendLittleEndian(out, static_cast<std::uint32_t>(entries.size()), 2);
+    for (const Entry& entry : entries) {
+        AppendLittleEndian(out, entry.tag, 2);
+        AppendLittleEndian(out, entry.type, 2);
+        AppendLittleEndian(out, entry.count, 4);
+        ifd.valueFields.push_back(out.size());
+        if (entry.valueField) {
+            AppendLittleEndian(out, *entry.valueField, 4);
+        } else {
+            Bytes field = entry.data.size() <= 4 ? entry.data : Bytes{}; // offset set below
+            field.resize(4, 0);
+            AppendBytes(out, field);
+        }
+    }
+    ifd.nextLink = out.size();
+    AppendLittleEndian(out, 0, 4);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const Entry& entry = entries[i];
+        if (!entry.valueField && entry.data.size() > 4) {
+            AlignToWord(out);
+            Put32(out, ifd.valueFields[i], CurrentOffset(out));
+            AppendBytes(out, entry.data);
+        }
+    }
+    return ifd;
+}
+
+// Puts an entry the builder adds itself before the first given entry with a larger tag, and
+// returns its index.
+std::size_t InsertInTagOrder(std::vector<Entry>& entries, Entry added) {
+    const auto at = std::find_if(entries.begin(), entries.end(),
+                                 [&](const Entry& entry) { return entry.tag > added.tag; });
+    const auto index = static_cast<std::size_t>(at - entries.begin());
+    entries.insert(at, std::move(added));
+    return index;
+}
+
+// Returns the offset of the maker note; its count is the number of bytes appended.
+std::uint32_t AppendMakerNote(Bytes& out, const MakerNote& note) {
+    AlignToWord(out);
+    const std::uint32_t start = CurrentOffset(out);
+    if (note.layout == MakerNoteLayout::NikonHeader) {
+        AppendBytes(out, kNikonHeader);
+    }
+    AppendIfd(out, note.entries);
+    return start;
+}
+
+void CheckSpec(const ExifSpec& spec) {
+    if (spec.makerNote && !spec.exif) {
+        throw std::invalid_argument("a maker note needs an Exif IFD to hold its entry");
+    }
+    if ((spec.thumbnail || spec.ifd1Next) && !spec.ifd1) {
+        throw std::invalid_argument("a thumbnail or IFD1 link needs an IFD1");
+    }
+}
+
+// Appends the Exif IFD (and the maker note it holds) and points IFD0's ExifOffset at it.
+void AppendExifIfd(Bytes& out, const ExifSpec& spec, std::size_t exifOffsetField, Layout& layout) {
+    std::vector<Entry> entries = *spec.exif;
+    std::optional<std::size_t> makerNoteIndex;
+    if (spec.makerNote) {
+        makerNoteIndex = InsertInTagOrder(entries, Raw(kMakerNoteTag, kUndefined, 0, 0));
+    }
+    const WrittenIfd exif = AppendIfd(out, entries);
+    layout.exif = exif.offset;
+    Put32(out, exifOffsetField, exif.offset);
+    if (makerNoteIndex) {
+        layout.makerNote = AppendMakerNote(out, *spec.makerNote);
+        const std::size_t valueField = exif.valueFields[*makerNoteIndex];
+        Put32(out, valueField - 4, CurrentOffset(out) - layout.makerNote); // the count field
+        Put32(out, valueField, layout.makerNote);
+    }
+}
+
+// Appends IFD1 (and the thumbnail it points to) and links it from IFD0.
+void AppendIfd1(Bytes& out, const ExifSpec& spec, std::size_t ifd0NextLink, Layout& layout) {
+    std::vector<Entry> entries = *spec.ifd1;
+    std::optional<std::size_t> thumbnailIndex;
+    if (spec.thumbnail) {
+        const auto length = static_cast<std::uint32_t>(spec.thumbnail->size());
+        thumbnailIndex = InsertInTagOrder(entries, Long(kThumbnailOffsetTag, {0}));
+        InsertInTagOrder(entries, Long(kThumbnailLengthTag, {length}));
+    }
+    const WrittenIfd ifd1 = AppendIfd(out, entries);
+    layout.ifd1 = ifd1.offset;
+    Put32(out, ifd0NextLink, ifd1.offset);
+    Put32(out, ifd1.nextLink, spec.ifd1Next.value_or(0));
+    if (thumbnailIndex) {
+        AlignToWord(out);
+        layout.thumbnail = CurrentOffset(out);
+        AppendBytes(out, *spec.thumbnail);
+        Put32(out, ifd1.valueFields[*thumbnailIndex], layout.thumbnail);
+    }
+}
+
+// A marker segment of an encoded picture: the marker byte after 0xFF, and its bytes from 0xFF.
+struct Segment {
+    std::uint8_t marker = 0;
+    std::span<const std::uint8_t> bytes;
+};
+
+// Splits an encoded picture after its SOI into the segments before the scan and the rest (SOS
+// header, entropy-coded data, EOI).
+std::pair<std::vector<Segment>, std::span<const std::uint8_t>>
+SplitPicture(std::span<const std::uint8_t> picture) {
+    constexpr std::uint8_t kStartOfScan = 0xDA;
+    std::vector<Segment> segments;
+    std::size_t at = 2;
+    while (at + 4 <= picture.size() && picture[at] == 0xFF) {
+        const std::uint8_t marker = picture[at + 1];
+        if (marker == kStartOfScan) {
+            return {segments, picture.subspan(at)};
+        }
+        const std::size_t length = (std::size_t{picture[at + 2]} << 8) | picture[at + 3];
+        if (length < 2 || length + 2 > picture.size() - at) {
+            break;
+        }
+        segments.push_back({marker, picture.subspan(at, length + 2)});
+        at += length + 2;
+    }
+    throw std::runtime_error("encoded picture has no well-formed segments up to its scan");
+}
+
+} // namespace
+
+Entry Ascii(std::uint16_t tag, std::string_view text) {
+    Entry entry{tag, kAscii, static_cast<std::uint32_t>(text.size() + 1), {}, std::nullopt};
+    entry.data.assign(text.begin(), text.end());
+    entry.data.push_back(0);
+    return entry;
+}
+
+Entry AsciiFixed(std::uint16_t tag, std::string_view text, std::uint32_t count) {
+    if (text.size() > count) {
+        throw std::invalid_argument("text \"" + std::string(text) + "\" longer than its count");
+    }
+    Entry entry{tag, kAscii, count, {}, std::nullopt};
+    entry.data.assign(text.begin(), text.end());
+    entry.data.resize(count, 0);
+    return entry;
+}
+
+Entry Byte(std::uint16_t tag, std::vector<std::uint8_t> values) {
+    return Numbers(tag, kByte, values);
+}
+
+Entry SByte(std::uint16_t tag, std::vector<std::int8_t> values) {
+    return Numbers(tag, kSByte, values);
+}
+
+Entry Short(std::uint16_t tag, std::vector<std::uint16_t> values) {
+    return Numbers(tag, kShort, values);
+}
+
+Entry SShort(std::uint16_t tag, std::vector<std::int16_t> values) {
+    return Numbers(tag, kSShort, values);
+}
+
+Entry Long(std::uint16_t tag, std::vector<std::uint32_t> values) {
+    return Numbers(tag, kLong, values);
+}
+
+Entry SLong(std::uint16_t tag, std::vector<std::int32_t> values) {
+    return Numbers(tag, kSLong, values);
+}
+
+Entry Rational(std::uint16_t tag, std::uint32_t numerator, std::uint32_t denominator) {
+    return Rationals(tag, {{numerator, denominator}});
+}
+
+Entry Rationals(std::uint16_t tag, std::vector<std::pair<std::uint32_t, std::uint32_t>> values) {
+    std::vector<std::uint32_t> words;
+    for (const auto& [numerator, denominator] : values) {
+        words.push_back(numerator);
+        words.push_back(denominator);
+    }
+    Entry entry = Numbers(tag, kRational, words);
+    entry.count = static_cast<std::uint32_t>(values.size());
+    return entry;
+}
+
+Entry SRational(std::uint16_t tag, std::int32_t numerator, std::int32_t denominator) {
+    Entry entry = Numbers(tag, kSRational, std::vector<std::int32_t>{numerator, denominator});
+    entry.count = 1;
+    return entry;
+}
+
+Entry Undefined(std::uint16_t tag, std::vector<std::uint8_t> bytes) {
+    return Numbers(tag, kUndefined, bytes);
+}
+
+Entry Raw(std::uint16_t tag, std::uint16_t type, std::uint32_t count, std::uint32_t valueField) {
+    return Entry{tag, type, count, {}, valueField};
+}
+
+Built BuildTiff(const ExifSpec& spec) {
+    CheckSpec(spec);
+    Built built;
+    Bytes& out = built.bytes;
+    const std::uint8_t mark = spec.bigEndianMark ? 'M' : 'I';
+    out = {mark, mark};
+    AppendLittleEndian(out, spec.version, 2);
+    AppendLittleEndian(out, 8, 4);
+
+    std::vector<Entry> ifd0Entries = spec.ifd0;
+    std::optional<std::size_t> exifOffsetIndex;
+    if (spec.exif) {
+        exifOffsetIndex = InsertInTagOrder(ifd0Entries, Long(kExifOffsetTag, {0}));
+    }
+    const WrittenIfd ifd0 = AppendIfd(out, ifd0Entries);
+    built.layout.ifd0 = ifd0.offset;
+    if (exifOffsetIndex) {
+        AppendExifIfd(out, spec, ifd0.valueFields[*exifOffsetIndex], built.layout);
+    }
+    if (spec.ifd1) {
+        AppendIfd1(out, spec, ifd0.nextLink, built.layout);
+    }
+    return built;
+}
+
+Built BuildJpeg(const ExifSpec& spec, const JpegOptions& options) {
+    constexpr std::uint8_t kApp0 = 0xE0;
+    constexpr std::array<std::uint8_t, 6> kExifName = {'E', 'x', 'i', 'f', 0, 0};
+    Built tiff = BuildTiff(spec);
+    // The APP1 length counts its own two bytes and "Exif\0\0" besides the TIFF block.
+    const std::size_t app1Length = 2 + 6 + tiff.bytes.size();
+    if (app1Length > 0xFFFF) {
+        throw std::length_error("TIFF block of " + std::to_string(tiff.bytes.size()) +
+                                " bytes does not fit in one APP1 segment");
+    }
+    const Bytes picture = EncodeJpeg(options.width, options.height);
+    const auto [segments, scan] = SplitPicture(picture);
+
+    Built jpeg;
+    jpeg.layout = tiff.layout;
+    Bytes& out = jpeg.bytes;
+    out = {0xFF, 0xD8};
+    for (const Segment& segment : segments) {
+        if (options.app0First && segment.marker == kApp0) {
+            AppendBytes(out, segment.bytes);
+        }
+    }
+    out.insert(out.end(), {0xFF, 0xE1, static_cast<std::uint8_t>(app1Length >> 8),
+                           static_cast<std::uint8_t>(app1Length)});
+    AppendBytes(out, kExifName);
+    jpeg.tiffStart = out.size();
+    AppendBytes(out, tiff.bytes);
+    for (const Segment& segment : segments) {
+        if (segment.marker == kApp0) {
+            continue;
+        }
+        if (options.fillBytesBeforeMarkers) {
+            out.push_back(0xFF);
+        }
+        AppendBytes(out, segment.bytes);
+    }
+    if (options.fillBytesBeforeMarkers) {
+        out.push_back(0xFF);
+    }
+    AppendBytes(out, scan);
+    return jpeg;
+}
+
+void WriteFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+    file.close();
+    if (!file) {
+        throw std::runtime_error("cannot write " + path.string() + ": " + std::strerror(errno));
+    }
+}
+
+} // namespace fixture
