@@ -1,0 +1,7 @@
+# The EXIF listing commands: summary table, detail pane, new file names.
+add_library(lumaro_exif_commands
+    ${CMAKE_CURRENT_LIST_DIR}/names_command.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pane_command.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/summary_command.cpp)
+target_include_directories(lumaro_exif_commands PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(lumaro_exif_commands PUBLIC exif_summary exif_names platform_codepage)

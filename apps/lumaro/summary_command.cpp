@@ -1,0 +1,59 @@
+#include "apps/lumaro/summary_command.h"
+
+#include "exif/summary_values.h"
+#include "platform/codepage.h"
+#include "platform/file_error.h"
+
+#include <algorithm>
+#include <ostream>
+
+namespace {
+
+// A value as one table cell: tabs and line breaks inside a comment would break the table.
+std::string Cell(const std::string& cp932) {
+    std::string cell = platform::Cp932ToUtf8(cp932);
+    std::replace_if(
+        cell.begin(), cell.end(), [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
+    return cell;
+}
+
+std::string HeaderRow() {
+    std::string row;
+    for (const exif::SummaryField& field : exif::SummaryFields()) {
+        row += (row.empty() ? "" : "\t") + Cell(field.name);
+    }
+    return row + '\n';
+}
+
+// The whole row is made before anything is written, so a file that fails leaves no half row.
+std::string FileRow(const std::filesystem::path& path) {
+    const auto block = exif::LoadExifBlock(path);
+    std::string row;
+    for (const exif::SummaryField& field : exif::SummaryFields()) {
+        if (field.id != exif::SummaryFieldId::FileName) {
+            row += '\t';
+        }
+        row += Cell(exif::SummaryValue(block, field.id, path));
+    }
+    return row + '\n';
+}
+
+} // namespace
+
+int RunSummaryCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+    if (args.empty()) {
+        err << "usage: lumaro summary FILE...\n";
+        return 2;
+    }
+    out << HeaderRow();
+    int status = 0;
+    for (const std::string& file : args) {
+        try {
+            out << FileRow(file);
+        } catch (const platform::FileError& error) {
+            err << "lumaro: " << error.what() << '\n';
+            status = 1;
+        }
+    }
+    return status;
+}
