@@ -3,15 +3,21 @@ include(GoogleTest)
 # Real camera files live beside the checkout; tests that need them skip when absent.
 get_filename_component(LUMARO_SAMPLES_DIR ${CMAKE_SOURCE_DIR}/../shared/samples ABSOLUTE)
 
-# lumaro_test(name SOURCES ... LIBS ... LABELS ...)
+# lumaro_test(name [GUI] SOURCES ... LIBS ... LABELS ...)
 # One GoogleTest executable; every test case in it becomes a CTest test with the labels given.
+# GUI tests run inside a QApplication (offscreen) and may save screenshots.
 function(lumaro_test name)
-    cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+    cmake_parse_arguments(T "GUI" "" "SOURCES;LIBS;LABELS" ${ARGN})
     add_executable(${name} ${T_SOURCES})
-    target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
+    if(T_GUI)
+        target_link_libraries(${name} PRIVATE ${T_LIBS} test_gui_main GTest::gtest)
+    else()
+        target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
+    endif()
     target_compile_definitions(${name} PRIVATE
         LUMARO_SAMPLES_DIR="${LUMARO_SAMPLES_DIR}"
-        LUMARO_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
+        LUMARO_BIN_DIR="${CMAKE_BINARY_DIR}/bin"
+        LUMARO_SCREENSHOT_DIR="${CMAKE_BINARY_DIR}/screenshots")
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
     gtest_discover_tests(${name}
         DISCOVERY_MODE PRE_TEST
