@@ -1,6 +1,9 @@
 // lumaro: the utility's commands without windows, for scripts and tests.
 
 #include "apps/lumaro/dump_command.h"
+#include "apps/lumaro/names_command.h"
+#include "apps/lumaro/pane_command.h"
+#include "apps/lumaro/summary_command.h"
 
 #include <iostream>
 #include <string>
@@ -18,7 +21,14 @@ struct CommandRow {
 };
 
 constexpr CommandRow kCommands[] = {
-    {"dump", RunDumpCommand, "dump [--raw] FILE...      the EXIF entries of each file"},
+    {"dump", RunDumpCommand, "dump [--raw] FILE...\n      the EXIF entries of each file"},
+    {"summary", RunSummaryCommand, "summary FILE...\n      the 25 summary values of each file, tab-separated"},
+    {"pane", RunPaneCommand,
+     "pane [--fields NAME,NAME...] [--dump] FILE...\n      the detail pane of each file"},
+    {"names", RunNamesCommand,
+     "names (--date | --dcf PREFIX) [--to DIR] [--date-pattern N --date-sep S\n"
+     "       --time-pattern N --time-sep S --digits N] FILE...\n"
+     "      the new name each file would get; nothing is touched"},
 };
 
 void PrintUsage(std::ostream& out) {
