@@ -1,6 +1,7 @@
 #include "exif/summary_values.h"
 
 #include "exif/file_probes.h"
+#include "exif/ifd_walk.h"
 #include "exif/nikon_maker_note.h"
 #include "exif/summary_reading.h"
 #include "platform/codepage.h"
@@ -57,14 +58,40 @@ std::string ShotDate(const std::optional<ExifBlock>& block, const std::filesyste
     return FileDateText(path);
 }
 
+using IntegerReader = std::optional<std::int64_t> (*)(const ExifBlock&, std::string_view);
+
+std::optional<std::int64_t> StandardInteger(const ExifBlock& block, std::string_view tag) {
+    return ReadInteger(block, kStandard, tag);
+}
+
+// A tag of IFD0 alone: the IFD1 behind it describes the thumbnail, whose size is not the
+// picture's.
+std::optional<std::int64_t> IfdZeroInteger(const ExifBlock& block, std::string_view tag) {
+    const IfdChain chain = WalkIfdChain(block);
+    const auto id = TagIdOf(kStandard, tag);
+    if (chain.ifds.empty() || !id) {
+        return std::nullopt;
+    }
+    for (const IfdEntry& entry : chain.ifds.front()) {
+        if (entry.tag == *id) {
+            const auto value = EntryValue(block, entry, ValuePart::First);
+            if (value && std::holds_alternative<std::int64_t>(*value)) {
+                return std::get<std::int64_t>(*value);
+            }
+            return std::nullopt;
+        }
+    }
+    return std::nullopt;
+}
+
 // "width × height" from a pair of tags, either half left out when its tag is missing.
 std::string SizeFromTags(const ExifBlock& block, std::string_view widthTag,
-                         std::string_view heightTag) {
+                         std::string_view heightTag, IntegerReader read) {
     std::string size;
-    if (const auto width = ReadInteger(block, kStandard, widthTag)) {
+    if (const auto width = read(block, widthTag)) {
         size += Decimal(*width);
     }
-    if (const auto height = ReadInteger(block, kStandard, heightTag)) {
+    if (const auto height = read(block, heightTag)) {
         size += Cp932(" × ") + Decimal(*height);
     }
     return size;
@@ -74,9 +101,9 @@ std::string ImageSizeText(const std::optional<ExifBlock>& block,
                           const std::filesystem::path& path) {
     std::string size;
     if (block) {
-        size = SizeFromTags(*block, "ExifImageWidth", "ExifImageLength");
+        size = SizeFromTags(*block, "ExifImageWidth", "ExifImageLength", StandardInteger);
         if (size.empty()) {
-            size = SizeFromTags(*block, "ImageWidth", "ImageLength");
+            size = SizeFromTags(*block, "ImageWidth", "ImageLength", IfdZeroInteger);
         }
     }
     if (size.empty() && IsJpegName(path)) {
