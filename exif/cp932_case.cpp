@@ -36,10 +36,20 @@ std::string Cp932ToUpper(std::string_view text) {
 }
 
 bool Cp932StartsWithNoCase(std::string_view text, std::string_view prefix) {
-    // Both sides are walked from their first byte, so equal bytes after folding mean equal
-    // characters: a trail byte is never compared against a single-byte letter.
-    return prefix.size() <= text.size() &&
-           Cp932ToUpper(text.substr(0, prefix.size())) == Cp932ToUpper(prefix);
+    if (prefix.size() > text.size()) {
+        return false;
+    }
+    // Walked from the first byte of both, so a trail byte is never folded or compared against a
+    // single-byte letter.
+    for (std::size_t pos = 0; pos < prefix.size();) {
+        const std::size_t length = platform::Cp932CharLength(text, pos);
+        if (length == 1 ? AsciiUpper(text[pos]) != AsciiUpper(prefix[pos])
+                        : text.compare(pos, 2, prefix.substr(pos, 2)) != 0) {
+            return false;
+        }
+        pos += length;
+    }
+    return true;
 }
 
 } // namespace exif

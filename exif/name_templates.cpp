@@ -6,6 +6,7 @@
 #include "platform/codepage.h"
 #include "platform/file_error.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 
@@ -89,8 +90,17 @@ std::int64_t NumberAfterPrefix(std::string_view name, std::size_t prefixLength, 
     return error == std::errc() ? number : 0;
 }
 
+// A file name as CP932. Camera and generated names are plain ASCII, the same in both
+// encodings; they skip the conversion, which a batch makes once per name and per file.
+std::string NameText(const std::filesystem::path& name) {
+    const std::string& native = name.native();
+    const bool ascii = std::all_of(native.begin(), native.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    return ascii ? native : platform::PathToCp932(name);
+}
+
 std::int64_t HighestInName(const std::filesystem::path& name, std::string_view prefix, int digits) {
-    const std::string text = platform::PathToCp932(name.filename());
+    const std::string text = NameText(name.filename());
     return Cp932StartsWithNoCase(text, prefix) ? NumberAfterPrefix(text, prefix.size(), digits) : 0;
 }
 
