@@ -1,0 +1,36 @@
+#pragma once
+
+// A named mutex that other processes see, such as the one that keeps a second installer from
+// starting: a lock on a file in the temporary folder, held while the object lives. The lock
+// goes with the process, so a crashed holder never blocks the next start.
+
+#include "platform/result.h"
+
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+namespace platform {
+
+class NamedMutex {
+public:
+    // Takes the mutex; none when another holder, in this process or another, has it.
+    [[nodiscard]] static Result<std::optional<NamedMutex>> Acquire(std::string_view name);
+
+    // The lock file that stands for the name: bytes other than letters, digits, "-", "_" and
+    // "." are written as "%" and two hexadecimal digits.
+    [[nodiscard]] static std::filesystem::path LockFile(std::string_view name);
+
+    NamedMutex(NamedMutex&& other) noexcept;
+    NamedMutex& operator=(NamedMutex&& other) noexcept;
+    NamedMutex(const NamedMutex&) = delete;
+    NamedMutex& operator=(const NamedMutex&) = delete;
+    ~NamedMutex();
+
+private:
+    explicit NamedMutex(int descriptor) : descriptor_(descriptor) {}
+
+    int descriptor_ = -1;
+};
+
+} // namespace platform
