@@ -7,9 +7,11 @@
 #include "viewer/ui/preview_windows.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <deque>
@@ -91,6 +93,20 @@ PreviewResult ResultOf(DialogStep step) {
     return dialog.ShowModal();
 }
 
+// The outer size, frame included, which is what the zoom doubles and halves.
+QSize OuterSize(const TPreviewDlg& dialog) {
+    const PixelSize frame = dialog.FrameSize();
+    return dialog.size() + QSize(frame.width, frame.height);
+}
+
+// A dialog whose outer size is `outer`, whatever frame the window system gives it.
+void SizeOuter(TPreviewDlg& dialog, QSize outer, const char* caption) {
+    dialog.winId();
+    const PixelSize frame = dialog.FrameSize();
+    dialog.SetPicture(Picture(outer.width(), outer.height()),
+                      {outer.width() - frame.width, outer.height() - frame.height}, caption);
+}
+
 // Seven pictures in a folder with a Japanese name, rows 0, 2 and 5 selected.
 class APreviewInWindows : public testing::Test {
 protected:
@@ -154,6 +170,28 @@ TEST_F(APreviewInWindows, ReportsAFileThatCannotBeDecodedAndEnds) {
     EXPECT_TRUE(script.messages[0].contains(QString::fromStdString(rows_[2].path.string())));
 }
 
+TEST(PreviewInWindows, StandardSizeFitsTheScreenFrameIncluded) {
+    fixture::Sandbox sandbox;
+    const auto path = sandbox.Path() / "large.jpg";
+    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+    fixture::WriteFile(path, fixture::EncodeJpeg(screen.width() * 2 + 1, screen.height()));
+    QSize outer;
+    QPoint corner;
+    WindowScript script({[&](TPreviewDlg& dialog) {
+        outer = OuterSize(dialog);
+        corner = dialog.frameGeometry().topLeft();
+        dialog.reject();
+    }});
+    PreviewWindows windows(nullptr);
+    RunPreview(std::vector<PreviewRow>{{path, true}}, PreviewSettings{}, windows);
+    ASSERT_EQ(script.captions.size(), 1u);
+    EXPECT_TRUE(script.captions[0].endsWith(" × 1/3"));
+    EXPECT_LE(outer.width(), screen.width());
+    EXPECT_LE(outer.height(), screen.height());
+    EXPECT_GE(corner.x(), 0);
+    EXPECT_GE(corner.y(), 0);
+}
+
 TEST(PreviewWindow, KeysAndFrameCloseWithTheirResults) {
     EXPECT_EQ(ResultOf(Press(Qt::Key_Right)), PreviewResult::Next);
     EXPECT_EQ(ResultOf(Press(Qt::Key_Left)), PreviewResult::Previous);
@@ -197,24 +235,6 @@ TEST(PreviewWindow, PopupMenuOpensOnTheImage) {
     EXPECT_EQ(result, PreviewResult::Stop);
     EXPECT_FALSE(screenshot.isEmpty());
 }
-
-namespace {
-
-// The outer size, frame included, which is what the zoom doubles and halves.
-QSize OuterSize(const TPreviewDlg& dialog) {
-    const PixelSize frame = dialog.FrameSize();
-    return dialog.size() + QSize(frame.width, frame.height);
-}
-
-// A dialog whose outer size is `outer`, whatever frame the window system gives it.
-void SizeOuter(TPreviewDlg& dialog, QSize outer, const char* caption) {
-    dialog.winId();
-    const PixelSize frame = dialog.FrameSize();
-    dialog.SetPicture(Picture(outer.width(), outer.height()),
-                      {outer.width() - frame.width, outer.height() - frame.height}, caption);
-}
-
-} // namespace
 
 TEST(PreviewWindow, ZoomDoublesAndHalvesTheWindowAndKeepsThePictureStretched) {
     std::vector<QSize> sizes;

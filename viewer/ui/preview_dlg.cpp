@@ -1,6 +1,5 @@
 #include "viewer/ui/preview_dlg.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
@@ -128,7 +127,7 @@ void TPreviewDlg::SetClientSize(PixelSize client) {
 }
 
 void TPreviewDlg::CentreOnScreen() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QScreen* screen = this->screen();
     if (screen == nullptr) {
         return;
     }

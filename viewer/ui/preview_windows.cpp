@@ -3,7 +3,6 @@
 #include "viewer/ui/preview_dlg.h"
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
 
@@ -20,11 +19,11 @@ QString FromHost(const std::string& text) {
 PreviewWindows::PreviewWindows(QWidget* parent) : parent_(parent) {}
 
 PreviewScreen PreviewWindows::Screen() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QSize area = screen != nullptr ? screen->geometry().size() : QSize(640, 480);
     // A window system may report the frame only once a window exists, so ask a new one.
     TPreviewDlg probe(parent_);
     probe.winId();
+    const QScreen* screen = probe.screen();
+    const QSize area = screen != nullptr ? screen->geometry().size() : QSize(640, 480);
     return {{area.width(), area.height()}, probe.FrameSize()};
 }
 
