@@ -1,11 +1,11 @@
 #include "shell/settings_catalogue.h"
 
 #include "platform/codepage.h"
+#include "platform/registry_names.h"
 #include "shell/settings_columns.h"
 #include "shell/settings_exec.h"
 #include "shell/settings_values.h"
 
-#include <algorithm>
 #include <vector>
 
 namespace shell {
@@ -14,124 +14,96 @@ namespace {
 using namespace settings;
 
 CatalogueEntry Entry(const StringSetting& setting) {
-    return {std::string(setting.section),
-            std::string(setting.name),
-            SettingKind::String,
-            std::string(setting.defaultValue),
-            {},
-            0};
+    return {.section = std::string(setting.section),
+            .name = std::string(setting.name),
+            .kind = SettingKind::String,
+            .defaultText = std::string(setting.defaultValue)};
 }
 
 CatalogueEntry Entry(const IntegerSetting& setting) {
-    return {std::string(setting.section),
-            std::string(setting.name),
-            SettingKind::Integer,
-            std::to_string(setting.defaultValue),
-            {},
-            0};
+    return {.section = std::string(setting.section),
+            .name = std::string(setting.name),
+            .kind = SettingKind::Integer,
+            .defaultText = std::to_string(setting.defaultValue)};
 }
 
 CatalogueEntry Entry(const BooleanSetting& setting) {
-    return {std::string(setting.section),
-            std::string(setting.name),
-            SettingKind::Boolean,
-            setting.defaultValue ? "1" : "0",
-            {},
-            0};
+    return {.section = std::string(setting.section),
+            .name = std::string(setting.name),
+            .kind = SettingKind::Boolean,
+            .defaultText = setting.defaultValue ? "1" : "0"};
 }
 
 CatalogueEntry Entry(const BinarySetting& setting) {
-    return {{}, std::string(setting.name), SettingKind::Binary, {}, {}, setting.size};
+    return {.name = std::string(setting.name), .kind = SettingKind::Binary, .size = setting.size};
 }
 
-void AddColumnList(std::vector<CatalogueEntry>& entries, const ColumnListSetting& setting) {
+std::vector<CatalogueEntry> ColumnListEntries(const ColumnListSetting& setting) {
     const ColumnListText text = EncodeColumnList(DefaultColumnRows());
-    entries.push_back({std::string(setting.section), std::string(setting.name),
-                       SettingKind::ColumnList, text.list, std::string(setting.checkName), 0});
-    entries.push_back({std::string(setting.section), std::string(setting.checkName),
-                       SettingKind::CheckString, text.check, std::string(setting.name), 0});
+    return {{.section = std::string(setting.section),
+             .name = std::string(setting.name),
+             .kind = SettingKind::ColumnList,
+             .defaultText = text.list,
+             .partner = std::string(setting.checkName)},
+            {.section = std::string(setting.section),
+             .name = std::string(setting.checkName),
+             .kind = SettingKind::CheckString,
+             .defaultText = text.check,
+             .partner = std::string(setting.name)}};
 }
 
-void AddExecTable(std::vector<CatalogueEntry>& entries) {
+std::vector<CatalogueEntry> ExecEntries() {
+    std::vector<CatalogueEntry> entries;
     for (int index = 0; index < kExecEntryCount; ++index) {
         for (const ExecField field : kExecFields) {
-            entries.push_back({std::string(kExecSection),
-                               ExecValueName(field, index),
-                               SettingKind::String,
-                               {},
-                               {},
-                               0});
+            entries.push_back({.section = std::string(kExecSection),
+                               .name = ExecValueName(field, index),
+                               .kind = SettingKind::String});
         }
-    }
-}
-
-std::vector<CatalogueEntry> MakeCatalogue() {
-    std::vector<CatalogueEntry> entries = {
-        Entry(kFormMainWinPlaceMain), Entry(kFontInfoList),        Entry(kFontInfoDetail),
-        Entry(kDisplayLeftW),         Entry(kDisplayFolderH),      Entry(kDisplayList),
-        Entry(kDisplayThumb),         Entry(kDisplayCurDirectory), Entry(kSetupPreFolder),
-        Entry(kSetupPreFolderPath),   Entry(kSetupDate1),          Entry(kSetupDate2),
-        Entry(kSetupDate3),           Entry(kSetupDate4),          Entry(kSetupDate5)};
-    AddColumnList(entries, kSetupList);
-    entries.push_back(Entry(kSetupListThumbSize));
-    AddColumnList(entries, kSetupDetail);
-    entries.push_back(Entry(kSetupDetailExif));
-    AddColumnList(entries, kSetupHtml);
-    AddColumnList(entries, kSetupCsv);
-    for (const CatalogueEntry& entry :
-         {Entry(kToolPre1), Entry(kToolPre2), Entry(kToolPreview), Entry(kToolSlide)}) {
-        entries.push_back(entry);
-    }
-    AddExecTable(entries);
-    for (const CatalogueEntry& entry : {Entry(kFileCopyEditFolder),
-                                        Entry(kFileCopyEditDCF),
-                                        Entry(kFileCopyEditName),
-                                        Entry(kFileCopyRadioButton1),
-                                        Entry(kFileCopyRadioButton2),
-                                        Entry(kFileCopyRadioButton3),
-                                        Entry(kFileCopyRadioButton4),
-                                        Entry(kFileMoveEditFolder),
-                                        Entry(kFileMoveEditDCF),
-                                        Entry(kFileMoveEditName),
-                                        Entry(kFileMoveRadioButton1),
-                                        Entry(kFileMoveRadioButton2),
-                                        Entry(kFileMoveRadioButton3),
-                                        Entry(kFileMoveRadioButton4),
-                                        Entry(kFileRenameEditDCF),
-                                        Entry(kFileRenameEditName),
-                                        Entry(kFileRenameRadioButton2),
-                                        Entry(kFileRenameRadioButton3),
-                                        Entry(kFileRenameRadioButton4),
-                                        Entry(kExifCopyEditFolder),
-                                        Entry(kExifAddEditFolder),
-                                        Entry(kExifAddCheckBoxFolder),
-                                        Entry(kExifDelEditFolder),
-                                        Entry(kExifDelCheckBoxFolder),
-                                        Entry(kEditDateRadioButton1),
-                                        Entry(kEditDateRadioButton2),
-                                        Entry(kEditDateRadioButton3),
-                                        Entry(kEditDateDateTime),
-                                        Entry(kEditDateDateTimeOriginal),
-                                        Entry(kEditDateDateTimeDigitized),
-                                        Entry(kHtmlEditFolder),
-                                        Entry(kHtmlEditWidth),
-                                        Entry(kHtmlEditWidthS),
-                                        Entry(kHtmlRBImage1),
-                                        Entry(kHtmlRBImage2),
-                                        Entry(kHtmlRBImage3),
-                                        Entry(kCsvEditFile),
-                                        Entry(kCrePrezenEditFolder),
-                                        Entry(kCrePrezenEditDCF)}) {
-        entries.push_back(entry);
     }
     return entries;
 }
 
+std::vector<CatalogueEntry> MakeCatalogue() {
+    std::vector<CatalogueEntry> entries;
+    const auto add = [&](const std::vector<CatalogueEntry>& group) {
+        entries.insert(entries.end(), group.begin(), group.end());
+    };
+    add({Entry(kFormMainWinPlaceMain), Entry(kFontInfoList), Entry(kFontInfoDetail)});
+    add({Entry(kDisplayLeftW), Entry(kDisplayFolderH), Entry(kDisplayList), Entry(kDisplayThumb),
+         Entry(kDisplayCurDirectory)});
+    add({Entry(kSetupPreFolder), Entry(kSetupPreFolderPath), Entry(kSetupDate1), Entry(kSetupDate2),
+         Entry(kSetupDate3), Entry(kSetupDate4), Entry(kSetupDate5)});
+    add(ColumnListEntries(kSetupList));
+    add({Entry(kSetupListThumbSize)});
+    add(ColumnListEntries(kSetupDetail));
+    add({Entry(kSetupDetailExif)});
+    add(ColumnListEntries(kSetupHtml));
+    add(ColumnListEntries(kSetupCsv));
+    add({Entry(kToolPre1), Entry(kToolPre2), Entry(kToolPreview), Entry(kToolSlide)});
+    add(ExecEntries());
+    add({Entry(kFileCopyEditFolder), Entry(kFileCopyEditDCF), Entry(kFileCopyEditName),
+         Entry(kFileCopyRadioButton1), Entry(kFileCopyRadioButton2), Entry(kFileCopyRadioButton3),
+         Entry(kFileCopyRadioButton4)});
+    add({Entry(kFileMoveEditFolder), Entry(kFileMoveEditDCF), Entry(kFileMoveEditName),
+         Entry(kFileMoveRadioButton1), Entry(kFileMoveRadioButton2), Entry(kFileMoveRadioButton3),
+         Entry(kFileMoveRadioButton4)});
+    add({Entry(kFileRenameEditDCF), Entry(kFileRenameEditName), Entry(kFileRenameRadioButton2),
+         Entry(kFileRenameRadioButton3), Entry(kFileRenameRadioButton4)});
+    add({Entry(kExifCopyEditFolder), Entry(kExifAddEditFolder), Entry(kExifAddCheckBoxFolder),
+         Entry(kExifDelEditFolder), Entry(kExifDelCheckBoxFolder)});
+    add({Entry(kEditDateRadioButton1), Entry(kEditDateRadioButton2), Entry(kEditDateRadioButton3),
+         Entry(kEditDateDateTime), Entry(kEditDateDateTimeOriginal),
+         Entry(kEditDateDateTimeDigitized)});
+    add({Entry(kHtmlEditFolder), Entry(kHtmlEditWidth), Entry(kHtmlEditWidthS),
+         Entry(kHtmlRBImage1), Entry(kHtmlRBImage2), Entry(kHtmlRBImage3)});
+    add({Entry(kCsvEditFile), Entry(kCrePrezenEditFolder), Entry(kCrePrezenEditDCF)});
+    return entries;
+}
+
+// The registry's own comparison, so a name finds what the registry would find.
 bool SameName(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; };
-        return upper(x) == upper(y);
-    });
+    return platform::FoldRegistryName(a) == platform::FoldRegistryName(b);
 }
 
 EffectiveValue ReadColumnEntry(const SettingsStore& store, const CatalogueEntry& entry) {
@@ -167,11 +139,13 @@ const CatalogueEntry* FindSetting(std::string_view section, std::string_view nam
     return nullptr;
 }
 
-bool IsCatalogueSection(std::string_view section) {
-    const auto entries = SettingsCatalogue();
-    return std::any_of(entries.begin(), entries.end(), [&](const CatalogueEntry& entry) {
-        return SameName(entry.section, section);
-    });
+std::optional<std::string> CatalogueSection(std::string_view section) {
+    for (const CatalogueEntry& entry : SettingsCatalogue()) {
+        if (SameName(entry.section, section)) {
+            return entry.section;
+        }
+    }
+    return std::nullopt;
 }
 
 EffectiveValue ReadEffective(const SettingsStore& store, const CatalogueEntry& entry) {

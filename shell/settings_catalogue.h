@@ -7,6 +7,7 @@
 #include "platform/result.h"
 #include "shell/settings_store.h"
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -16,12 +17,12 @@ namespace shell {
 enum class SettingKind { String, Integer, Boolean, ColumnList, CheckString, Binary };
 
 struct CatalogueEntry {
-    std::string section; // empty for the binary records in the program key itself
-    std::string name;
-    SettingKind kind;
-    std::string defaultText; // as stored; empty for a binary record, whose default is absence
-    std::string partner;     // the check string of a column list, the list of a check string
-    std::size_t size = 0;    // the byte count of a binary record
+    std::string section{}; // empty for the binary records in the program key itself
+    std::string name{};
+    SettingKind kind = SettingKind::String;
+    std::string defaultText{}; // as stored; empty for a binary record, whose default is absence
+    std::string partner{};     // the check string of a column list, the list of a check string
+    std::size_t size = 0;      // the byte count of a binary record
 };
 
 // Program key first, then the sections in the order of the settings tables.
@@ -29,7 +30,8 @@ struct CatalogueEntry {
 
 // Names compare without regard to ASCII case, as in the registry. None when unknown.
 [[nodiscard]] const CatalogueEntry* FindSetting(std::string_view section, std::string_view name);
-[[nodiscard]] bool IsCatalogueSection(std::string_view section);
+// The section's spelling in the catalogue; none when no value lives in such a section.
+[[nodiscard]] std::optional<std::string> CatalogueSection(std::string_view section);
 
 struct EffectiveValue {
     std::string text; // CP932 text, or the bytes of a binary record (empty when absent)

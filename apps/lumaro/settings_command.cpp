@@ -108,8 +108,8 @@ const CatalogueEntry* FindOrComplain(std::string_view section, std::string_view 
 int List(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
     std::optional<std::string> only;
     if (!args.empty()) {
-        only = SectionArgument(args[0]);
-        if (!shell::IsCatalogueSection(*only)) {
+        only = shell::CatalogueSection(SectionArgument(args[0]));
+        if (!only) {
             err << "lumaro: no settings section " << args[0] << "\n";
             return 2;
         }
@@ -117,7 +117,7 @@ int List(std::span<const std::string> args, std::ostream& out, std::ostream& err
     const shell::SettingsStore store = OpenStore(err);
     std::optional<std::string_view> current;
     for (const CatalogueEntry& entry : shell::SettingsCatalogue()) {
-        if (only && shell::FindSetting(*only, entry.name) != &entry) {
+        if (only && entry.section != *only) {
             continue;
         }
         if (current != entry.section) {
