@@ -3,6 +3,7 @@
 #include "apps/lumaro/dump_command.h"
 #include "apps/lumaro/names_command.h"
 #include "apps/lumaro/pane_command.h"
+#include "apps/lumaro/settings_command.h"
 #include "apps/lumaro/summary_command.h"
 
 #include <iostream>
@@ -29,6 +30,9 @@ constexpr CommandRow kCommands[] = {
      "names (--date | --dcf PREFIX) [--to DIR] [--date-pattern N --date-sep S\n"
      "       --time-pattern N --time-sep S --digits N] FILE...\n"
      "      the new name each file would get; nothing is touched"},
+    {"settings", RunSettingsCommand,
+     "settings list [SECTION] | get SECTION VALUE | set SECTION VALUE TEXT\n"
+     "      the utility's settings (section \".\" is the program key itself)"},
 };
 
 void PrintUsage(std::ostream& out) {

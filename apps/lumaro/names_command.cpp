@@ -3,6 +3,8 @@
 #include "exif/name_templates.h"
 #include "platform/codepage.h"
 #include "platform/file_error.h"
+#include "shell/settings_live.h"
+#include "shell/settings_store.h"
 
 #include <charconv>
 #include <optional>
@@ -23,9 +25,13 @@ struct NamesRequest {
     std::vector<std::string> files;
 };
 
-// The settings store's defaults: "YYYYMMDD", "_", "HHMM", "_", two digits.
-exif::NameTemplateSettings DefaultSettings() {
-    return {exif::DatePatternChoices()[0], "_", exif::TimePatternChoices()[4], "_", 2};
+// The date-name settings the utility uses, so that a pattern chosen there applies here too.
+exif::NameTemplateSettings SavedSettings(std::ostream& err) {
+    const shell::SettingsStore store = shell::SettingsStore::OpenMachine();
+    if (!store.Problem().empty()) {
+        err << "lumaro: " << store.Problem() << "; using the default name settings\n";
+    }
+    return shell::LiveSettings::Load(store).NameTemplate();
 }
 
 std::optional<int> ParseNumber(const std::string& text, int highest) {
@@ -73,7 +79,7 @@ bool ApplyOption(const std::string& option, const std::string& value, NamesReque
 
 std::optional<NamesRequest> ParseArguments(std::span<const std::string> args, std::ostream& err) {
     NamesRequest request;
-    request.settings = DefaultSettings();
+    request.settings = SavedSettings(err);
     int namings = 0;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
