@@ -1,0 +1,64 @@
+#include "exif/exif_writer_segments.h"
+
+#include "platform/file_times.h"
+#include "platform/writable_file.h"
+
+#include <variant>
+
+namespace exif {
+
+std::optional<FirstSegment> ReadFirstSegment(const platform::InputFile& file) {
+    const std::vector<std::uint8_t> head = file.ReadAt(0, 10);
+    if (head.size() < 6 || head[0] != 0xFF || head[1] != 0xD8 || head[2] != 0xFF) {
+        return std::nullopt;
+    }
+    FirstSegment segment;
+    segment.marker = static_cast<std::uint16_t>(head[2] << 8 | head[3]);
+    segment.length = static_cast<std::uint16_t>(head[4] << 8 | head[5]);
+    if (segment.length < 2) {
+        return std::nullopt;
+    }
+    segment.exifHeader =
+        head.size() == 10 && head[6] == 'E' && head[7] == 'x' && head[8] == 'i' && head[9] == 'f';
+    segment.complete = segment.End() <= file.Size();
+    return segment;
+}
+
+FirstSegment RequireJpegBody(const platform::InputFile& file) {
+    const auto segment = ReadFirstSegment(file);
+    if (!segment) {
+        throw platform::FileError("read the picture of", file.Path(),
+                                  "it does not start like a JPEG file");
+    }
+    if (!segment->complete) {
+        throw platform::FileError("read the picture of", file.Path(),
+                                  "the file ends inside its first segment");
+    }
+    return *segment;
+}
+
+void PatchKeepingTime(const std::filesystem::path& path, std::uint64_t offset,
+                      std::span<const std::uint8_t> bytes) {
+    const auto time = platform::LastWriteTime(path);
+    platform::WritableFile file(path);
+    file.WriteAt(offset, bytes);
+    file.Close();
+    if (time) {
+        platform::SetLastWriteTime(path, *time);
+    }
+}
+
+std::optional<std::uint64_t> IntegerTag(const ExifBlock& block, std::string_view name) {
+    const auto entry = FindEntry(block, TagDictionary::Standard, name);
+    if (!entry) {
+        return std::nullopt;
+    }
+    const auto value = EntryValue(block, *entry, ValuePart::First);
+    if (!value || !std::holds_alternative<std::int64_t>(*value) ||
+        std::get<std::int64_t>(*value) < 0) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint64_t>(std::get<std::int64_t>(*value));
+}
+
+} // namespace exif

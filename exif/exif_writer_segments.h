@@ -1,0 +1,45 @@
+#pragma once
+
+// The first segment of a JPEG file, which the writer splices around, and the small patches the
+// writer operations share.
+
+#include "exif/exif_block.h"
+#include "platform/input_file.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace exif {
+
+inline constexpr std::uint16_t kApp1Marker = 0xFFE1;
+
+// SOI (2 bytes), then the first segment: marker (2), big-endian length L counting itself (2),
+// then L - 2 bytes. The body of the file starts at L + 4.
+struct FirstSegment {
+    std::uint16_t marker = 0;
+    std::uint16_t length = 0;
+    bool exifHeader = false; // "Exif" at file bytes 6-9
+    bool complete = false;   // the file holds the whole segment
+
+    [[nodiscard]] std::uint64_t End() const { return std::uint64_t{length} + 4; }
+    [[nodiscard]] bool IsExifApp1() const { return marker == kApp1Marker && exifHeader; }
+};
+
+// Nothing when the file does not start with SOI and a segment of length 2 or more.
+[[nodiscard]] std::optional<FirstSegment> ReadFirstSegment(const platform::InputFile& file);
+
+// The first segment of a file whose body is to be copied; throws FileError when it has none.
+[[nodiscard]] FirstSegment RequireJpegBody(const platform::InputFile& file);
+
+// Writes the bytes at the offset of an existing file and puts its last-write time back.
+void PatchKeepingTime(const std::filesystem::path& path, std::uint64_t offset,
+                      std::span<const std::uint8_t> bytes);
+
+// The integer value of a standard tag; nothing when absent or not an integer.
+[[nodiscard]] std::optional<std::uint64_t> IntegerTag(const ExifBlock& block,
+                                                      std::string_view name);
+
+} // namespace exif

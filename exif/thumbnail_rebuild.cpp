@@ -1,0 +1,156 @@
+// RebuildWithExif: the APP1 segment of one file in front of the body of another, with a renewed
+// thumbnail, the picture's size and dates.
+
+#include "exif/exif_writer.h"
+#include "exif/exif_writer_segments.h"
+#include "exif/file_probes.h"
+#include "exif/imaging.h"
+#include "platform/file_times.h"
+#include "platform/safe_replace.h"
+#include "platform/temp_names.h"
+#include "platform/writable_file.h"
+
+#include <cctype>
+#include <string>
+
+namespace exif {
+namespace {
+
+constexpr std::uint64_t kJpegTiffBase = 12;
+constexpr std::uint64_t kSoiBytes = 2;
+constexpr std::uint64_t kMaxSegmentLength = 65535;
+constexpr std::uint32_t kThumbnailWidth = 160;
+constexpr std::uint32_t kThumbnailHeight = 120;
+constexpr const char* kDateTags[] = {"DateTime", "DateTimeOriginal", "DateTimeDigitized"};
+
+// The working files of one rebuild in the temporary folder: the EXIF segment being patched and
+// the new thumbnail. Removed however the rebuild ends.
+struct WorkingFiles {
+    std::filesystem::path segment = platform::TemporaryFileName("_Lumaro");
+    std::filesystem::path thumbnail = platform::TemporaryFileName("_Thumb");
+
+    WorkingFiles() = default;
+    WorkingFiles(const WorkingFiles&) = delete;
+    WorkingFiles& operator=(const WorkingFiles&) = delete;
+    ~WorkingFiles() {
+        std::error_code ignored;
+        std::filesystem::remove(segment, ignored);
+        std::filesystem::remove(thumbnail, ignored);
+    }
+};
+
+// The digits of text[from, from + length) as a number; the fallback when any is missing.
+int DateField(std::string_view text, std::size_t from, std::size_t length, int fallback) {
+    if (text.size() < from + length) {
+        return fallback;
+    }
+    int value = 0;
+    for (const char c : text.substr(from, length)) {
+        if (!std::isdigit(static_cast<unsigned char>(c))) {
+            return fallback;
+        }
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+// The moment "yyyy:mm:dd hh:nn:ss" names, missing parts taking 2000-01-01 00:00:00. A date
+// that names no moment (the "0000:00:00 00:00:00" of cameras without a clock) keeps `other`.
+std::optional<platform::FileTime> TimeFromDateText(std::string_view text,
+                                                   std::optional<platform::FileTime> other) {
+    const platform::LocalDateTime local{DateField(text, 0, 4, 2000), DateField(text, 5, 2, 1),
+                                        DateField(text, 8, 2, 1),    DateField(text, 11, 2, 0),
+                                        DateField(text, 14, 2, 0),   DateField(text, 17, 2, 0)};
+    const auto time = platform::FileTimeFromLocal(local);
+    return time ? time : other;
+}
+
+// Writes a new thumbnail of the picture over the old one in the working segment and cuts the
+// segment behind it. Returns the new end of the segment (file offset), or its old end when the
+// segment has no JPEGInterchangeFormat.
+std::uint64_t RenewThumbnail(const WorkingFiles& files, const std::filesystem::path& target,
+                             const std::filesystem::path& picture,
+                             const std::filesystem::path& exifSource, std::uint64_t segmentEnd) {
+    const auto block = LoadExifBlock(files.segment);
+    const auto start = block ? IntegerTag(*block, "JPEGInterchangeFormat") : std::nullopt;
+    if (!start) {
+        return segmentEnd;
+    }
+    const auto oldLength = IntegerTag(*block, "JPEGInterchangeFormatLength");
+    const auto lengthEntry =
+        FindEntry(*block, TagDictionary::Standard, "JPEGInterchangeFormatLength");
+    const std::uint64_t thumbnailAt = kJpegTiffBase + *start;
+    if (thumbnailAt + kSoiBytes > segmentEnd ||
+        (oldLength && *oldLength > segmentEnd - thumbnailAt) ||
+        (lengthEntry && lengthEntry->position + 12 > *start)) {
+        throw platform::FileError("renew the thumbnail in the EXIF segment of", exifSource,
+                                  "the old thumbnail does not lie inside the segment");
+    }
+    if (!MakeThumbnailJpeg(picture, files.thumbnail, kThumbnailWidth, kThumbnailHeight)) {
+        throw platform::FileError("make a thumbnail of", picture,
+                                  "it is not a picture this program reads");
+    }
+    const platform::InputFile thumbnail(files.thumbnail);
+    const FirstSegment thumbnailHead = RequireJpegBody(thumbnail);
+    const std::uint64_t bodySize = thumbnail.Size() - thumbnailHead.End();
+    const std::uint64_t newEnd = thumbnailAt + kSoiBytes + bodySize;
+    if (newEnd - 4 > kMaxSegmentLength) {
+        throw platform::FileError("rebuild", target,
+                                  "the new EXIF segment would be " + std::to_string(newEnd - 4) +
+                                      " bytes, more than 65535");
+    }
+    const std::vector<std::uint8_t> body = thumbnail.ReadAt(thumbnailHead.End(), bodySize);
+    platform::WritableFile segment(files.segment);
+    segment.WriteAt(thumbnailAt + kSoiBytes, body);
+    const std::uint8_t length[2] = {static_cast<std::uint8_t>((newEnd - 4) >> 8),
+                                    static_cast<std::uint8_t>((newEnd - 4) & 0xFF)};
+    segment.WriteAt(4, length);
+    segment.Resize(newEnd);
+    segment.Close();
+    WriteTagShort(files.segment, "JPEGInterchangeFormatLength",
+                  static_cast<std::uint16_t>(body.size() + kSoiBytes));
+    return newEnd;
+}
+
+} // namespace
+
+void RebuildWithExif(const std::filesystem::path& target, const std::filesystem::path& picture,
+                     const std::filesystem::path& exifSource, RebuildDates dates,
+                     RebuildThumbnail thumbnail) {
+    const platform::InputFile pictureFile(picture);
+    const FirstSegment pictureHead = RequireJpegBody(pictureFile);
+    const auto pictureTime = platform::LastWriteTime(picture);
+    const std::string pictureDate = FileDateText(picture);
+
+    const WorkingFiles files;
+    if (!ExtractExifSegment(files.segment, exifSource)) {
+        throw platform::FileError("take the EXIF data of", exifSource,
+                                  "its first segment is not an APP1 \"Exif\" segment");
+    }
+    std::uint64_t segmentEnd = platform::InputFile(files.segment).Size();
+    if (thumbnail == RebuildThumbnail::Renew) {
+        segmentEnd = RenewThumbnail(files, target, picture, exifSource, segmentEnd);
+    }
+    // The frame header lies in the picture's body, which follows the new segment unchanged.
+    if (const auto size = JpegImageSize(picture)) {
+        WriteTagShort(files.segment, "ExifImageWidth", size->width);
+        WriteTagShort(files.segment, "ExifImageLength", size->height);
+    }
+    std::optional<platform::FileTime> time = pictureTime;
+    if (dates == RebuildDates::FromPictureFile) {
+        for (const char* tag : kDateTags) {
+            WriteTagText(files.segment, tag, pictureDate);
+        }
+    } else {
+        time = TimeFromDateText(ReadTagText(files.segment, "DateTime"), pictureTime);
+    }
+
+    const std::vector<std::uint8_t> segment =
+        platform::InputFile(files.segment).ReadAt(0, segmentEnd);
+    platform::FileReplacement output(target);
+    output.Write(segment);
+    output.CopyFrom(pictureFile, pictureHead.End());
+    output.Commit(time);
+}
+
+} // namespace exif

@@ -1,0 +1,77 @@
+#include "platform/writable_file.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace platform {
+namespace {
+
+constexpr mode_t kWriteBits = S_IWUSR | S_IWGRP | S_IWOTH;
+
+} // namespace
+
+WritableFile::WritableFile(const std::filesystem::path& path) : path_(path) {
+    struct stat status {};
+    if (::stat(path_.c_str(), &status) != 0) {
+        throw FileError("open", path_, std::strerror(errno));
+    }
+    // Checked by hand because the permission bits do not stop the superuser.
+    if (S_ISDIR(status.st_mode)) {
+        throw FileError("open", path_, "it is a folder");
+    }
+    if ((status.st_mode & kWriteBits) == 0) {
+        throw FileError("write", path_, "the file is read-only");
+    }
+    fd_ = ::open(path_.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd_ < 0) {
+        throw FileError("open", path_, std::strerror(errno));
+    }
+}
+
+WritableFile::~WritableFile() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+    }
+}
+
+void WritableFile::WriteAt(std::uint64_t offset, std::span<const std::uint8_t> bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = ::pwrite(fd_, bytes.data() + done, bytes.size() - done,
+                                         static_cast<off_t>(offset + done));
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            throw FileError("write", path_, std::strerror(written < 0 ? errno : ENOSPC));
+        }
+        done += static_cast<std::size_t>(written);
+    }
+}
+
+void WritableFile::Resize(std::uint64_t size) {
+    if (::ftruncate(fd_, static_cast<off_t>(size)) != 0) {
+        throw FileError("write", path_, std::strerror(errno));
+    }
+}
+
+std::uint64_t WritableFile::Size() const {
+    struct stat status {};
+    if (::fstat(fd_, &status) != 0) {
+        throw FileError("examine", path_, std::strerror(errno));
+    }
+    return static_cast<std::uint64_t>(status.st_size);
+}
+
+void WritableFile::Close() {
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0) {
+        throw FileError("write", path_, std::strerror(errno));
+    }
+}
+
+} // namespace platform

@@ -1,0 +1,34 @@
+#pragma once
+
+// An existing file opened for patching in place, closed on every path out of its scope.
+
+#include "platform/file_error.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+
+namespace platform {
+
+class WritableFile {
+public:
+    // Throws FileError when the file does not exist, is read-only or cannot be opened.
+    explicit WritableFile(const std::filesystem::path& path);
+    ~WritableFile();
+    WritableFile(const WritableFile&) = delete;
+    WritableFile& operator=(const WritableFile&) = delete;
+
+    // Writes all bytes at the offset; throws FileError when the write fails.
+    void WriteAt(std::uint64_t offset, std::span<const std::uint8_t> bytes);
+    // Cuts the file (or extends it with zeros) to the size.
+    void Resize(std::uint64_t size);
+    [[nodiscard]] std::uint64_t Size() const;
+    // Closes the file and reports a failed close (a delayed write error) as FileError.
+    void Close();
+
+private:
+    std::filesystem::path path_;
+    int fd_ = -1;
+};
+
+} // namespace platform

@@ -1,0 +1,223 @@
+#include "exif/exif_writer.h"
+#include "exif/file_probes.h"
+#include "exif/imaging.h"
+#include "platform/temp_names.h"
+#include "tests/exif/writer_fixture.h"
+#include "tests/support/jpeg_pictures.h"
+#include "tests/support/sandbox.h"
+
+#include <gtest/gtest.h>
+
+using namespace writer_test;
+using exif::RebuildDates;
+using exif::RebuildThumbnail;
+
+namespace {
+
+constexpr std::uint16_t kThumbnailLength = 0x0202;
+
+struct Rebuild {
+    fixture::Sandbox box;
+    fixture::Built source;
+    Bytes picture = fixture::EncodeJpeg(320, 240);
+    std::filesystem::path sourcePath = box.Path() / "camera.jpg";
+    std::filesystem::path picturePath = box.Path() / "edited.jpg";
+    std::filesystem::path target = box.Path() / "result.jpg";
+
+    explicit Rebuild(const fixture::ExifSpec& spec) : source(fixture::BuildJpeg(spec)) {
+        fixture::WriteFile(sourcePath, source.bytes);
+        fixture::WriteFile(picturePath, picture);
+        fixture::WriteFile(target, Bytes{9, 9, 9});
+    }
+
+    void Run(RebuildDates dates = RebuildDates::FromDateTimeTag) const {
+        exif::RebuildWithExif(target, picturePath, sourcePath, dates, RebuildThumbnail::Renew);
+    }
+
+    // The refused rebuild left the target and the folder as they were.
+    void ExpectUntouched() const {
+        EXPECT_EQ(ReadAll(target), (Bytes{9, 9, 9}));
+        EXPECT_EQ(FilesIn(box.Path()).size(), 3u) << "a temporary file was left behind";
+        EXPECT_FALSE(std::filesystem::exists(platform::TemporaryFileName("_Lumaro")));
+        EXPECT_FALSE(std::filesystem::exists(platform::TemporaryFileName("_Thumb")));
+    }
+};
+
+Bytes Tail(const Bytes& bytes, std::size_t from) {
+    return Bytes(bytes.begin() + static_cast<std::ptrdiff_t>(from), bytes.end());
+}
+
+// The embedded thumbnail as a picture.
+std::optional<exif::Image> ThumbnailOf(const Bytes& file, std::uint32_t start, std::uint32_t length,
+                                       const fixture::Sandbox& box) {
+    const auto path = box.Path() / "thumbnail-check.jpg";
+    fixture::WriteFile(path, Bytes(file.begin() + 12 + start, file.begin() + 12 + start + length));
+    auto picture = exif::ExifLoadImage(path);
+    std::filesystem::remove(path);
+    return picture;
+}
+
+void ExpectRenewedThumbnail(const Rebuild& rebuild) {
+    const Bytes result = ReadAll(rebuild.target);
+    const fixture::Layout& layout = rebuild.source.layout;
+    const RawEntry length = EntryIn(result, layout.ifd1, kThumbnailLength);
+    // The segment ends where the new thumbnail ends, and the picture's body follows.
+    const std::size_t segmentEnd = 12 + layout.thumbnail + length.value;
+    EXPECT_EQ(BigEndian16(result, 4) + 4u, segmentEnd);
+    EXPECT_EQ(Tail(result, segmentEnd), Tail(rebuild.picture, 4 + BigEndian16(rebuild.picture, 4)));
+    // Everything in front of the new thumbnail is the source's, but for the segment length and
+    // the three patched value fields.
+    Bytes front(rebuild.source.bytes.begin(), rebuild.source.bytes.begin() + 14 + layout.thumbnail);
+    front[4] = result[4];
+    front[5] = result[5];
+    for (const RawEntry& patched : {length, EntryIn(result, layout.exif, kExifImageWidth),
+                                    EntryIn(result, layout.exif, kExifImageLength)}) {
+        std::copy_n(result.begin() + static_cast<std::ptrdiff_t>(patched.fileOffset + 8), 4,
+                    front.begin() + static_cast<std::ptrdiff_t>(patched.fileOffset + 8));
+    }
+    EXPECT_TRUE(std::equal(front.begin(), front.end(), result.begin()));
+    EXPECT_EQ(result[12 + layout.thumbnail + length.value - 2], 0xFF);
+    EXPECT_EQ(result[12 + layout.thumbnail + length.value - 1], 0xD9);
+    const auto thumbnail = ThumbnailOf(result, layout.thumbnail, length.value, rebuild.box);
+    ASSERT_TRUE(thumbnail);
+    EXPECT_EQ(thumbnail->Width(), 160u);
+    EXPECT_EQ(thumbnail->Height(), 120u);
+    EXPECT_EQ(EntryIn(result, layout.exif, kExifImageWidth).value, 320u);
+    EXPECT_EQ(EntryIn(result, layout.exif, kExifImageLength).value, 240u);
+    EXPECT_EQ(exif::FileDateText(rebuild.target), "2001:02:03 04:05:06");
+}
+
+} // namespace
+
+TEST(RebuildWithExif, RenewsALongerThumbnailAndTheSizeTags) {
+    const Rebuild rebuild(CameraSpec(8));
+    rebuild.Run();
+    ExpectRenewedThumbnail(rebuild);
+    const std::uint32_t old =
+        EntryIn(rebuild.source.bytes, rebuild.source.layout.ifd1, kThumbnailLength).value;
+    EXPECT_GT(EntryIn(ReadAll(rebuild.target), rebuild.source.layout.ifd1, kThumbnailLength).value,
+              old);
+    EXPECT_EQ(FilesIn(rebuild.box.Path()).size(), 3u);
+    EXPECT_FALSE(std::filesystem::exists(platform::TemporaryFileName("_Lumaro")));
+    EXPECT_FALSE(std::filesystem::exists(platform::TemporaryFileName("_Thumb")));
+}
+
+TEST(RebuildWithExif, RenewsAShorterThumbnailAndCutsTheSegment) {
+    const Rebuild rebuild(CameraSpec(1600));
+    rebuild.Run();
+    ExpectRenewedThumbnail(rebuild);
+    const std::uint32_t old =
+        EntryIn(rebuild.source.bytes, rebuild.source.layout.ifd1, kThumbnailLength).value;
+    EXPECT_LT(EntryIn(ReadAll(rebuild.target), rebuild.source.layout.ifd1, kThumbnailLength).value,
+              old);
+}
+
+TEST(RebuildWithExif, KeepsTheSegmentWithoutJpegInterchangeFormat) {
+    fixture::ExifSpec spec = CameraSpec();
+    spec.thumbnail.reset();
+    const Rebuild rebuild(spec);
+    rebuild.Run();
+    const Bytes result = ReadAll(rebuild.target);
+    const std::size_t segmentEnd = 4 + BigEndian16(rebuild.source.bytes, 4);
+    Bytes expected(rebuild.source.bytes.begin(), rebuild.source.bytes.begin() + segmentEnd);
+    for (const auto& [tag, value] :
+         {std::pair{kExifImageWidth, 320}, std::pair{kExifImageLength, 240}}) {
+        const RawEntry entry = EntryIn(expected, rebuild.source.layout.exif, tag);
+        expected[entry.fileOffset + 8] = static_cast<std::uint8_t>(value & 0xFF);
+        expected[entry.fileOffset + 9] = static_cast<std::uint8_t>(value >> 8);
+    }
+    const Bytes body = Tail(rebuild.picture, 4 + BigEndian16(rebuild.picture, 4));
+    expected.insert(expected.end(), body.begin(), body.end());
+    EXPECT_EQ(result, expected);
+}
+
+TEST(RebuildWithExif, RenewsTheThumbnailOfAFileInPlace) {
+    const fixture::Sandbox box;
+    const fixture::Built built = fixture::BuildJpeg(CameraSpec(), {.width = 200, .height = 150});
+    const auto file = box.Path() / "DSCN0001.JPG";
+    fixture::WriteFile(file, built.bytes);
+    exif::RebuildWithExif(file, file, file, RebuildDates::FromDateTimeTag, RebuildThumbnail::Renew);
+    const Bytes result = ReadAll(file);
+    const RawEntry length = EntryIn(result, built.layout.ifd1, kThumbnailLength);
+    const std::size_t segmentEnd = 12 + built.layout.thumbnail + length.value;
+    EXPECT_EQ(Tail(result, segmentEnd), Tail(built.bytes, 4 + BigEndian16(built.bytes, 4)));
+    EXPECT_EQ(EntryIn(result, built.layout.exif, kExifImageWidth).value, 200u);
+    EXPECT_EQ(exif::FileDateText(file), "2001:02:03 04:05:06");
+    EXPECT_EQ(FilesIn(box.Path()).size(), 1u);
+}
+
+TEST(RebuildWithExif, TakesTheDatesFromThePictureFile) {
+    const Rebuild rebuild(CameraSpec());
+    const auto time = AgeFile(rebuild.picturePath, 400);
+    const std::string date = exif::FileDateText(rebuild.picturePath);
+    rebuild.Run(RebuildDates::FromPictureFile);
+    const Bytes result = ReadAll(rebuild.target);
+    const fixture::Layout& layout = rebuild.source.layout;
+    EXPECT_EQ(ValueText(result, EntryIn(result, layout.ifd0, kDateTime)), date + '\0');
+    EXPECT_EQ(ValueText(result, EntryIn(result, layout.exif, kDateTimeOriginal)), date + '\0');
+    EXPECT_EQ(ValueText(result, EntryIn(result, layout.exif, kDateTimeDigitized)), date + '\0');
+    EXPECT_EQ(std::filesystem::last_write_time(rebuild.target), time);
+}
+
+TEST(RebuildWithExif, KeepsThePictureTimeWhenDateTimeNamesNoMoment) {
+    fixture::ExifSpec spec = CameraSpec();
+    spec.ifd0[3] = fixture::Ascii(kDateTime, "0000:00:00 00:00:00");
+    const Rebuild rebuild(spec);
+    const auto time = AgeFile(rebuild.picturePath, 7);
+    rebuild.Run();
+    EXPECT_EQ(std::filesystem::last_write_time(rebuild.target), time);
+}
+
+TEST(RebuildWithExif, RefusesASourceWithoutAnExifApp1First) {
+    const Rebuild rebuild(CameraSpec());
+    fixture::WriteFile(rebuild.sourcePath,
+                       fixture::BuildJpeg(CameraSpec(), {.app0First = true}).bytes);
+    try {
+        rebuild.Run();
+        FAIL() << "no error";
+    } catch (const platform::FileError& error) {
+        EXPECT_EQ(error.path(), rebuild.sourcePath);
+    }
+    rebuild.ExpectUntouched();
+}
+
+TEST(RebuildWithExif, RefusesASegmentThatWouldExceed65535Bytes) {
+    fixture::ExifSpec spec = CameraSpec(8);
+    spec.ifd0.push_back(fixture::Undefined(0xC4A5, Bytes(63000, 0x55)));
+    const Rebuild rebuild(spec);
+    ASSERT_LT(rebuild.source.bytes.size(), 65535u + 4 + 1000);
+    try {
+        rebuild.Run();
+        FAIL() << "no error";
+    } catch (const platform::FileError& error) {
+        EXPECT_EQ(error.path(), rebuild.target);
+        EXPECT_NE(std::string(error.what()).find("65535"), std::string::npos);
+    }
+    rebuild.ExpectUntouched();
+}
+
+TEST(RebuildWithExif, RefusesAThumbnailOutsideTheSegment) {
+    fixture::ExifSpec spec = CameraSpec();
+    spec.thumbnail.reset();
+    spec.ifd1->push_back(fixture::Raw(0x0201, fixture::kLong, 1, 60000));
+    spec.ifd1->push_back(fixture::Raw(0x0202, fixture::kLong, 1, 100));
+    const Rebuild rebuild(spec);
+    EXPECT_THROW(rebuild.Run(), platform::FileError);
+    rebuild.ExpectUntouched();
+}
+
+TEST(RebuildWithExif, RefusesAPictureItCannotRead) {
+    const Rebuild rebuild(CameraSpec());
+    fixture::WriteFile(rebuild.picturePath, Bytes{0xFF, 0xD8, 0xFF, 0xE0, 0, 4, 0, 0, 1, 2, 3});
+    try {
+        rebuild.Run();
+        FAIL() << "no error";
+    } catch (const platform::FileError& error) {
+        EXPECT_EQ(error.path(), rebuild.picturePath);
+    }
+    rebuild.ExpectUntouched();
+
+    std::filesystem::remove(rebuild.picturePath);
+    EXPECT_THROW(rebuild.Run(), platform::FileError);
+    EXPECT_EQ(ReadAll(rebuild.target), (Bytes{9, 9, 9}));
+}
