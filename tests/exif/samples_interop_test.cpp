@@ -3,6 +3,7 @@
 #include "exif/detail_report.h"
 #include "exif/file_probes.h"
 #include "tests/support/sandbox.h"
+#include "tests/support/tool_run.h"
 
 #include <gtest/gtest.h>
 
@@ -16,20 +17,6 @@
 using namespace exif;
 
 namespace {
-
-std::string CommandOutput(const std::string& command) {
-    std::string output;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return output;
-    }
-    char buffer[4096];
-    while (const std::size_t got = std::fread(buffer, 1, sizeof buffer, pipe)) {
-        output.append(buffer, got);
-    }
-    ::pclose(pipe);
-    return output;
-}
 
 std::vector<std::string> Split(const std::string& line, char separator) {
     std::vector<std::string> fields;
@@ -72,8 +59,10 @@ std::vector<Sample> ManifestSamples(const std::filesystem::path& dir) {
 // exiftool's values, one map per file, keyed by tag name.
 std::map<std::string, std::string> ExiftoolValues(const std::filesystem::path& file) {
     const std::string output =
-        CommandOutput("exiftool -n -s -s -Make -Model -DateTimeOriginal -ExposureTime -FNumber "
-            "-File:ImageWidth -File:ImageHeight '" + file.string() + "' 2>/dev/null");
+        fixture::RunTool("exiftool -n -s -s -Make -Model -DateTimeOriginal -ExposureTime -FNumber "
+                         "-File:ImageWidth -File:ImageHeight " +
+                         fixture::Quoted(file) + " 2>/dev/null")
+            .output;
     std::map<std::string, std::string> values;
     std::stringstream stream(output);
     for (std::string line; std::getline(stream, line);) {
@@ -92,7 +81,7 @@ protected:
         if (!dir) {
             GTEST_SKIP() << "no camera samples beside the checkout";
         }
-        if (CommandOutput("exiftool -ver 2>/dev/null").empty()) {
+        if (!fixture::HaveTool("exiftool")) {
             GTEST_SKIP() << "exiftool is not installed";
         }
     }
@@ -164,7 +153,7 @@ TEST_F(RealSamples, ReportSectionsHoldAsManyEntriesAsExiftoolFinds) {
             continue;
         }
         SCOPED_TRACE(sample.path.string());
-        const std::string verbose = CommandOutput("exiftool -v '" + sample.path.string() + "' 2>/dev/null");
+        const std::string verbose = fixture::RunTool("exiftool -v " + fixture::Quoted(sample.path) + " 2>/dev/null").output;
         std::map<std::string, int> expected;
         for (std::sregex_iterator it(verbose.begin(), verbose.end(), directory), end; it != end;
              ++it) {

@@ -3,6 +3,7 @@
 #include "exif/summary_values.h"
 #include "platform/codepage.h"
 #include "tests/support/sandbox.h"
+#include "tests/support/tool_run.h"
 
 #include <cmath>
 #include <cstdio>
@@ -50,20 +51,6 @@ const std::vector<std::string> kTags = {
 
 using Row = std::map<std::string, std::string>; // tag -> value; "-" when exiftool has none
 
-std::string CommandOutput(const std::string& command) {
-    std::string output;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return output;
-    }
-    char buffer[4096];
-    while (const std::size_t got = std::fread(buffer, 1, sizeof buffer, pipe)) {
-        output.append(buffer, got);
-    }
-    ::pclose(pipe);
-    return output;
-}
-
 std::vector<std::string> Split(const std::string& line, char separator) {
     std::vector<std::string> fields;
     std::stringstream stream(line);
@@ -86,10 +73,10 @@ std::map<std::filesystem::path, Row> ExiftoolRows(const std::filesystem::path& s
         command += " -" + tag;
     }
     for (const char* folder : {"real", "derived", "corrupt"}) {
-        command += " '" + (samples / folder).string() + "'";
+        command += " " + fixture::Quoted(samples / folder);
     }
     std::map<std::filesystem::path, Row> rows;
-    std::stringstream output(CommandOutput(command + " 2>/dev/null"));
+    std::stringstream output(fixture::RunTool(command + " 2>/dev/null").output);
     for (std::string line; std::getline(output, line);) {
         const std::vector<std::string> values = Split(line, '\t');
         if (values.size() != kTags.size()) {
@@ -185,7 +172,7 @@ protected:
         if (!samples) {
             GTEST_SKIP() << "no camera samples beside the checkout";
         }
-        if (CommandOutput("exiftool -ver 2>/dev/null").empty()) {
+        if (!fixture::HaveTool("exiftool")) {
             GTEST_SKIP() << "exiftool is not installed";
         }
         rows = ExiftoolRows(*samples);

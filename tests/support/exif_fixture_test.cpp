@@ -1,6 +1,7 @@
 #include "tests/support/exif_fixture.h"
 #include "tests/support/jpeg_pictures.h"
 #include "tests/support/sandbox.h"
+#include "tests/support/tool_run.h"
 
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -31,34 +32,6 @@ std::string Text(const Bytes& bytes, std::size_t at, std::size_t size) {
 // Offset of entry `index` of the IFD at `ifd`.
 std::size_t EntryAt(std::uint32_t ifd, std::size_t index) {
     return ifd + 2 + 12 * index;
-}
-
-struct ToolRun {
-    int exitCode = -1;
-    std::string output;
-};
-
-ToolRun RunTool(const std::string& command) {
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        throw std::runtime_error("cannot run " + command);
-    }
-    ToolRun run;
-    char buffer[4096];
-    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-        run.output.append(buffer, got);
-    }
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
-
-bool HaveTool(const std::string& name) {
-    return RunTool("command -v " + name + " >/dev/null 2>&1").exitCode == 0;
-}
-
-std::string Quoted(const std::filesystem::path& path) {
-    return "'" + path.string() + "'";
 }
 
 // Tag name to value, as `exiftool -n -s` prints them ("Make      : NIKON").
