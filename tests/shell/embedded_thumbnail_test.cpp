@@ -1,0 +1,82 @@
+// The embedded thumbnail's bytes: where each kind of file keeps them, and the places a hostile
+// file may claim for them.
+
+#include "exif/exif_block.h"
+#include "shell/embedded_thumbnail.h"
+#include "tests/support/exif_fixture.h"
+#include "tests/support/jpeg_pictures.h"
+#include "tests/support/sandbox.h"
+
+#include <gtest/gtest.h>
+
+using namespace fixture;
+
+namespace {
+
+constexpr std::uint16_t kMake = 0x010F, kModel = 0x0110, kThumbnailImage = 0x0100;
+
+class AnEmbeddedThumbnail : public ::testing::Test {
+protected:
+    std::optional<std::vector<std::uint8_t>> Read(const std::string& name, const Built& built) {
+        const auto path = sandbox.Path() / name;
+        WriteFile(path, built.bytes);
+        const auto block = exif::LoadExifBlock(path);
+        if (!block) {
+            throw std::runtime_error("no block in " + name);
+        }
+        return shell::ReadEmbeddedThumbnail(*block, path);
+    }
+    // IFD1 with the two thumbnail tags given verbatim.
+    static ExifSpec Claiming(std::uint32_t offset, std::uint32_t length) {
+        ExifSpec spec;
+        spec.ifd0 = {Ascii(kMake, "Maker")};
+        spec.ifd1 = std::vector<Entry>{Long(kThumbnailOffsetTag, {offset}),
+                                       Long(kThumbnailLengthTag, {length})};
+        return spec;
+    }
+    Sandbox sandbox;
+    const std::vector<std::uint8_t> thumbnail = EncodeJpeg(16, 12);
+};
+
+TEST_F(AnEmbeddedThumbnail, ComesFromIfd1OfAJpegAndOfABareTiff) {
+    ExifSpec spec;
+    spec.ifd0 = {Ascii(kMake, "Maker")};
+    spec.ifd1 = std::vector<Entry>{};
+    spec.thumbnail = thumbnail;
+    EXPECT_EQ(Read("photo.JPG", BuildJpeg(spec)), thumbnail);
+    EXPECT_EQ(Read("photo.tif", BuildTiff(spec)), thumbnail);
+}
+
+TEST_F(AnEmbeddedThumbnail, FallsBackToTheMakerNoteOfAnE990) {
+    ExifSpec spec;
+    spec.ifd0 = {Ascii(kMake, "NIKON"), Ascii(kModel, "E990")};
+    spec.exif = std::vector<Entry>{};
+    spec.makerNote =
+        MakerNote{MakerNoteLayout::Headerless, {Undefined(kThumbnailImage, thumbnail)}};
+    EXPECT_EQ(Read("nikon.jpg", BuildJpeg(spec)), thumbnail);
+}
+
+TEST_F(AnEmbeddedThumbnail, IsAbsentWithoutTagsOrWhereTheTagsPointAtNoJpeg) {
+    ExifSpec none;
+    none.ifd0 = {Ascii(kMake, "Maker")};
+    EXPECT_EQ(Read("none.jpg", BuildJpeg(none)), std::nullopt);
+
+    ExifSpec spec;
+    spec.ifd0 = {Ascii(kMake, "Maker")};
+    spec.ifd1 = std::vector<Entry>{};
+    spec.thumbnail = thumbnail;
+    const Built built = BuildJpeg(spec);
+    const std::uint32_t start = built.layout.thumbnail;
+    const auto size = static_cast<std::uint32_t>(thumbnail.size());
+
+    EXPECT_EQ(Read("zero.jpg", BuildJpeg(Claiming(0, size))), std::nullopt);
+    EXPECT_EQ(Read("nosoi.jpg", BuildJpeg(Claiming(8, size))), std::nullopt);
+    const auto fileSize = static_cast<std::uint32_t>(built.bytes.size());
+    EXPECT_EQ(Read("past.jpg", BuildJpeg(Claiming(start, fileSize))), std::nullopt);
+    EXPECT_EQ(Read("wrap.jpg", BuildJpeg(Claiming(0xFFFFFFF0u, 0x20))), std::nullopt);
+    EXPECT_EQ(Read("huge.jpg", BuildJpeg(Claiming(start, shell::kMaxThumbnailBytes + 1))),
+              std::nullopt);
+    EXPECT_EQ(Read("short.jpg", BuildJpeg(Claiming(start, 1))), std::nullopt);
+}
+
+} // namespace
