@@ -73,8 +73,9 @@ void ShowAboutBox(QWidget* parent) {
 
 QStringList HelpDocumentCandidates(const QString& programFolder) {
     const QDir folder(programFolder);
-    return {folder.filePath(QString("help/") + kHelpFile),
-            folder.filePath(QString("../share/lumarouty/help/") + kHelpFile)};
+    return {QDir::cleanPath(folder.filePath(QString(LUMARO_HELP_DIR "/") + kHelpFile)),
+            QDir::cleanPath(
+                folder.filePath(QString(LUMARO_HELP_FROM_INSTALLED_PROGRAM "/") + kHelpFile))};
 }
 
 void OpenHelp(QWidget* parent, HelpDesktop& desktop, const QStringList& candidates) {

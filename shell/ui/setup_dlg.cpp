@@ -9,6 +9,7 @@
 
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -38,12 +39,10 @@ TSetupDlg::TSetupDlg(SettingsStore& store, LiveSettings& live, QWidget* parent)
         {new ExecPage(pages_), "外部プログラム"},
     };
     for (const auto& [page, caption] : pages) {
-        page->ShowSettings(live_);
         pages_->addTab(page, caption);
         setupPages_.push_back(page);
     }
-    listPage_->Font().SetRecord(ReadFontInfo(store_, settings::kFontInfoList));
-    detailPage_->Font().SetRecord(ReadFontInfo(store_, settings::kFontInfoDetail));
+    ShowLiveSettings();
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok = buttons->addButton("OK", QDialogButtonBox::AcceptRole);
@@ -59,6 +58,21 @@ TSetupDlg::TSetupDlg(SettingsStore& store, LiveSettings& live, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages_, 1);
     layout->addWidget(buttons);
+}
+
+void TSetupDlg::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) {
+        ShowLiveSettings();
+    }
+    QDialog::showEvent(event);
+}
+
+void TSetupDlg::ShowLiveSettings() {
+    for (SetupPage* page : setupPages_) {
+        page->ShowSettings(live_);
+    }
+    listPage_->Font().SetRecord(ReadFontInfo(store_, settings::kFontInfoList));
+    detailPage_->Font().SetRecord(ReadFontInfo(store_, settings::kFontInfoDetail));
 }
 
 void TSetupDlg::OKBtnClick() {

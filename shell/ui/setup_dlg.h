@@ -22,7 +22,12 @@ class TSetupDlg : public QDialog {
 public:
     TSetupDlg(SettingsStore& store, LiveSettings& live, QWidget* parent = nullptr);
 
+protected:
+    // A dialog kept for the program's life shows the live settings anew each time it opens.
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void ShowLiveSettings();
     void OKBtnClick();
     void CancelBtnClick();
 

@@ -102,7 +102,9 @@ void FontChoice::AskForFont() {
 void FontChoice::ShowSample() {
     const QFont font = Font();
     sample_->setFont(font);
-    const QString text = QString("%1  %2 ピクセル").arg(font.family()).arg(PixelsOfFont(font));
+    // The face the system actually uses, which for a face it lacks is a substitute.
+    const QString text =
+        QString("%1  %2 ピクセル").arg(QFontInfo(font).family()).arg(PixelsOfFont(font));
     sample_->setText(record_ ? text : text + "（標準）");
 }
 

@@ -4,6 +4,7 @@
 #include "shell/ui/about_box.h"
 #include "tests/support/sandbox.h"
 #include "tests/support/screenshot.h"
+#include "tests/support/tool_run.h"
 
 #include <QDialog>
 #include <QFile>
@@ -62,6 +63,21 @@ TEST(Help, TheBuildShipsTheDocumentBesideThePrograms) {
          {"ファイルメニュー", "編集メニュー", "表示メニュー", "ツールメニュー", "設定"}) {
         EXPECT_TRUE(text.contains(heading)) << heading;
     }
+}
+
+TEST(Help, AnInstalledProgramFindsTheInstalledDocument) {
+    fixture::Sandbox prefix;
+    const auto install =
+        fixture::RunTool("cmake --install " + fixture::Quoted(LUMARO_BUILD_DIR) +
+                         " --component help --prefix " + fixture::Quoted(prefix.Path()) + " 2>&1");
+    ASSERT_EQ(install.exitCode, 0) << install.output;
+    RecordingDesktop desktop;
+    OpenHelp(nullptr, desktop, HelpDocumentCandidates(PathOf(prefix.Path() / "bin")));
+    EXPECT_TRUE(desktop.messages.isEmpty()) << desktop.messages.join("\n").toStdString();
+    ASSERT_EQ(desktop.opened.size(), 1);
+    EXPECT_TRUE(
+        desktop.opened.front().startsWith(PathOf(std::filesystem::canonical(prefix.Path()))))
+        << desktop.opened.front().toStdString();
 }
 
 TEST(Help, OpensTheFirstDocumentThatExists) {

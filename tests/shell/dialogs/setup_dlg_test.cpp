@@ -218,22 +218,31 @@ TEST_F(ASetupDialog, CancelDropsTheChangesAndReloadsTheLiveCopy) {
     live.setup.digits = 5; // a change nobody saved
     for (bool byButton : {true, false}) {
         TSetupDlg dialog(store, live);
+        dialog.show();
         Child<QComboBox>(dialog, "ComboBoxDate1").setCurrentIndex(4);
         Child<QListWidget>(dialog, "ListBoxExec").setCurrentRow(1);
         Child<QLineEdit>(dialog, "EditTitle").setText("B");
         if (byButton) {
             QTest::mouseClick(&Child<QPushButton>(dialog, "CancelBtn"), Qt::LeftButton);
         } else {
-            dialog.show();
             QTest::keyClick(&dialog, Qt::Key_Escape);
         }
-        EXPECT_EQ(dialog.result(), QDialog::Rejected);
-        EXPECT_EQ(live, Stored()) << (byButton ? "cancel button" : "escape");
-        EXPECT_EQ(live.setup.digits, 2);
-        EXPECT_EQ(live.setup.datePattern, 0);
-        EXPECT_EQ(live.exec[1].title, "");
-        EXPECT_FALSE(store.StoredText("Setup", "Date1"));
-        EXPECT_FALSE(store.StoredText("Exec", "TitleB"));
+        const char* how = byButton ? "cancel button" : "escape";
+        EXPECT_EQ(dialog.result(), QDialog::Rejected) << how;
+        EXPECT_EQ(live, Stored()) << how;
+        EXPECT_EQ(live.setup.digits, 2) << how;
+        EXPECT_EQ(live.setup.datePattern, 0) << how;
+        EXPECT_EQ(live.exec[1].title, "") << how;
+        EXPECT_FALSE(store.StoredText("Setup", "Date1")) << how;
+        EXPECT_FALSE(store.StoredText("Exec", "TitleB")) << how;
+
+        // Opened again, the same dialog shows the live settings, not the dropped edits.
+        dialog.show();
+        EXPECT_EQ(Child<QComboBox>(dialog, "ComboBoxDate1").currentIndex(), 0) << how;
+        EXPECT_EQ(Child<QComboBox>(dialog, "ComboBoxDate3").currentIndex(), 2) << how;
+        Child<QListWidget>(dialog, "ListBoxExec").setCurrentRow(1);
+        EXPECT_EQ(Child<QLineEdit>(dialog, "EditTitle").text(), "") << how;
+        EXPECT_EQ(Child<QListWidget>(dialog, "ListBoxExec").item(1)->text(), "B  ") << how;
     }
 }
 
