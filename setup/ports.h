@@ -57,8 +57,8 @@ public:
 class MainWindowPort {
 public:
     virtual ~MainWindowPort() = default;
-    // Hides the main window (the status window takes its place).
-    virtual void Hide() = 0;
+    // The status window takes the main window's place.
+    virtual void HideMainWindow() = 0;
     // Shows the report in the read-me page under the frame title with the button "続行(&C)" and
     // returns once that button is pressed, the main window hidden again.
     virtual void ShowReportUntilContinue(const std::string& frameTitle,

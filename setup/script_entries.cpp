@@ -34,10 +34,6 @@ std::string WithoutToken(std::string_view text, std::string_view token, bool& fo
 
 } // namespace
 
-std::string CopyFileEntry::ListedName() const {
-    return FileNamePart(SplitAtFirst(SplitAtFirst(text, ',').before, '|').before);
-}
-
 bool CopyFileEntry::HasOption(std::string_view flag) const {
     return PosNoCase(flag, options) != 0;
 }

@@ -24,9 +24,6 @@ struct CopyFileEntry {
     bool renamed = false; // whether there was a "|"
     std::string options;  // from the first "," on, the comma included; empty when none
 
-    // The name looked for in the program folder when the sizes are counted: the file name part
-    // of the entry as written, cut at its first "," and then at its first "|".
-    [[nodiscard]] std::string ListedName() const;
     // Whether the options hold the flag ("/S"), in any letter case.
     [[nodiscard]] bool HasOption(std::string_view flag) const;
 };
