@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -37,6 +39,28 @@ QLabel* Line(const QString& text, QWidget* parent, int pointSizeStep = 0, bool b
     return label;
 }
 
+// The program's emblem: a camera in a few shapes.
+QPixmap Emblem() {
+    QPixmap picture(72, 56);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(60, 70, 90));
+    painter.drawRoundedRect(QRectF(14, 6, 20, 12), 3, 3);
+    painter.drawRoundedRect(QRectF(4, 14, 64, 38), 7, 7);
+    painter.setBrush(QColor(230, 230, 235));
+    painter.drawEllipse(QPointF(36, 33), 16, 16);
+    QRadialGradient glass(QPointF(32, 29), 14);
+    glass.setColorAt(0, QColor(150, 200, 245));
+    glass.setColorAt(1, QColor(30, 60, 120));
+    painter.setBrush(glass);
+    painter.drawEllipse(QPointF(36, 33), 12, 12);
+    painter.setBrush(QColor(255, 200, 80));
+    painter.drawEllipse(QPointF(58, 22), 3, 3);
+    return picture;
+}
+
 } // namespace
 
 QString ProgramVersion() {
@@ -50,6 +74,10 @@ std::unique_ptr<QDialog> MakeAboutBox(QWidget* parent) {
     auto* layout = new QVBoxLayout(box.get());
     layout->setContentsMargins(32, 24, 32, 16);
     layout->setSpacing(8);
+    auto* emblem = new QLabel(box.get());
+    emblem->setPixmap(Emblem());
+    emblem->setAlignment(Qt::AlignHCenter);
+    layout->addWidget(emblem);
     layout->addWidget(Line("Lumaroユーティリティ", box.get(), 6, true));
     layout->addWidget(Line("LumaroUty バージョン " + ProgramVersion(), box.get()));
     layout->addSpacing(8);

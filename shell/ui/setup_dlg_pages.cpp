@@ -60,10 +60,13 @@ QSpinBox* NumberBox(const QString& name, int minimum, int maximum, const QString
     return box;
 }
 
-// The designed fonts of the list and the detail pane: 12-pixel characters.
-QFont DesignedFont(const QString& family) {
+// The designed fonts of the list (proportional) and the detail pane (fixed pitch, so its
+// full-width fillers keep the values in a column): 12-pixel characters.
+QFont DesignedFont(const QString& family, bool fixedPitch) {
     QFont font(family);
     font.setPixelSize(12);
+    font.setFixedPitch(fixedPitch);
+    font.setStyleHint(fixedPitch ? QFont::TypeWriter : QFont::SansSerif);
     return font;
 }
 
@@ -148,7 +151,7 @@ ListPage::ListPage(QWidget* parent)
                   "リスト表示で表示する項目(&L)（チェックした項目を上から順に表示します）", parent),
       thumb80_(Radio("RadioButtonThumb80", "80×60", this)),
       thumb160_(Radio("RadioButtonThumb160", "160×120", this)),
-      font_(new FontChoice("FontList", DesignedFont("ＭＳ Ｐゴシック"), this)) {
+      font_(new FontChoice("FontList", DesignedFont("ＭＳ Ｐゴシック", false), this)) {
     Pair(thumb80_, thumb160_);
     auto* thumbnails = new QGroupBox("サムネイルの大きさ", this);
     auto* thumbnailRow = new QHBoxLayout(thumbnails);
@@ -179,7 +182,7 @@ DetailPage::DetailPage(QWidget* parent)
     : ColumnsPage("CheckListBoxDetail", &SetupSettings::detailLines,
                   "詳細表示に表示する項目(&L)（チェックした項目を上から順に表示します）", parent),
       exifDump_(new QCheckBox("EXIF詳細表示", this)),
-      font_(new FontChoice("FontDetail", DesignedFont("ＭＳ ゴシック"), this)) {
+      font_(new FontChoice("FontDetail", DesignedFont("ＭＳ ゴシック", true), this)) {
     exifDump_->setObjectName("CheckBoxExif");
     exifDump_->setToolTip("項目の後にEXIFのすべての項目を表示します");
     AddBelow(exifDump_);
