@@ -55,7 +55,9 @@ platform::Result<std::string> MakeShortcut(std::string_view target, std::string_
 std::string ShortcutLinkText(const ShortcutEntry& entry, std::string_view expandedTarget) {
     std::string link =
         entry.link == kDefaultShortcutName ? FileNamePart(expandedTarget) : entry.link;
-    if (FindByte(link, '(') == std::string::npos && FindByte(link, ')') == std::string::npos) {
+    const bool bare = FindByte(link, '(') == std::string::npos &&
+                      FindByte(link, ')') == std::string::npos && !HasDriveLetter(link);
+    if (bare) {
         link = std::string(MacroName(Macro::Sta)) + link;
     }
     return link;

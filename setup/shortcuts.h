@@ -19,7 +19,7 @@ namespace setup {
                                                          std::string_view arguments);
 
 // The link path of an entry before expansion: the target's name for "Default", and a name
-// without "(" or ")" placed in (Sta).
+// without "(" or ")" placed in (Sta) unless it starts with a drive ("D:\Links\A" stays).
 [[nodiscard]] std::string ShortcutLinkText(const ShortcutEntry& entry,
                                            std::string_view expandedTarget);
 

@@ -10,17 +10,18 @@ namespace {
 
 constexpr std::string_view kSharedOption = "/S";
 
-std::string CutAtComma(std::string_view text) {
-    return SplitAtFirst(text, ',').before;
+bool HasSharedOption(std::string_view entry) {
+    return PosNoCase(kSharedOption, SplitLogEntry(entry).options) != 0;
 }
 
 // The file entry with "/S" first among its options, unless it has "/S" already.
 std::string WithSharedOption(const std::string& entry) {
-    if (PosNoCase(kSharedOption, SplitAtFirst(entry, ',').after) != 0) {
+    if (HasSharedOption(entry)) {
         return entry;
     }
-    const SplitText split = SplitAtFirst(entry, ',');
-    return split.before + "," + std::string(kSharedOption) + split.after;
+    const LogEntryParts parts = SplitLogEntry(entry);
+    const std::string rest = parts.options.empty() ? std::string() : parts.options.substr(1);
+    return parts.path + "," + std::string(kSharedOption) + rest;
 }
 
 template <typename Combine>
@@ -38,7 +39,7 @@ std::vector<std::string> Merge(const std::vector<std::string>& entries, Combine 
 }
 
 std::string ExtensionOfSlot(std::string_view slot) {
-    return CutAtComma(slot);
+    return SplitAtFirst(slot, ',').before;
 }
 
 // Writes each entry of a list under prefix + its number; stops at the first failure.
@@ -120,10 +121,21 @@ UninstallLists ReadUninstallLists(std::string_view logFile) {
     return lists;
 }
 
+LogEntryParts SplitLogEntry(std::string_view entry) {
+    for (std::size_t pos = FindByte(entry, ','); pos != std::string_view::npos;) {
+        if (pos + 1 == entry.size() || entry[pos + 1] == '/') {
+            return {std::string(entry.substr(0, pos)), std::string(entry.substr(pos))};
+        }
+        const std::size_t next = FindByte(entry.substr(pos + 1), ',');
+        pos = next == std::string_view::npos ? next : pos + 1 + next;
+    }
+    return {std::string(entry), {}};
+}
+
 std::size_t IniListIndex(std::string_view entry, const std::vector<std::string>& written) {
-    const std::string key = CutAtComma(entry);
+    const std::string path = SplitLogEntry(entry).path;
     for (std::size_t i = 0; i < written.size(); ++i) {
-        if (EqualNoCaseCp932(CutAtComma(written[i]), key)) {
+        if (EqualNoCaseCp932(SplitLogEntry(written[i]).path, path)) {
             return i + 1;
         }
     }
@@ -136,8 +148,7 @@ std::vector<std::string> MergedEntries(const std::vector<std::string>& entries) 
 
 std::vector<std::string> MergedFileEntries(const std::vector<std::string>& entries) {
     return Merge(entries, [](const std::string& earlier, const std::string& later) {
-        const bool earlierShared = PosNoCase(kSharedOption, SplitAtFirst(earlier, ',').after) != 0;
-        return earlierShared ? WithSharedOption(later) : later;
+        return HasSharedOption(earlier) ? WithSharedOption(later) : later;
     });
 }
 

@@ -41,9 +41,18 @@ struct UninstallLog {
 // The lists of an earlier log, so that a reinstall into the same folder keeps them.
 [[nodiscard]] UninstallLists ReadUninstallLists(std::string_view logFile);
 
+// A log entry's path and options. The options start at the first "," that is followed by "/"
+// or ends the entry: a "," inside a folder name ("C:\Tools, Inc\a.dll,/S") is part of the path,
+// and no name can hold "/".
+struct LogEntryParts {
+    std::string path;
+    std::string options; // from the comma on, or empty
+};
+[[nodiscard]] LogEntryParts SplitLogEntry(std::string_view entry);
+
 // The number (from 1) under which an entry is written among the entries written so far: that
-// of the first one equal to it, both cut at their first "," and compared without letter case,
-// else the next free one. A duplicate thus replaces its earlier key.
+// of the first one with the same path (letter case aside), else the next free one. A duplicate
+// thus replaces its earlier key.
 [[nodiscard]] std::size_t IniListIndex(std::string_view entry,
                                        const std::vector<std::string>& written);
 

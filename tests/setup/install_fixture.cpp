@@ -12,6 +12,9 @@ void ScriptedPorts::AnswerNext(std::string_view title, setup::Answer answer) {
 
 setup::Answer ScriptedPorts::Show(const setup::MessageBox& box) {
     boxes.push_back(box);
+    if (onBox) {
+        onBox(box);
+    }
     auto queued = answers_.find(box.title);
     if (queued != answers_.end() && !queued->second.empty()) {
         const setup::Answer answer = queued->second.front();
@@ -144,6 +147,20 @@ std::vector<std::string> InstallTest::Lines(std::string_view windowsPath) const 
         }
         lines.push_back(text.substr(start, end - start));
         start = end + 2;
+    }
+    return lines;
+}
+
+std::vector<std::string> InstallTest::SectionLines(std::string_view windowsPath,
+                                                   std::string_view section) const {
+    std::vector<std::string> lines;
+    bool inSection = false;
+    for (const std::string& line : Lines(windowsPath)) {
+        if (!line.empty() && line.front() == '[') {
+            inSection = line == "[" + std::string(section) + "]";
+        } else if (inSection && !line.empty()) {
+            lines.push_back(line);
+        }
     }
     return lines;
 }

@@ -12,6 +12,7 @@
 #include "tests/setup/setup_fixture.h"
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -29,6 +30,8 @@ public:
     void AnswerNext(std::string_view title, setup::Answer answer);
     // The abort button is taken once a status message holding the text has been shown.
     void AbortAt(std::string_view messageText) { abortAt_ = Sjis(messageText); }
+    // Called with each box before it is answered (a test may change the machine meanwhile).
+    std::function<void(const setup::MessageBox&)> onBox;
 
     setup::Answer Show(const setup::MessageBox& box) override;
     void Show() override { events.push_back("status shown"); }
@@ -84,6 +87,9 @@ protected:
 
     // The lines of a Windows-spelled file, split at CR LF (UTF-8).
     [[nodiscard]] std::vector<std::string> Lines(std::string_view windowsPath) const;
+    // The non-blank lines of one section of an INI file (UTF-8), without its header.
+    [[nodiscard]] std::vector<std::string> SectionLines(std::string_view windowsPath,
+                                                        std::string_view section) const;
 
     ScriptedPorts ports;
     setup::InstallOptions options;

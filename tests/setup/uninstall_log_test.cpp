@@ -1,0 +1,90 @@
+#include "setup/uninstall_log.h"
+#include "tests/setup/install_fixture.h"
+
+using namespace setup;
+using setup_test::ReadBytes;
+
+namespace {
+
+using Entries = std::vector<std::string>;
+
+TEST(SplitLogEntry, OptionsStartAtTheFirstCommaBeforeASlash) {
+    LogEntryParts parts = SplitLogEntry("C:\\Tools,Inc\\x.dll,/S/R");
+    EXPECT_EQ(parts.path, "C:\\Tools,Inc\\x.dll");
+    EXPECT_EQ(parts.options, ",/S/R");
+    parts = SplitLogEntry("C:\\x.dll,");
+    EXPECT_EQ(parts.path, "C:\\x.dll");
+    EXPECT_EQ(parts.options, ",");
+    parts = SplitLogEntry("C:\\A,B\\");
+    EXPECT_EQ(parts.path, "C:\\A,B\\");
+    EXPECT_EQ(parts.options, "");
+}
+
+TEST(IniListIndex, ADuplicateTakesTheNumberOfItsEarlierKey) {
+    const Entries written = {"C:\\A\\a.dll,/S", "C:\\A\\b.txt"};
+    EXPECT_EQ(IniListIndex("c:\\a\\A.DLL", written), 1u);
+    EXPECT_EQ(IniListIndex("C:\\A\\B.TXT,/W", written), 2u);
+    EXPECT_EQ(IniListIndex("C:\\A\\c.txt", written), 3u);
+    EXPECT_EQ(IniListIndex("x", {}), 1u);
+}
+
+TEST(MergedEntries, AFolderRecordedTwiceIsWrittenOnce) {
+    EXPECT_EQ(MergedEntries({"C:\\P\\html\\", "C:\\P\\doc\\", "c:\\p\\HTML\\"}),
+              (Entries{"c:\\p\\HTML\\", "C:\\P\\doc\\"}));
+}
+
+TEST(MergedFileEntries, AnEarlierSharedMarkIsKeptWithinTheFiveCharactersOfOptions) {
+    EXPECT_EQ(MergedFileEntries({"C:\\a.dll,/S", "c:\\A.DLL,/W/C"}), (Entries{"c:\\A.DLL,/S/W/C"}));
+    EXPECT_EQ(MergedFileEntries({"C:\\a.dll,/S/R", "C:\\a.dll"}), (Entries{"C:\\a.dll,/S"}));
+    EXPECT_EQ(MergedFileEntries({"C:\\a.dll", "C:\\a.dll,/S"}), (Entries{"C:\\a.dll,/S"}));
+    EXPECT_EQ(MergedFileEntries({"C:\\a.dll,/W/s", "C:\\b", "C:\\A.dll,/S/C"}),
+              (Entries{"C:\\A.dll,/S/C", "C:\\b"}));
+}
+
+TEST(RestoreRelateSlots, AnExtensionTakesTheFirstFreeSlotOnce) {
+    RestoreRelateSlots slots;
+    EXPECT_TRUE(AddRestoreRelate(slots, "html", ""));
+    EXPECT_TRUE(AddRestoreRelate(slots, "htm", "htmfile"));
+    EXPECT_FALSE(AddRestoreRelate(slots, "HTM", "other"));
+    EXPECT_EQ(slots[0], "html,");
+    EXPECT_EQ(slots[1], "htm,htmfile");
+    EXPECT_TRUE(HoldsExtension(slots, "Html"));
+    EXPECT_FALSE(HoldsExtension(slots, "ht"));
+    for (int i = 2; i < 20; ++i) {
+        EXPECT_TRUE(AddRestoreRelate(slots, "e" + std::to_string(i), ""));
+    }
+    EXPECT_FALSE(AddRestoreRelate(slots, "full", ""));
+}
+
+class Reinstall : public setup_test::InstallTest {};
+
+TEST_F(Reinstall, KeepsWhatTheEarlierInstallRecorded) {
+    WriteMediumFile("SETUP.EXE", "installer");
+    WriteMediumFile("a.dll", "a");
+    WriteMediumFile("b.txt", "b");
+    WriteScript("[MakeFolder]\nFolder1=(App)html\n[CopyFile]\nFile1=(App)a.dll,/S\n"
+                "[DeleteRegistry]\nKey1=Software\\First\n");
+    ASSERT_TRUE(Install().Succeeded());
+    const std::string firstLog = ReadBytes(Host("C:\\Program Files\\Test\\UNSETUP.INI"));
+
+    WriteScript("[MakeFolder]\nFolder1=(App)HTML\nFolder2=(App)docs\n[CopyFile]\n"
+                "File1=(App)a.dll\nFile2=(App)b.txt\n[DeleteRegistry]\nKey1=Software\\Second\n");
+    session.reset();
+    ports = {};
+    ASSERT_TRUE(Install().Succeeded());
+    EXPECT_EQ(session->workFolder, TemporaryFolder() + "ZSTMP2\\");
+    EXPECT_EQ(ReadBytes(Host(session->workFolder + "UNSETUPZ.INI")), firstLog);
+    const std::string log = "C:\\Program Files\\Test\\UNSETUP.INI";
+    EXPECT_EQ(SectionLines(log, "DeleteFolder"),
+              (Entries{"Folder1=C:\\Program Files\\Test\\HTML\\",
+                       "Folder2=C:\\Program Files\\Test\\docs\\"}));
+    EXPECT_EQ(SectionLines(log, "DeleteFile"),
+              (Entries{"File1=C:\\Program Files\\Test\\a.dll,/S",
+                       "File2=C:\\Program Files\\Test\\UNSETUP.INI",
+                       "File3=C:\\Program Files\\Test\\b.txt"}));
+    EXPECT_EQ(SectionLines(log, "DeleteRegistry"),
+              (Entries{"Key1=Software\\First", "Key2=Software\\Second"}));
+    EXPECT_EQ(SharedCount("C:\\Program Files\\Test\\a.dll"), 1u);
+}
+
+} // namespace
