@@ -1,0 +1,119 @@
+// The main window's folder tree: the file system's folders, the current folder chosen by a
+// click or Enter, the start folder selected in it, and the refresh that rebuilds it.
+
+#include "shell/start_folder.h"
+#include "shell/ui/file_list_model.h"
+#include "shell/ui/form_main.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QTreeView>
+
+namespace shell {
+namespace {
+
+constexpr int kNameColumn = 0;
+
+} // namespace
+
+void TFormMain::BuildFolderTree() {
+    folderTree_ = new QTreeView;
+    folderTree_->setObjectName("FolderTree");
+    folderTree_->setHeaderHidden(true);
+    // Long folder names scroll sideways instead of being cut.
+    folderTree_->header()->setStretchLastSection(false);
+    folderTree_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    folderTree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    folderTree_->installEventFilter(this);
+    connect(folderTree_, &QTreeView::clicked, this, &TFormMain::FolderClicked);
+    RebuildFolderModel();
+}
+
+void TFormMain::RebuildFolderModel() {
+    auto* model = new QFileSystemModel(this);
+    model->setFilter(QDir::AllDirs | QDir::Drives | QDir::NoDotAndDotDot);
+    model->setReadOnly(true);
+    model->setRootPath(QDir::rootPath());
+    QItemSelectionModel* oldSelection = folderTree_->selectionModel();
+    folderTree_->setModel(model);
+    for (int column = kNameColumn + 1; column < model->columnCount(); ++column) {
+        folderTree_->hideColumn(column);
+    }
+    delete oldSelection;
+    delete folderModel_;
+    folderModel_ = model;
+}
+
+std::filesystem::path TFormMain::FolderOf(const QModelIndex& index) const {
+    if (!index.isValid() || !folderModel_->isDir(index)) {
+        return {};
+    }
+    return std::filesystem::path(QFile::encodeName(folderModel_->filePath(index)).toStdString());
+}
+
+std::filesystem::path TFormMain::SelectInTree(const std::filesystem::path& folder) {
+    const std::filesystem::path selectable = SelectableFolder(folder);
+    const QModelIndex index =
+        selectable.empty() ? QModelIndex()
+                           : folderModel_->index(
+                                 QFile::decodeName(QByteArray::fromStdString(selectable.string())));
+    folderTree_->setCurrentIndex(index);
+    if (index.isValid()) {
+        folderTree_->scrollTo(index);
+    }
+    return FolderOf(index);
+}
+
+void TFormMain::FolderClicked(const QModelIndex& index) {
+    const std::filesystem::path folder = FolderOf(index);
+    if (folder.empty() || folder == folder_) {
+        return;
+    }
+    folder_ = folder;
+    FillList();
+}
+
+void TFormMain::OpenFolder(const std::filesystem::path& folder) {
+    const std::filesystem::path selected = SelectInTree(folder);
+    if (selected.empty() || selected == folder_) {
+        return;
+    }
+    folder_ = selected;
+    FillList();
+}
+
+bool TFormMain::TreeKeyEvent(QEvent* event) {
+    if (event->type() != QEvent::KeyPress) {
+        return false;
+    }
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter) {
+        return false;
+    }
+    // Enter always fills the list again, and goes no further.
+    const std::filesystem::path folder = FolderOf(folderTree_->currentIndex());
+    if (!folder.empty()) {
+        folder_ = folder;
+        FillList();
+    }
+    return true;
+}
+
+void TFormMain::Refresh() {
+    RebuildFolderModel();
+    folder_ = SelectInTree(folder_);
+    if (!folder_.empty()) {
+        FillList();
+        return;
+    }
+    // The folder is gone: its files are not shown as if they were still there.
+    listModel_->Clear();
+    detailPane_->clear();
+    SetStatus({});
+}
+
+} // namespace shell

@@ -1,0 +1,31 @@
+#pragma once
+
+// The pictures of the file list: each file's embedded thumbnail stretched to the two icon
+// sizes (the report view's small icons and the icon view's large ones), and the crossed box
+// that stands for a file without one.
+
+#include <QIcon>
+#include <QPixmap>
+#include <QSize>
+#include <cstdint>
+#include <optional>
+#include <span>
+
+namespace shell {
+
+// The report view's icons.
+inline constexpr QSize kSmallIconSize{40, 30};
+
+// The icon view's icons: 80 x 60 when the setting ListThumbSize is on, else 160 x 120.
+[[nodiscard]] QSize LargeIconSize(bool listThumbSize);
+
+// A rectangle from (1,1) to (width-2, height-2) with both diagonals, on white.
+[[nodiscard]] QPixmap PlaceholderPicture(QSize size);
+
+// One icon holding a picture at each of the two sizes; a view picks the one of its icon size.
+[[nodiscard]] QIcon PlaceholderIcon(QSize large);
+// None when the bytes are not a JPEG picture Qt decodes. The decoded picture is dropped once
+// it has been stretched to both sizes (the aspect ratio is not kept).
+[[nodiscard]] std::optional<QIcon> ThumbnailIcon(std::span<const std::uint8_t> jpeg, QSize large);
+
+} // namespace shell

@@ -1,0 +1,53 @@
+#include "tests/shell/ui/form_main_fixture.h"
+
+#include "shell/ui/file_list_model.h"
+#include "tests/support/exif_fixture.h"
+#include "tests/support/jpeg_pictures.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+namespace fixture {
+
+namespace {
+
+constexpr std::uint16_t kMake = 0x010F, kModel = 0x0110, kFNumber = 0x829D;
+
+ExifSpec CameraWithThumbnail(std::string_view make, std::string_view model) {
+    ExifSpec spec;
+    spec.ifd0 = {Ascii(kMake, make), Ascii(kModel, model)};
+    spec.exif = std::vector<Entry>{Rational(kFNumber, 28, 10)};
+    spec.ifd1 = std::vector<Entry>{};
+    spec.thumbnail = EncodeJpeg(160, 120);
+    return spec;
+}
+
+} // namespace
+
+void WritePhotoFolder(const std::filesystem::path& folder) {
+    WriteFile(folder / "a.jpg", BuildJpeg(CameraWithThumbnail("Maker", "Model A")).bytes);
+    WriteFile(folder / "B.JPG", EncodeJpeg(320, 240));
+    WriteFile(folder / "c.Tif", BuildTiff(CameraWithThumbnail("Maker", "Model C")).bytes);
+    WriteFile(folder / "d.tiff", BuildTiff(CameraWithThumbnail("Maker", "Model D")).bytes);
+    WriteFile(folder / "e.png", std::vector<std::uint8_t>{0x89, 'P', 'N', 'G'});
+}
+
+QStringList Captions(const TFormMain& form) {
+    QStringList captions;
+    for (const shell::FileListItem& item : form.ListModel().Items()) {
+        captions.push_back(item.caption);
+    }
+    return captions;
+}
+
+bool WaitForList(TFormMain& form) {
+    return QTest::qWaitFor([&form] { return !form.IsFilling(); }, 20000);
+}
+
+TFormMain& MainWindowTest::OpenWindow() {
+    form = std::make_unique<TFormMain>(store, live);
+    form->SetGuardPrompt(std::make_unique<RecordingPrompt>(messages));
+    return *form;
+}
+
+} // namespace fixture

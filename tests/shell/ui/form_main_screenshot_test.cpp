@@ -1,0 +1,99 @@
+// Pictures of the main window for a person to look at: both views of a folder of photos with
+// thumbnails, and the detail pane of a Nikon E990 file.
+
+#include "shell/ui/file_list_model.h"
+#include "tests/shell/ui/form_main_fixture.h"
+#include "tests/support/exif_fixture.h"
+#include "tests/support/jpeg_pictures.h"
+#include "tests/support/screenshot.h"
+
+#include <QAction>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace shell;
+using fixture::WaitForList;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::uint16_t kMake = 0x010F, kModel = 0x0110, kDateTimeOriginal = 0x9003,
+                        kFNumber = 0x829D, kExposureTime = 0x829A;
+
+class AMainWindowPicture : public ::testing::Test, public fixture::MainWindowTest {
+protected:
+    // A folder like a camera's card: several makes with thumbnails, one file without EXIF,
+    // and the Nikon E990 sample when the samples are there.
+    void WriteCard() {
+        const std::vector<std::pair<std::string, std::string>> cameras{
+            {"NIKON", "E950"},
+            {"Canon", "Canon PowerShot S40"},
+            {"FUJIFILM", "FinePix6800"},
+            {"NIKON", "E800"},
+            {"OLYMPUS", "C-3040Z"}};
+        int number = 1;
+        for (const auto& [make, model] : cameras) {
+            fixture::ExifSpec spec;
+            spec.ifd0 = {fixture::Ascii(kMake, make), fixture::Ascii(kModel, model)};
+            spec.exif = std::vector<fixture::Entry>{
+                fixture::Rational(kExposureTime, 1, 125), fixture::Rational(kFNumber, 56, 10),
+                fixture::Ascii(kDateTimeOriginal, "2001:05:0" + std::to_string(number) + " 10:2" +
+                                                      std::to_string(number) + ":00")};
+            spec.ifd1 = std::vector<fixture::Entry>{};
+            spec.thumbnail = fixture::EncodeJpeg(160, 120 - 8 * number);
+            const std::string name = "DSCN000" + std::to_string(number++) + ".JPG";
+            fixture::WriteFile(photos.Path() / name, fixture::BuildJpeg(spec).bytes);
+        }
+        fixture::WriteFile(photos.Path() / "scan.jpg", fixture::EncodeJpeg(640, 480));
+        if (fixture::SamplesDir()) {
+            photos.CopySample("real/Nikon_E990.jpg");
+        }
+    }
+    TFormMain& WindowOnCard() {
+        WriteCard();
+        TFormMain& window = OpenWindow();
+        window.resize(1000, 640);
+        window.show();
+        window.OpenFolder(photos.Path());
+        if (!WaitForList(window)) {
+            throw std::runtime_error("the list was not filled");
+        }
+        return window;
+    }
+};
+
+TEST_F(AMainWindowPicture, InBothViews) {
+    TFormMain& window = WindowOnCard();
+    ASSERT_FALSE(fixture::SaveScreenshot(window, "main_window_thumbnails").isEmpty());
+    window.Action(MenuCommand::DispList)->trigger();
+    ASSERT_FALSE(fixture::SaveScreenshot(window, "main_window_report").isEmpty());
+}
+
+TEST_F(AMainWindowPicture, WithTheDetailPaneOfANikonFile) {
+    if (!fixture::SamplesDir()) {
+        GTEST_SKIP() << "no camera samples beside the checkout";
+    }
+    live.setup.largeThumbnails = false;
+    // A user who widened the left panel to read the pane.
+    ASSERT_TRUE(store.WriteInteger("Display", "LeftW", 330).Ok());
+    TFormMain& window = WindowOnCard();
+    int nikon = -1;
+    for (std::size_t row = 0; row < window.ListModel().Items().size(); ++row) {
+        if (window.ListModel().Items()[row].caption == "Nikon_E990.jpg") {
+            nikon = static_cast<int>(row);
+        }
+    }
+    ASSERT_GE(nikon, 0);
+    QListView& view = window.IconView();
+    const QModelIndex index = window.ListModel().index(nikon, 0);
+    view.scrollTo(index);
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.visualRect(index).center());
+    EXPECT_TRUE(window.DetailPane().toPlainText().contains("E990"));
+    EXPECT_TRUE(window.ListModel().Items()[static_cast<std::size_t>(nikon)].hasThumbnail);
+    ASSERT_FALSE(fixture::SaveScreenshot(window, "main_window_detail_nikon").isEmpty());
+}
+
+} // namespace
