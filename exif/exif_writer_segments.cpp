@@ -1,11 +1,16 @@
 #include "exif/exif_writer_segments.h"
 
-#include "platform/file_times.h"
+#include "exif/file_probes.h"
 #include "platform/writable_file.h"
 
 #include <variant>
 
 namespace exif {
+namespace {
+
+constexpr std::uint64_t kJpegTiffBase = 12;
+
+} // namespace
 
 std::optional<FirstSegment> ReadFirstSegment(const platform::InputFile& file) {
     const std::vector<std::uint8_t> head = file.ReadAt(0, 10);
@@ -37,15 +42,27 @@ FirstSegment RequireJpegBody(const platform::InputFile& file) {
     return *segment;
 }
 
-void PatchKeepingTime(const std::filesystem::path& path, std::uint64_t offset,
-                      std::span<const std::uint8_t> bytes) {
-    const auto time = platform::LastWriteTime(path);
-    platform::WritableFile file(path);
-    file.WriteAt(offset, bytes);
-    file.Close();
-    if (time) {
-        platform::SetLastWriteTime(path, *time);
+bool PatchExifData(const std::filesystem::path& path, const ExifBlock& block, std::uint64_t offset,
+                   std::uint64_t extent, std::span<const std::uint8_t> bytes) {
+    if (!block.View().Contains(offset, extent)) {
+        return false;
     }
+    const bool jpeg = IsJpegName(path);
+    platform::WritableFile file(path);
+    if (jpeg) {
+        const std::vector<std::uint8_t> head = file.ReadAt(0, 6);
+        if (head.size() == 6 && head[0] == 0xFF && head[1] == 0xD8) {
+            const std::uint64_t segmentEnd = (std::uint64_t{head[4]} << 8 | head[5]) + 4;
+            if (offset + extent + kJpegTiffBase > segmentEnd) {
+                return false;
+            }
+        }
+    }
+    const platform::FileTime time = file.LastWriteTime();
+    file.WriteAt((jpeg ? kJpegTiffBase : 0) + offset, bytes);
+    file.SetLastWriteTime(time);
+    file.Close();
+    return true;
 }
 
 std::optional<std::uint64_t> IntegerTag(const ExifBlock& block, std::string_view name) {

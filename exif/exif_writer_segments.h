@@ -34,9 +34,12 @@ struct FirstSegment {
 // The first segment of a file whose body is to be copied; throws FileError when it has none.
 [[nodiscard]] FirstSegment RequireJpegBody(const platform::InputFile& file);
 
-// Writes the bytes at the offset of an existing file and puts its last-write time back.
-void PatchKeepingTime(const std::filesystem::path& path, std::uint64_t offset,
-                      std::span<const std::uint8_t> bytes);
+// Writes the bytes at block offset `offset` of the file when [offset, offset + extent) lies
+// inside its EXIF data: inside the block and, in a JPEG, inside the TIFF part of the first
+// segment (the block reads 8 bytes past it). Keeps the file's last-write time. False, and
+// nothing written, when the range lies outside: such a value counts as absent.
+bool PatchExifData(const std::filesystem::path& path, const ExifBlock& block, std::uint64_t offset,
+                   std::uint64_t extent, std::span<const std::uint8_t> bytes);
 
 // The integer value of a standard tag; nothing when absent or not an integer.
 [[nodiscard]] std::optional<std::uint64_t> IntegerTag(const ExifBlock& block,

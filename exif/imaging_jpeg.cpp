@@ -155,6 +155,9 @@ std::optional<Image> JpegDecoder::Decode(PictureSize wanted) {
     info.scale_denom = kFullScale;
     info.out_color_space = JCS_RGB;
     info.dct_method = JDCT_ISLOW;
+    // A reduced picture is averaged down further, so plain chroma replication is as good as
+    // the smoother interpolation and cheaper.
+    info.do_fancy_upsampling = numerator == kFullScale ? TRUE : FALSE;
     if (!RunGuarded(state_->errors, CalcDimensionsStep, &info) ||
         std::uint64_t{info.output_width} * info.output_height > kMaxPixels) {
         jpeg_abort_decompress(&info);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 #include <vector>
 
 namespace exif {
@@ -95,13 +96,14 @@ std::uint8_t Clamped(std::int32_t sum) {
         std::clamp((sum + kWeightOne / 2) >> kWeightBits, std::int32_t{0}, std::int32_t{255}));
 }
 
-// Every row of the source, narrowed or widened to the target width.
-std::vector<std::uint8_t> ResampleRows(const Image& source, const AxisTaps& axis,
-                                       std::uint32_t width) {
-    std::vector<std::uint8_t> out(std::size_t{width} * 3 * source.Height());
+// Every row of the picture, narrowed or widened to the target width.
+std::vector<std::uint8_t> ResampleRows(const std::vector<std::uint8_t>& rows,
+                                       std::uint32_t sourceWidth, std::uint32_t height,
+                                       const AxisTaps& axis, std::uint32_t width) {
+    std::vector<std::uint8_t> out(std::size_t{width} * 3 * height);
     std::uint8_t* target = out.data();
-    for (std::uint32_t y = 0; y < source.Height(); ++y) {
-        const std::uint8_t* row = source.Row(y).data();
+    for (std::uint32_t y = 0; y < height; ++y) {
+        const std::uint8_t* row = rows.data() + std::size_t{y} * sourceWidth * 3;
         for (std::uint32_t x = 0; x < width; ++x) {
             std::int32_t r = 0;
             std::int32_t g = 0;
@@ -120,8 +122,9 @@ std::vector<std::uint8_t> ResampleRows(const Image& source, const AxisTaps& axis
     return out;
 }
 
-// The rows combined into the target height.
-std::vector<std::uint8_t> ResampleColumns(const std::vector<std::uint8_t>& rows, std::size_t stride,
+// The rows combined into the target height; each output row is a weighted sum of whole source
+// rows, a loop the compiler vectorises.
+std::vector<std::uint8_t> ResampleColumns(std::span<const std::uint8_t> rows, std::size_t stride,
                                           const AxisTaps& axis, std::uint32_t height) {
     std::vector<std::uint8_t> out(stride * height);
     std::vector<std::int32_t> sums(stride);
@@ -145,11 +148,11 @@ std::vector<std::uint8_t> ResampleColumns(const std::vector<std::uint8_t>& rows,
 } // namespace
 
 Image Resample(const Image& source, std::uint32_t width, std::uint32_t height) {
-    const std::vector<std::uint8_t> rows =
-        ResampleRows(source, TapsFor(source.Width(), width), width);
-    return Image(
-        width, height,
-        ResampleColumns(rows, std::size_t{width} * 3, TapsFor(source.Height(), height), height));
+    // Heights first: a reduction then leaves fewer rows for the costlier horizontal pass.
+    const std::vector<std::uint8_t> rows = ResampleColumns(
+        source.Pixels(), std::size_t{source.Width()} * 3, TapsFor(source.Height(), height), height);
+    return Image(width, height,
+                 ResampleRows(rows, source.Width(), height, TapsFor(source.Width(), width), width));
 }
 
 } // namespace exif

@@ -51,8 +51,8 @@ std::uint64_t AppendBody(std::uint64_t position, const std::filesystem::path& de
                          const std::filesystem::path& source) {
     const platform::InputFile input(source);
     const FirstSegment segment = RequireJpegBody(input);
-    const auto time = platform::LastWriteTime(destination);
     platform::WritableFile output(destination);
+    const platform::FileTime time = output.LastWriteTime();
     const std::uint64_t at = position == 0 ? output.Size() : position;
     std::uint64_t written = 0;
     while (true) {
@@ -65,10 +65,8 @@ std::uint64_t AppendBody(std::uint64_t position, const std::filesystem::path& de
     }
     // The body is the rest of the file: nothing that lay behind the position stays behind it.
     output.Resize(at + written);
+    output.SetLastWriteTime(time);
     output.Close();
-    if (time) {
-        platform::SetLastWriteTime(destination, *time);
-    }
     return written;
 }
 
@@ -120,14 +118,12 @@ bool SaveThumbnail(std::uint64_t position, const std::filesystem::path& destinat
     if (thumbnail.size() != place->length || thumbnail[0] != 0xFF || thumbnail[1] != 0xD8) {
         return false;
     }
-    const auto time = platform::LastWriteTime(destination);
     platform::WritableFile output(destination);
+    const platform::FileTime time = output.LastWriteTime();
     const std::uint64_t at = position == 0 ? output.Size() : position;
     output.WriteAt(at, std::span(thumbnail).subspan(kSoiBytes));
+    output.SetLastWriteTime(time);
     output.Close();
-    if (time) {
-        platform::SetLastWriteTime(destination, *time);
-    }
     return true;
 }
 

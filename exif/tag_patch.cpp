@@ -2,7 +2,6 @@
 
 #include "exif/exif_writer.h"
 #include "exif/exif_writer_segments.h"
-#include "exif/file_probes.h"
 #include "platform/codepage.h"
 
 #include <algorithm>
@@ -11,32 +10,8 @@
 namespace exif {
 namespace {
 
-constexpr std::uint64_t kJpegTiffBase = 12;
 constexpr std::uint64_t kValueFieldOffset = 8; // inside the 12-byte entry
 constexpr std::uint32_t kInlineBytes = 4;
-
-// The file offset of block bytes [offset, offset + length) when they lie inside the EXIF data:
-// inside the block and, in a JPEG, inside the TIFF part of the first segment (the block reads
-// 8 bytes past it). Nothing otherwise: such a value counts as absent.
-std::optional<std::uint64_t> FileOffsetInsideExif(const std::filesystem::path& path,
-                                                  const ExifBlock& block, std::uint64_t offset,
-                                                  std::uint64_t length) {
-    if (!block.View().Contains(offset, length)) {
-        return std::nullopt;
-    }
-    if (!IsJpegName(path)) {
-        return offset;
-    }
-    const auto segment = ReadFirstSegment(platform::InputFile(path));
-    if (segment) {
-        const std::uint64_t tiffBytes =
-            segment->End() > kJpegTiffBase ? segment->End() - kJpegTiffBase : 0;
-        if (offset + length > tiffBytes) {
-            return std::nullopt;
-        }
-    }
-    return kJpegTiffBase + offset;
-}
 
 // The text cut to at most `room` bytes without splitting a double-byte character, then
 // zero-padded to exactly `room` bytes.
@@ -75,12 +50,8 @@ bool WriteTagText(const std::filesystem::path& path, std::string_view name, std:
     }
     const std::uint64_t valueOffset =
         entry->count <= kInlineBytes ? entry->position + kValueFieldOffset : entry->value;
-    const auto fileOffset = FileOffsetInsideExif(path, *block, valueOffset, entry->count);
-    if (!fileOffset) {
-        return false;
-    }
-    PatchKeepingTime(path, *fileOffset, FittedText(text, entry->count - 1));
-    return true;
+    return PatchExifData(path, *block, valueOffset, entry->count,
+                         FittedText(text, entry->count - 1));
 }
 
 bool WriteTagShort(const std::filesystem::path& path, std::string_view name, std::uint16_t value) {
@@ -93,14 +64,9 @@ bool WriteTagShort(const std::filesystem::path& path, std::string_view name, std
         return false;
     }
     const std::uint64_t fieldOffset = entry->position + kValueFieldOffset;
-    const auto fileOffset = FileOffsetInsideExif(path, *block, fieldOffset, kInlineBytes);
-    if (!fileOffset) {
-        return false;
-    }
     const std::uint8_t field[kInlineBytes] = {static_cast<std::uint8_t>(value & 0xFF),
                                               static_cast<std::uint8_t>(value >> 8), 0, 0};
-    PatchKeepingTime(path, *fileOffset, field);
-    return true;
+    return PatchExifData(path, *block, fieldOffset, kInlineBytes, field);
 }
 
 } // namespace exif

@@ -20,6 +20,20 @@ bool IsCalendarMoment(const LocalDateTime& local) {
 
 } // namespace
 
+timespec ToTimespec(FileTime time) {
+    using namespace std::chrono;
+    const auto since = std::chrono::file_clock::to_sys(time).time_since_epoch();
+    const auto whole = floor<seconds>(since);
+    return timespec{static_cast<std::time_t>(whole.count()),
+                    static_cast<long>(duration_cast<nanoseconds>(since - whole).count())};
+}
+
+FileTime FromTimespec(const timespec& time) {
+    using namespace std::chrono;
+    const sys_time<nanoseconds> moment{seconds(time.tv_sec) + nanoseconds(time.tv_nsec)};
+    return time_point_cast<FileTime::duration>(std::chrono::file_clock::from_sys(moment));
+}
+
 std::optional<FileTime> LastWriteTime(const std::filesystem::path& path) {
     std::error_code error;
     const FileTime time = std::filesystem::last_write_time(path, error);

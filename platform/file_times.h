@@ -3,6 +3,7 @@
 // Last-write times of files: read before a write and put back after it, so that an edit of the
 // EXIF data does not change the date a folder listing shows.
 
+#include <ctime>
 #include <filesystem>
 #include <optional>
 
@@ -22,6 +23,10 @@ struct LocalDateTime {
 
 // The file's last-write time; nothing when the file cannot be examined.
 [[nodiscard]] std::optional<FileTime> LastWriteTime(const std::filesystem::path& path);
+
+// The same moment as the file system stores it, and back.
+[[nodiscard]] timespec ToTimespec(FileTime time);
+[[nodiscard]] FileTime FromTimespec(const timespec& time);
 
 // Throws FileError when the time cannot be set.
 void SetLastWriteTime(const std::filesystem::path& path, FileTime time);

@@ -48,7 +48,9 @@ FileReplacement::FileReplacement(const std::filesystem::path& target)
     }
     const std::filesystem::path folder =
         target_.has_parent_path() ? target_.parent_path() : std::filesystem::path(".");
-    const std::string stem = "." + target_.filename().string() + ".";
+    std::string stem = ".";
+    stem += target_.filename().string();
+    stem += '.';
     for (unsigned attempt = 0; fd_ < 0; ++attempt) {
         char suffix[32];
         std::snprintf(suffix, sizeof suffix, "%x-%u.tmp", static_cast<unsigned>(::getpid()),

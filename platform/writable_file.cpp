@@ -37,6 +37,27 @@ WritableFile::~WritableFile() {
     }
 }
 
+std::vector<std::uint8_t> WritableFile::ReadAt(std::uint64_t offset, std::size_t length) const {
+    std::vector<std::uint8_t> bytes(length);
+    std::size_t done = 0;
+    while (done < length) {
+        const ssize_t got =
+            ::pread(fd_, bytes.data() + done, length - done, static_cast<off_t>(offset + done));
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            throw FileError("read", path_, std::strerror(errno));
+        }
+        if (got == 0) {
+            break;
+        }
+        done += static_cast<std::size_t>(got);
+    }
+    bytes.resize(done);
+    return bytes;
+}
+
 void WritableFile::WriteAt(std::uint64_t offset, std::span<const std::uint8_t> bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -64,6 +85,21 @@ std::uint64_t WritableFile::Size() const {
         throw FileError("examine", path_, std::strerror(errno));
     }
     return static_cast<std::uint64_t>(status.st_size);
+}
+
+FileTime WritableFile::LastWriteTime() const {
+    struct stat status {};
+    if (::fstat(fd_, &status) != 0) {
+        throw FileError("examine", path_, std::strerror(errno));
+    }
+    return FromTimespec(status.st_mtim);
+}
+
+void WritableFile::SetLastWriteTime(FileTime time) {
+    const timespec times[2] = {{0, UTIME_OMIT}, ToTimespec(time)};
+    if (::futimens(fd_, times) != 0) {
+        throw FileError("set the last-write time of", path_, std::strerror(errno));
+    }
 }
 
 void WritableFile::Close() {

@@ -3,10 +3,12 @@
 // An existing file opened for patching in place, closed on every path out of its scope.
 
 #include "platform/file_error.h"
+#include "platform/file_times.h"
 
 #include <cstdint>
 #include <filesystem>
 #include <span>
+#include <vector>
 
 namespace platform {
 
@@ -18,11 +20,16 @@ public:
     WritableFile(const WritableFile&) = delete;
     WritableFile& operator=(const WritableFile&) = delete;
 
+    // Up to `length` bytes from `offset`; fewer where the file ends first.
+    [[nodiscard]] std::vector<std::uint8_t> ReadAt(std::uint64_t offset, std::size_t length) const;
     // Writes all bytes at the offset; throws FileError when the write fails.
     void WriteAt(std::uint64_t offset, std::span<const std::uint8_t> bytes);
     // Cuts the file (or extends it with zeros) to the size.
     void Resize(std::uint64_t size);
     [[nodiscard]] std::uint64_t Size() const;
+    [[nodiscard]] FileTime LastWriteTime() const;
+    // Sets the last-write time; later writes through this file would change it again.
+    void SetLastWriteTime(FileTime time);
     // Closes the file and reports a failed close (a delayed write error) as FileError.
     void Close();
 

@@ -1,0 +1,133 @@
+#include "platform/file_times.h"
+#include "platform/safe_replace.h"
+#include "platform/temp_names.h"
+#include "platform/writable_file.h"
+#include "tests/support/sandbox.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <regex>
+#include <sys/stat.h>
+
+using namespace platform;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ReadText(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteText(const fs::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+std::span<const std::uint8_t> Bytes(const std::string& text) {
+    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+}
+
+} // namespace
+
+TEST(FileReplacement, ReplacesTheTargetKeepingItsPermissions) {
+    const fixture::Sandbox box;
+    const fs::path target = box.Path() / "photo.jpg";
+    WriteText(target, "old");
+    ::chmod(target.c_str(), 0640);
+    {
+        FileReplacement replacement(target);
+        replacement.Write(Bytes("new content"));
+        EXPECT_EQ(ReadText(target), "old") << "the target changed before the commit";
+        replacement.Commit(std::nullopt);
+    }
+    EXPECT_EQ(ReadText(target), "new content");
+    struct stat status {};
+    ASSERT_EQ(::stat(target.c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0640u);
+    EXPECT_EQ(std::distance(fs::directory_iterator(box.Path()), fs::directory_iterator()), 1);
+}
+
+TEST(FileReplacement, LeavesNothingBehindWithoutACommit) {
+    const fixture::Sandbox box;
+    const fs::path target = box.Path() / "photo.jpg";
+    WriteText(target, "old");
+    {
+        FileReplacement replacement(target);
+        replacement.Write(Bytes("half"));
+    }
+    EXPECT_EQ(ReadText(target), "old");
+    EXPECT_EQ(std::distance(fs::directory_iterator(box.Path()), fs::directory_iterator()), 1);
+}
+
+TEST(FileReplacement, GivesTheNewFileTheLastWriteTime) {
+    const fixture::Sandbox box;
+    const fs::path target = box.Path() / "new.jpg";
+    const auto time = FileTimeFromLocal({2001, 2, 3, 4, 5, 6});
+    ASSERT_TRUE(time);
+    FileReplacement replacement(target);
+    replacement.Write(Bytes("x"));
+    replacement.Commit(time);
+    EXPECT_EQ(fs::last_write_time(target), *time);
+}
+
+TEST(FileReplacement, ReplacesTheFileBehindASymbolicLink) {
+    const fixture::Sandbox box;
+    const fs::path real = box.Path() / "real.jpg";
+    const fs::path link = box.Path() / "link.jpg";
+    WriteText(real, "old");
+    fs::create_symlink(real, link);
+    FileReplacement replacement(link);
+    replacement.Write(Bytes("new"));
+    replacement.Commit(std::nullopt);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadText(real), "new");
+}
+
+TEST(FileReplacement, RefusesReadOnlyTargetsAndFolders) {
+    const fixture::Sandbox box;
+    const fs::path target = box.Path() / "locked.jpg";
+    WriteText(target, "old");
+    ::chmod(target.c_str(), 0444);
+    EXPECT_THROW(FileReplacement{target}, FileError);
+    EXPECT_THROW(FileReplacement{box.Path()}, FileError);
+    EXPECT_THROW(FileReplacement{box.Path() / "missing" / "a.jpg"}, FileError);
+    EXPECT_THROW(WritableFile{target}, FileError);
+    EXPECT_EQ(ReadText(target), "old");
+}
+
+TEST(WritableFile, PatchesInPlaceAndPutsTheTimeBack) {
+    const fixture::Sandbox box;
+    const fs::path path = box.Path() / "a.jpg";
+    WriteText(path, "abcdef");
+    const auto time = FileTimeFromLocal({1999, 12, 31, 23, 59, 58});
+    ASSERT_TRUE(time);
+    fs::last_write_time(path, *time);
+    WritableFile file(path);
+    EXPECT_EQ(file.LastWriteTime(), *time);
+    file.WriteAt(2, Bytes("XY"));
+    file.SetLastWriteTime(*time);
+    file.Close();
+    EXPECT_EQ(ReadText(path), "abXYef");
+    EXPECT_EQ(fs::last_write_time(path), *time);
+}
+
+TEST(FileTimeFromLocal, RefusesDatesThatNameNoMoment) {
+    EXPECT_TRUE(FileTimeFromLocal({2000, 2, 29, 23, 59, 59}));
+    EXPECT_FALSE(FileTimeFromLocal({0, 0, 0, 0, 0, 0}));
+    EXPECT_FALSE(FileTimeFromLocal({2001, 2, 29, 0, 0, 0}));
+    EXPECT_FALSE(FileTimeFromLocal({2001, 13, 1, 0, 0, 0}));
+    EXPECT_FALSE(FileTimeFromLocal({2001, 1, 1, 24, 0, 0}));
+    const auto earlier = FileTimeFromLocal({2001, 1, 1, 0, 0, 0});
+    const auto later = FileTimeFromLocal({2001, 1, 1, 0, 0, 1});
+    EXPECT_EQ(*later - *earlier, std::chrono::seconds(1));
+}
+
+TEST(TemporaryFileName, UsesThePrefixAndTheProcessIdInHexadecimal) {
+    const fs::path name = TemporaryFileName("_Lumaro");
+    EXPECT_EQ(name.parent_path(), fs::temp_directory_path());
+    EXPECT_TRUE(std::regex_match(name.filename().string(), std::regex("_Lumaro[0-9a-f]{8}\\.jpg")));
+    char expected[16];
+    std::snprintf(expected, sizeof expected, "%08x", static_cast<unsigned>(::getpid()));
+    EXPECT_EQ(name.filename().string().substr(7, 8), expected);
+}
