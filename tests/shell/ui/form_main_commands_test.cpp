@@ -169,6 +169,15 @@ TEST_F(AMainWindowCommand, PreviewsTheSelectedFileOnEnter) {
     EXPECT_TRUE(previews.titles[0].contains("B.JPG")) << previews.titles[0].toStdString();
 }
 
+TEST_F(AMainWindowCommand, ShowsTheAboutBoxWithNeitherFolderNorSelection) {
+    TFormMain& window = OpenWindow();
+    window.show();
+    WindowAnswer<QDialog> dialogs([](QDialog& dialog) { dialog.reject(); });
+    window.Action(MenuCommand::About)->trigger();
+    EXPECT_EQ(dialogs.titles.size(), 1u);
+    EXPECT_TRUE(messages.empty());
+}
+
 TEST_F(AMainWindowCommand, OffersNoPopupMenuWithoutExternalPrograms) {
     TFormMain& window = WindowOnPhotos();
     EXPECT_EQ(window.PopupMenu(), nullptr);

@@ -52,6 +52,10 @@ TEST_F(AMainWindow, OfAFreshUserStartsInThumbnailViewWithNoFolder) {
     EXPECT_EQ(window.ListModel().rowCount(), 0);
     EXPECT_EQ(window.findChild<QSplitter*>("LeftPanel")->width(), 145);
     EXPECT_EQ(window.FolderTree().height(), 192);
+    EXPECT_EQ(window.findChild<QSplitter*>("LeftPanel")->minimumWidth(), 100);
+    EXPECT_EQ(window.FolderTree().minimumHeight(), 100);
+    EXPECT_EQ(window.DetailPane().minimumSize(), QSize(100, 100));
+    EXPECT_EQ(window.findChild<QStackedWidget*>("FileList")->minimumSize(), QSize(100, 110));
     EXPECT_EQ(window.PopupMenu(), nullptr);
 }
 
