@@ -21,13 +21,24 @@ namespace {
 constexpr std::string_view kMutexName = "ORVSETUP";
 constexpr std::string_view kRestartNote = "Windowsを再起動すると，セットアップは完了します．";
 
+// Control characters cannot stand in a Windows folder name, and a line end would break the
+// lines of the uninstall log.
+bool HasControlCharacter(std::string_view text) {
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) < 0x20) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // The folder the install goes to: the one given, or the proposal.
 std::optional<std::string> InstallFolder(const CommandLine& commandLine, const SetupScript& script,
                                          const PathMacros& macros) {
     if (!commandLine.folder) {
         return ProposeInstallFolder(script, macros);
     }
-    if (commandLine.folder->empty()) {
+    if (commandLine.folder->empty() || HasControlCharacter(*commandLine.folder)) {
         return std::nullopt;
     }
     std::optional<std::string> folder = WindowsSpellingOfArgument(*commandLine.folder);

@@ -59,6 +59,24 @@ TEST_F(CopyPhase, AMissingSourceIsReportedCountedAndNotLogged) {
               (std::vector<std::string>{"File1=" + App("a.txt"), "File2=" + App("UNSETUP.INI")}));
 }
 
+TEST_F(CopyPhase, ASourceThatVanishesAfterMeasuringSwitchesProgressToCounting) {
+    WriteScript("[CopyFile]\nFile1=(App)a.txt\nFile2=(App)b.txt\nFile3=(App)c.txt\n");
+    WriteMediumFile("a.txt", "a");
+    WriteMediumFile("b.txt", "b");
+    WriteMediumFile("c.txt", "c");
+    ports.onBox = [&](const MessageBox& box) {
+        if (box.title == Sjis("フォルダ作成")) {
+            fs::remove(MediumHost() / "b.txt");
+        }
+    };
+    const InstallResult result = Install();
+    EXPECT_EQ(result.failureCount, 1);
+    EXPECT_TRUE(ports.ShowedMessage("ディスクの空き容量をチェックしています"));
+    EXPECT_EQ(ports.BoxTexts()[1], "内部エラー: ファイルサイズの取得に失敗したため，進行状況の"
+                                   "表示方法を変更します．");
+    EXPECT_EQ(ports.progress, (std::vector<std::string>{"33%(1/3)", "67%(2/3)", "100%(3/3)"}));
+}
+
 TEST_F(CopyPhase, TheReportIsNotShownWhenTheUserDeclines) {
     WriteScript("[CopyFile]\nFile1=(App)absent.exe\n");
     ports.AnswerNext("警告", Answer::No);

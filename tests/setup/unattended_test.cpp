@@ -17,7 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(CommandLine, SilentAndFolderInEitherSpellingAndTheFirstArgument) {
+TEST(SetupCommandLine, SilentAndFolderInEitherSpellingAndTheFirstArgument) {
     CommandLine line = ParseCommandLine({"/SILENT", "/DIR=C:\\Tools"});
     EXPECT_TRUE(line.silent);
     EXPECT_EQ(line.folder, "C:\\Tools");
@@ -35,7 +35,7 @@ TEST(CommandLine, SilentAndFolderInEitherSpellingAndTheFirstArgument) {
     EXPECT_EQ(line.firstArgument, "/SILENTLY");
 }
 
-TEST(ConsolePorts, DefaultButtonsButKeepSharedFilesAndGiveUpOnAMissingDisk) {
+TEST(UnattendedAnswers, DefaultButtonsButKeepSharedFilesAndGiveUpOnAMissingDisk) {
     std::ostringstream err;
     ConsolePorts ports(err);
     EXPECT_EQ(ports.Show({Sjis("上書き"), Sjis("上書き確認"), MessageIcon::Question,
@@ -94,6 +94,8 @@ TEST_F(Unattended, TakesTheFolderGivenAsAHostPath) {
     EXPECT_EQ(Run({"--silent", "--dir=" + target.string()}), kExitSucceeded) << err.str();
     EXPECT_EQ(ReadBytes(target / "a.txt"), "a");
     EXPECT_EQ(Run({"/SILENT", "/DIR="}), kExitUnavailable);
+    EXPECT_EQ(Run({"/SILENT", "/DIR=C:\\Two\nLines"}), kExitUnavailable);
+    EXPECT_FALSE(fs::exists(Host("C:\\Two")));
 }
 
 TEST_F(Unattended, AFailureIsReportedOnTheErrorStreamAndFailsTheRun) {
