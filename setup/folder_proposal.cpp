@@ -3,22 +3,22 @@
 #include "platform/registry.h"
 #include "setup/folder_memory.h"
 #include "setup/ini_access.h"
-#include "setup/registry_spec.h"
+#include "setup/registry_keys.h"
 #include "setup/text_primitives.h"
 
 namespace setup {
 namespace {
 
-// The string value that "key specification, value name" names; empty when there is none.
+// The string value that "rooted key, value name" names; empty when there is none.
 std::string ReferredRegistryValue(std::string_view reference) {
-    const KeySpecification spec = ParseKeySpecification(GetField(reference, ',', 1));
+    const RootedKey named = ParseRootedKey(GetField(reference, ',', 1));
     const std::string valueName = GetField(reference, ',', 2);
     platform::Result<platform::Registry> registry = platform::Registry::OpenMachine();
     if (!registry) {
         return {};
     }
     platform::Result<std::optional<platform::RegistryKey>> key =
-        registry.Value().OpenKey(spec.root, spec.path);
+        registry.Value().OpenKey(named.root, named.path);
     if (!key || !key.Value()) {
         return {};
     }

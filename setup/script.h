@@ -33,7 +33,7 @@ struct ExtendSection {
 
 struct DefaultFolderSection {
     std::string folder;        // default "(Prg)\"
-    std::string referRegistry; // key specification "," value name
+    std::string referRegistry; // rooted key "," value name
     std::string referIniFile;  // section "," key "," file
 };
 

@@ -67,7 +67,7 @@ RegistryEntry ParseRegistryEntry(std::string_view key, std::string_view name,
                                  std::string_view value) {
     RegistryEntry entry;
     entry.keyText = std::string(key);
-    entry.key = ParseKeySpecification(key);
+    entry.key = ParseRootedKey(key);
     entry.valueName = std::string(name);
     entry.value = WithoutToken(value, kKeepTrailing, entry.dropTrailingDelimiter);
     return entry;

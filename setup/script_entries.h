@@ -5,7 +5,7 @@
 // install folder is fixed only then. Splitting before expanding keeps a "," or "|" inside a
 // folder that a macro stands for ("C:\A,B\") from cutting an entry apart.
 
-#include "setup/registry_spec.h"
+#include "setup/registry_keys.h"
 
 #include <string>
 #include <string_view>
@@ -42,7 +42,7 @@ inline constexpr std::string_view kDefaultShortcutName = "Default";
 // [Registry] KeyN, NameN and ValueN.
 struct RegistryEntry {
     std::string keyText; // KeyN as written
-    KeySpecification key;
+    RootedKey key;
     std::string valueName;              // empty: the key's default value
     std::string value;                  // ValueN without "(Pdd)"
     bool dropTrailingDelimiter = false; // "(Pdd)" stood in the value

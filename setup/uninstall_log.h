@@ -24,7 +24,7 @@ struct UninstallLists {
     std::vector<std::string> folders;      // [DeleteFolder] FolderN
     std::vector<std::string> files;        // [DeleteFile] FileN: path, optionally "," and options
     std::vector<std::string> shortcuts;    // [DeleteShortCut] FileN
-    std::vector<std::string> registryKeys; // [DeleteRegistry] KeyN: key specifications
+    std::vector<std::string> registryKeys; // [DeleteRegistry] KeyN: rooted keys
     std::vector<std::string> addedFiles;   // [AddDeleteFile] FileN: files or patterns
     RestoreRelateSlots restoreRelate;      // [RestoreRelate] KeyN: "ext,previous type"
 };

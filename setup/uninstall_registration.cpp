@@ -1,7 +1,7 @@
 #include "setup/uninstall_registration.h"
 
 #include "platform/registry.h"
-#include "setup/registry_spec.h"
+#include "setup/registry_keys.h"
 
 namespace setup {
 

@@ -144,22 +144,22 @@ TEST(ScriptEntries, ShortcutRegistryIniAndExecuteEntries) {
     EXPECT_EQ(program.parameters, "/s /t");
 }
 
-TEST(KeySpecification, RootTokenOnlyWhenItLooksLikeOne) {
-    auto spec = ParseKeySpecification("(Class)\\.abc\\");
-    EXPECT_EQ(spec.root, platform::RegistryRoot::ClassesRoot);
-    EXPECT_EQ(spec.path, ".abc");
-    spec = ParseKeySpecification("(Users)x");
-    EXPECT_EQ(spec.root, platform::RegistryRoot::Users);
-    EXPECT_EQ(spec.path, "x");
-    spec = ParseKeySpecification("Software\\A");
-    EXPECT_EQ(spec.root, platform::RegistryRoot::CurrentUser);
-    EXPECT_EQ(spec.path, "Software\\A");
-    spec = ParseKeySpecification("(Other)\\Software");
-    EXPECT_EQ(spec.root, platform::RegistryRoot::CurrentUser);
-    EXPECT_EQ(spec.path, "Software");
-    spec = ParseKeySpecification("ABCDEF)Soft"); // a seventh ")" makes a token too
-    EXPECT_EQ(spec.root, platform::RegistryRoot::CurrentUser);
-    EXPECT_EQ(spec.path, "Soft");
+TEST(RootedKey, RootTokenOnlyWhenItLooksLikeOne) {
+    auto key = ParseRootedKey("(Class)\\.abc\\");
+    EXPECT_EQ(key.root, platform::RegistryRoot::ClassesRoot);
+    EXPECT_EQ(key.path, ".abc");
+    key = ParseRootedKey("(Users)x");
+    EXPECT_EQ(key.root, platform::RegistryRoot::Users);
+    EXPECT_EQ(key.path, "x");
+    key = ParseRootedKey("Software\\A");
+    EXPECT_EQ(key.root, platform::RegistryRoot::CurrentUser);
+    EXPECT_EQ(key.path, "Software\\A");
+    key = ParseRootedKey("(Other)\\Software");
+    EXPECT_EQ(key.root, platform::RegistryRoot::CurrentUser);
+    EXPECT_EQ(key.path, "Software");
+    key = ParseRootedKey("ABCDEF)Soft"); // a seventh ")" makes a token too
+    EXPECT_EQ(key.root, platform::RegistryRoot::CurrentUser);
+    EXPECT_EQ(key.path, "Soft");
 }
 
 TEST(InstallOptions, ShortcutBoxesFollowTheNamesOfTheScript) {

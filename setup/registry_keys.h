@@ -1,6 +1,6 @@
 #pragma once
 
-// Registry key specifications of the script: an optional 7-character root token ("(Cuser)",
+// Registry keys as the script names them: an optional 7-character root token ("(Cuser)",
 // "(Class)", "(Local)", "(Users)") followed by the key path.
 
 #include "platform/registry.h"
@@ -12,7 +12,7 @@ namespace setup {
 
 inline constexpr std::size_t kRootTokenLength = 7;
 
-struct KeySpecification {
+struct RootedKey {
     platform::RegistryRoot root = platform::RegistryRoot::CurrentUser;
     std::string path; // without "\" at either end
 };
@@ -22,7 +22,7 @@ struct KeySpecification {
 
 // The installer's reading: the first 7 characters are the root token when the first is "(" or
 // the seventh is ")"; otherwise the whole text is a key of the current user.
-[[nodiscard]] KeySpecification ParseKeySpecification(std::string_view text);
+[[nodiscard]] RootedKey ParseRootedKey(std::string_view text);
 
 // The path without "\" at either end.
 [[nodiscard]] std::string TrimKeyPath(std::string_view path);

@@ -1,4 +1,4 @@
-#include "setup/registry_spec.h"
+#include "setup/registry_keys.h"
 
 #include "setup/text_primitives.h"
 
@@ -27,7 +27,7 @@ std::string TrimKeyPath(std::string_view path) {
     return std::string(path);
 }
 
-KeySpecification ParseKeySpecification(std::string_view text) {
+RootedKey ParseRootedKey(std::string_view text) {
     const bool hasToken = (!text.empty() && text.front() == '(') ||
                           (text.size() >= kRootTokenLength && text[kRootTokenLength - 1] == ')');
     if (!hasToken) {
