@@ -292,6 +292,18 @@ TEST_F(AMainWindow, RefillsOnEnterInTheTreeAndOnRefresh) {
     EXPECT_EQ(window.CurrentFolder(), photos.Path());
     ASSERT_TRUE(WaitForList(window));
     EXPECT_EQ(Captions(window), (QStringList{"0.JPG", "B.JPG", "c.Tif"}));
+
+    // A folder that is gone leaves no current folder and none of its files.
+    const fs::path folder = photos.Path() / "sub";
+    fs::create_directory(folder);
+    fixture::WritePhotoFolder(folder);
+    window.OpenFolder(folder);
+    ASSERT_TRUE(WaitForList(window));
+    ASSERT_EQ(window.ListModel().rowCount(), 3);
+    fs::remove_all(folder);
+    window.Action(MenuCommand::Refresh)->trigger();
+    EXPECT_TRUE(window.CurrentFolder().empty());
+    EXPECT_EQ(window.ListModel().rowCount(), 0);
 }
 
 } // namespace
