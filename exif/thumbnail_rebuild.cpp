@@ -18,6 +18,7 @@ namespace {
 
 constexpr std::uint64_t kJpegTiffBase = 12;
 constexpr std::uint64_t kSoiBytes = 2;
+constexpr std::uint64_t kEntryBytes = 12;
 constexpr std::uint64_t kMaxSegmentLength = 65535;
 constexpr std::uint32_t kThumbnailWidth = 160;
 constexpr std::uint32_t kThumbnailHeight = 120;
@@ -82,7 +83,7 @@ std::uint64_t RenewThumbnail(const WorkingFiles& files, const std::filesystem::p
     const std::uint64_t thumbnailAt = kJpegTiffBase + *start;
     if (thumbnailAt + kSoiBytes > segmentEnd ||
         (oldLength && *oldLength > segmentEnd - thumbnailAt) ||
-        (lengthEntry && lengthEntry->position + 12 > *start)) {
+        (lengthEntry && lengthEntry->position + kEntryBytes > *start)) {
         throw platform::FileError("renew the thumbnail in the EXIF segment of", exifSource,
                                   "the old thumbnail does not lie inside the segment");
     }

@@ -100,10 +100,13 @@ std::uint64_t FileReplacement::CopyFrom(const InputFile& source, std::uint64_t o
 
 void FileReplacement::Commit(std::optional<FileTime> lastWrite) {
     struct stat old {};
-    if (::stat(target_.c_str(), &old) == 0 && ::fchmod(fd_, old.st_mode & 07777) != 0) {
+    const bool replacing = ::stat(target_.c_str(), &old) == 0;
+    if (replacing && ::fchmod(fd_, old.st_mode & 07777) != 0) {
         throw FileError("keep the permissions of", target_, Reason(errno));
     }
-    if (::fdatasync(fd_) != 0 && errno != EINVAL) {
+    // The new content reaches the disk before it takes the place of an existing file, so that
+    // a crash cannot trade the old content for an empty file. A new file has nothing to lose.
+    if (replacing && ::fdatasync(fd_) != 0 && errno != EINVAL) {
         throw FileError("write", target_, Reason(errno));
     }
     const int fd = fd_;

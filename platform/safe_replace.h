@@ -30,8 +30,9 @@ public:
     // Copies the source from `offset` to its end; returns the number of bytes copied.
     std::uint64_t CopyFrom(const InputFile& source, std::uint64_t offset);
 
-    // Flushes the new content to the disk, gives it the old target's permissions and the
-    // last-write time (none: the time of this write) and renames it over the target.
+    // Flushes the new content to the disk when it replaces an existing file, gives it the old
+    // target's permissions and the last-write time (none: the time of this write) and renames
+    // it over the target.
     void Commit(std::optional<FileTime> lastWrite);
 
 private:

@@ -68,8 +68,11 @@ TEST(ExtractExifSegment, CopiesSoiAndTheWholeApp1) {
     const fixture::Sandbox box;
     const fixture::Built built = fixture::BuildJpeg(CameraSpec());
     const auto source = Write(box, "a.jpg", built.bytes);
-    ASSERT_TRUE(exif::ExtractExifSegment(box.Path() / "exif.jpg", source));
-    const Bytes segment = ReadAll(box.Path() / "exif.jpg");
+    const auto destination = Write(box, "exif.jpg", Bytes{1});
+    const auto time = AgeFile(destination, 4);
+    ASSERT_TRUE(exif::ExtractExifSegment(destination, source));
+    EXPECT_EQ(std::filesystem::last_write_time(destination), time);
+    const Bytes segment = ReadAll(destination);
     EXPECT_EQ(segment.size(), BigEndian16(built.bytes, 4) + 4u);
     EXPECT_TRUE(std::equal(segment.begin(), segment.end(), built.bytes.begin()));
 }
@@ -105,8 +108,10 @@ TEST(AppendBody, WritesTheBodyAtTheEndOrAtAPosition) {
 TEST(WriteJfifStub, CreatesOrReplacesTheFile) {
     const fixture::Sandbox box;
     const auto path = Write(box, "a.jpg", Bytes(1000, 7));
+    const auto time = AgeFile(path, 9);
     exif::WriteJfifStub(path);
     EXPECT_EQ(ReadAll(path), kStub);
+    EXPECT_EQ(std::filesystem::last_write_time(path), time);
     exif::WriteJfifStub(box.Path() / "new.jpg");
     EXPECT_EQ(ReadAll(box.Path() / "new.jpg"), kStub);
 }
@@ -119,7 +124,9 @@ TEST(SaveThumbnail, AppendsTheIfd1ThumbnailWithoutItsSoi) {
     ASSERT_TRUE(block);
     const auto destination = box.Path() / "thumb.jpg";
     exif::WriteJfifStub(destination);
+    const auto time = AgeFile(destination, 2);
     EXPECT_TRUE(exif::SaveThumbnail(0, destination, source, *block));
+    EXPECT_EQ(std::filesystem::last_write_time(destination), time);
     const Bytes& thumbnail = *spec.thumbnail;
     EXPECT_EQ(ReadAll(destination), Joined(kStub, Bytes(thumbnail.begin() + 2, thumbnail.end())));
     const auto picture = exif::ExifLoadImage(destination);
