@@ -1,0 +1,131 @@
+#include "platform/shell_file_operation.h"
+#include "platform/trash.h"
+#include "tests/support/sandbox.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <optional>
+#include <regex>
+#include <string>
+
+using namespace platform;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Sets an environment variable for the life of the object.
+class EnvironmentValue {
+public:
+    EnvironmentValue(const char* name, const std::optional<std::string>& value) : name_(name) {
+        if (const char* old = std::getenv(name)) {
+            saved_ = old;
+        }
+        if (value) {
+            setenv(name, value->c_str(), 1);
+        } else {
+            unsetenv(name);
+        }
+    }
+    ~EnvironmentValue() {
+        if (saved_) {
+            setenv(name_, saved_->c_str(), 1);
+        } else {
+            unsetenv(name_);
+        }
+    }
+    EnvironmentValue(const EnvironmentValue&) = delete;
+    EnvironmentValue& operator=(const EnvironmentValue&) = delete;
+
+private:
+    const char* name_;
+    std::optional<std::string> saved_;
+};
+
+class Trash : public ::testing::Test {
+protected:
+    fs::path Write(const fs::path& relative, const std::string& bytes) const {
+        const fs::path file = sandbox_.Path() / relative;
+        fs::create_directories(file.parent_path());
+        std::ofstream(file, std::ios::binary) << bytes;
+        return file;
+    }
+
+    static std::string Bytes(const fs::path& file) {
+        std::ifstream stream(file, std::ios::binary);
+        return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
+    }
+
+    fixture::Sandbox sandbox_;
+    EnvironmentValue home_{"HOME", (sandbox_.Path() / "home").string()};
+    EnvironmentValue dataHome_{"XDG_DATA_HOME", (sandbox_.Path() / "data").string()};
+    fs::path trash_ = sandbox_.Path() / "data" / "Trash";
+};
+
+class NoQuestions : public FileOperationPort {
+public:
+    OverwriteAnswer AskOverwrite(const fs::path&, const fs::path&) override {
+        ADD_FAILURE() << "a delete asked an overwrite question";
+        return OverwriteAnswer::Cancel;
+    }
+    void Progress(const fs::path&, const fs::path&) override {}
+};
+
+} // namespace
+
+TEST_F(Trash, LiesInTheDataHomeOrElseUnderHome) {
+    EXPECT_EQ(HomeTrashFolder().Value(), trash_);
+    {
+        const EnvironmentValue relative("XDG_DATA_HOME", "relative/data");
+        EXPECT_EQ(HomeTrashFolder().Value(), sandbox_.Path() / "home/.local/share/Trash")
+            << "a relative XDG_DATA_HOME is ignored";
+    }
+    const EnvironmentValue none("XDG_DATA_HOME", std::nullopt);
+    const EnvironmentValue noHome("HOME", std::nullopt);
+    EXPECT_FALSE(HomeTrashFolder().Ok());
+}
+
+TEST_F(Trash, DeleteToTrashMovesTheFileAndWritesItsRecord) {
+    const fs::path file = Write("photos 2024/写真 #1.jpg", "picture");
+    NoQuestions port;
+
+    const FileOperationReport report =
+        ShellDeleteFiles(DeleteKind::ToTrash, std::vector{file}, port);
+
+    ASSERT_EQ(report.Count(FileOutcome::Done), 1u) << report.Failures();
+    EXPECT_FALSE(fs::exists(file));
+    EXPECT_EQ(Bytes(trash_ / "files" / "写真 #1.jpg"), "picture");
+    const std::string record = Bytes(trash_ / "info" / "写真 #1.jpg.trashinfo");
+    const std::string escapedFolder = sandbox_.Path().string() + "/photos%202024/";
+    EXPECT_EQ(record.substr(0, record.find("DeletionDate")),
+              "[Trash Info]\nPath=" + escapedFolder + "%E5%86%99%E7%9C%9F%20%231.jpg\n");
+    EXPECT_TRUE(std::regex_search(
+        record, std::regex("\nDeletionDate=\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d\n$")))
+        << record;
+    EXPECT_EQ(fs::status(trash_).permissions() & fs::perms::all, fs::perms::owner_all);
+}
+
+TEST_F(Trash, ASecondFileOfTheSameNameGetsANameOfItsOwn) {
+    NoQuestions port;
+    const fs::path first = Write("a/DSCN0001.JPG", "first");
+    const fs::path second = Write("b/DSCN0001.JPG", "second");
+
+    const FileOperationReport report =
+        ShellDeleteFiles(DeleteKind::ToTrash, std::vector{first, second}, port);
+
+    ASSERT_EQ(report.Count(FileOutcome::Done), 2u) << report.Failures();
+    EXPECT_EQ(Bytes(trash_ / "files" / "DSCN0001.JPG"), "first");
+    EXPECT_EQ(Bytes(trash_ / "files" / "DSCN0001.2.JPG"), "second");
+    EXPECT_NE(Bytes(trash_ / "info" / "DSCN0001.2.JPG.trashinfo").find("/b/DSCN0001.JPG"),
+              std::string::npos);
+}
+
+TEST_F(Trash, AFileThatCannotGoLeavesNoRecord) {
+    const fs::path missing = sandbox_.Path() / "missing.jpg";
+    EXPECT_FALSE(MoveToTrash(missing).Ok());
+    fs::create_directories(sandbox_.Path() / "folder");
+    const auto folder = MoveToTrash(sandbox_.Path() / "folder");
+    EXPECT_NE(folder.Error().find("folder"), std::string::npos) << folder.Error();
+    EXPECT_TRUE(!fs::exists(trash_ / "info") || fs::is_empty(trash_ / "info"));
+}
