@@ -1,0 +1,64 @@
+#include "commands/template_picture.h"
+
+#include "exif/exif_block.h"
+#include "exif/exif_writer_segments.h"
+#include "exif/file_probes.h"
+#include "platform/file_error.h"
+#include "platform/input_file.h"
+
+namespace commands {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool IsUsableTemplate(const fs::path& file) {
+    if (!exif::IsJpegName(file)) {
+        return false;
+    }
+    const platform::InputFile input(file);
+    const std::optional<exif::FirstSegment> first = exif::ReadFirstSegment(input);
+    if (!first || !first->IsExifApp1() || !first->complete) {
+        return false;
+    }
+    const std::optional<exif::ExifBlock> block = exif::LoadExifBlock(file);
+    return block && exif::IntegerTag(*block, "JPEGInterchangeFormat").has_value();
+}
+
+} // namespace
+
+fs::path RunningProgramFolder() {
+    std::error_code error;
+    const fs::path executable = fs::read_symlink("/proc/self/exe", error);
+    return error ? fs::current_path(error) : executable.parent_path();
+}
+
+fs::path TemplatePicturePath(const fs::path& programFolder) {
+    const fs::path beside = programFolder / kTemplatePictureName;
+    const fs::path installed =
+        (programFolder / LUMARO_TEMPLATE_FROM_INSTALLED_PROGRAM / kTemplatePictureName)
+            .lexically_normal();
+    std::error_code error;
+    if (!fs::exists(beside, error) && fs::exists(installed, error)) {
+        return installed;
+    }
+    return beside;
+}
+
+std::optional<std::string> TemplatePictureProblem(const fs::path& file) {
+    std::error_code error;
+    if (!fs::is_regular_file(file, error)) {
+        return "テンプレートファイル " + file.string() + " がありません。";
+    }
+    const std::string unusable = "テンプレートファイル " + file.string() +
+                                 " は、Exif情報とサムネイルを持つJPEGファイルではありません。";
+    try {
+        if (!IsUsableTemplate(file)) {
+            return unusable;
+        }
+    } catch (const platform::FileError& failure) {
+        return unusable + "\n" + failure.what();
+    }
+    return std::nullopt;
+}
+
+} // namespace commands
