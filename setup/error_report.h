@@ -32,6 +32,7 @@ namespace report_tag {
 inline constexpr std::string_view kFolder = "<Folder> ";
 inline constexpr std::string_view kFile = "<File> ";
 inline constexpr std::string_view kSetupFile = "<SetupFile> ";
+inline constexpr std::string_view kSetupFolder = "<SetupFolder> ";
 inline constexpr std::string_view kShortcut = "<ShortCut> ";
 inline constexpr std::string_view kRegistry = "<Registry> ";
 inline constexpr std::string_view kIniFile = "<IniFile> ";

@@ -39,4 +39,14 @@ RootedKey ParseRootedKey(std::string_view text) {
     return {RootOfToken(token), TrimKeyPath(key)};
 }
 
+RootedKey ParseUninstallRootedKey(std::string_view text) {
+    const bool hasToken =
+        text.size() >= kRootTokenLength && text.front() == '(' && text[kRootTokenLength - 1] == ')';
+    if (!hasToken) {
+        return {platform::RegistryRoot::CurrentUser, TrimKeyPath(text)};
+    }
+    return {RootOfToken(text.substr(0, kRootTokenLength)),
+            TrimKeyPath(text.substr(kRootTokenLength))};
+}
+
 } // namespace setup

@@ -24,6 +24,10 @@ struct RootedKey {
 // the seventh is ")"; otherwise the whole text is a key of the current user.
 [[nodiscard]] RootedKey ParseRootedKey(std::string_view text);
 
+// The uninstaller's stricter reading: the first 7 characters are the root token only when the
+// first is "(" and the seventh is ")"; otherwise the whole text is a key of the current user.
+[[nodiscard]] RootedKey ParseUninstallRootedKey(std::string_view text);
+
 // The path without "\" at either end.
 [[nodiscard]] std::string TrimKeyPath(std::string_view path);
 

@@ -9,6 +9,7 @@
 #include "setup/macro_folders.h"
 #include "setup/session.h"
 #include "setup/text_primitives.h"
+#include "setup/unattended_uninstall.h"
 #include "setup/work_folder.h"
 
 #include <filesystem>
@@ -78,8 +79,7 @@ int RunSession(const SetupSession& session, const CommandLine& commandLine, std:
         return kExitFailed;
     }
     if (session.mode == RunMode::Unsetup) {
-        err << "setup: the uninstaller is not built yet\n";
-        return kExitUnavailable;
+        return RunUnattendedUninstall(session, err);
     }
     const SetupScript script = LoadSetupScript(session.scriptFile);
     PathMacros macros = ResolvePathMacros(session.programFolder);
@@ -118,8 +118,7 @@ int RunUnattendedSetup(const CommandLine& commandLine, std::string_view programF
 int RunSetupProgram(const std::vector<std::string>& arguments, std::ostream& err) {
     const CommandLine commandLine = ParseCommandLine(arguments);
     if (!commandLine.silent) {
-        err << "setup: the installer windows are not built yet; run \"setup /SILENT "
-               "[/DIR=FOLDER]\" for an unattended install\n";
+        err << "setup: the run without windows needs /SILENT\n";
         return kExitUnavailable;
     }
     std::error_code error;

@@ -121,6 +121,17 @@ UninstallLists ReadUninstallLists(std::string_view logFile) {
     return lists;
 }
 
+UninstallLog ReadUninstallLog(std::string_view logFile) {
+    UninstallLog log;
+    log.title = IniReadString("Title", "UnSetup", "", logFile);
+    log.setupFolder = IniReadString("SetupFolder", "Folder", "", logFile);
+    log.lists = ReadUninstallLists(logFile);
+    log.unSetupOption = IniReadString("UnSetupOption", "CheckBox", "0,0,0,0", logFile);
+    log.registryKey = IniReadString("UnSetupRegistryKey", "Key", "", logFile);
+    log.programId = IniReadString("ProgramID", "ID", "", logFile);
+    return log;
+}
+
 LogEntryParts SplitLogEntry(std::string_view entry) {
     for (std::size_t pos = FindByte(entry, ','); pos != std::string_view::npos;) {
         if (pos + 1 == entry.size() || entry[pos + 1] == '/') {

@@ -41,6 +41,10 @@ struct UninstallLog {
 // The lists of an earlier log, so that a reinstall into the same folder keeps them.
 [[nodiscard]] UninstallLists ReadUninstallLists(std::string_view logFile);
 
+// The whole log, as the uninstaller reads it: absent values are empty, except [UnSetupOption]
+// CheckBox, which is "0,0,0,0" when absent.
+[[nodiscard]] UninstallLog ReadUninstallLog(std::string_view logFile);
+
 // A log entry's path and options. The options start at the first "," that is followed by "/"
 // or ends the entry: a "," inside a folder name ("C:\Tools, Inc\a.dll,/S") is part of the path,
 // and no name can hold "/".

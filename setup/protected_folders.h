@@ -1,0 +1,36 @@
+#pragma once
+
+// Folders that no uninstall log can have deleted, whatever it says: the machine's Windows and
+// System folders, the drive roots, the user's home folder and the host's root, and with them
+// every folder that holds one of them. A damaged or hostile log must not take the machine with
+// it.
+
+#include <filesystem>
+#include <string_view>
+#include <vector>
+
+namespace setup {
+
+class ProtectedFolders {
+public:
+    // The folders of this machine.
+    [[nodiscard]] static ProtectedFolders OfMachine();
+
+    explicit ProtectedFolders(const std::vector<std::filesystem::path>& hostFolders);
+
+    // Whether deleting the Windows path would delete a protected folder: the path is one or
+    // holds one, or, for a name with "*" or "?", one of the names it matches does, or the name
+    // is "*" or "*.*" and would empty a protected folder.
+    [[nodiscard]] bool WouldDelete(std::string_view windowsPath) const;
+
+private:
+    [[nodiscard]] bool HoldsProtected(const std::filesystem::path& path) const;
+    [[nodiscard]] bool PatternMatchesProtected(const std::filesystem::path& folder,
+                                               std::string_view pattern) const;
+
+    // Each folder both as named and with every link resolved, so that neither spelling of a
+    // linked home folder slips through.
+    std::vector<std::filesystem::path> folders_;
+};
+
+} // namespace setup
