@@ -1,9 +1,13 @@
 #include "exif/imaging_jpeg.h"
 
+#include <cerrno>
 #include <csetjmp>
+#include <fcntl.h>
 #include <jerror.h>
 #include <jpeglib.h>
 #include <new>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace exif {
 namespace {
@@ -11,7 +15,7 @@ namespace {
 constexpr int kQuality = 85;
 constexpr int kFullScale = 8; // scale n/8, n = 1..8
 constexpr std::uint64_t kMaxPixels = std::uint64_t{1} << 28;
-constexpr std::size_t kReadBuffer = 1 << 16;
+constexpr std::uint64_t kMaxFileBytes = std::uint64_t{1} << 30;
 constexpr int kRowsPerCall = 16;
 
 // libjpeg's error manager with the place to jump back to; libjpeg sees only the first member.
@@ -51,12 +55,13 @@ void CreateDecompressStep(void* context) {
 
 struct HeaderStep {
     jpeg_decompress_struct* info;
-    std::FILE* file;
+    const std::uint8_t* bytes;
+    std::size_t size;
 };
 
 void ReadHeaderStep(void* context) {
     auto* step = static_cast<HeaderStep*>(context);
-    jpeg_stdio_src(step->info, step->file);
+    jpeg_mem_src(step->info, step->bytes, static_cast<unsigned long>(step->size));
     jpeg_read_header(step->info, TRUE);
 }
 
@@ -96,9 +101,39 @@ void DecodeRowsStep(void* context) {
     jpeg_finish_decompress(step->info);
 }
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
+// Reads the whole file into the buffer, which keeps its size between files so that it is
+// allocated once; returns the file's size, nothing when it cannot be read.
+std::optional<std::size_t> ReadWholeFile(const std::filesystem::path& path,
+                                         std::vector<std::uint8_t>& buffer) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return std::nullopt;
+    }
+    struct stat status {};
+    std::optional<std::size_t> size;
+    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0 &&
+        static_cast<std::uint64_t>(status.st_size) <= kMaxFileBytes) {
+        size = static_cast<std::size_t>(status.st_size);
+    }
+    if (size && buffer.size() < *size) {
+        buffer.resize(*size);
+    }
+    std::size_t done = 0;
+    while (size && done < *size) {
+        const ssize_t got =
+            ::pread(fd, buffer.data() + done, *size - done, static_cast<off_t>(done));
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            size = std::nullopt;
+            break;
+        }
+        done += static_cast<std::size_t>(got);
+    }
+    ::close(fd);
+    return size;
+}
 
 // The smallest n for which the picture scaled by n/8 still covers `wanted`, as libjpeg rounds.
 int ScaleNumerator(PictureSize full, PictureSize wanted) {
@@ -117,7 +152,7 @@ int ScaleNumerator(PictureSize full, PictureSize wanted) {
 struct JpegDecoder::State {
     jpeg_decompress_struct info{};
     ErrorJump errors{};
-    std::unique_ptr<std::FILE, FileCloser> file;
+    std::vector<std::uint8_t> input; // the compressed file, reused between files
 };
 
 JpegDecoder::JpegDecoder() : state_(std::make_unique<State>()) {
@@ -134,14 +169,12 @@ JpegDecoder::~JpegDecoder() {
 
 std::optional<PictureSize> JpegDecoder::Open(const std::filesystem::path& path) {
     jpeg_abort_decompress(&state_->info);
-    state_->file.reset(std::fopen(path.c_str(), "rb"));
-    if (!state_->file) {
+    const auto size = ReadWholeFile(path, state_->input);
+    if (!size) {
         return std::nullopt;
     }
-    std::setvbuf(state_->file.get(), nullptr, _IOFBF, kReadBuffer);
-    HeaderStep step{&state_->info, state_->file.get()};
+    HeaderStep step{&state_->info, state_->input.data(), *size};
     if (!RunGuarded(state_->errors, ReadHeaderStep, &step)) {
-        state_->file.reset();
         return std::nullopt;
     }
     return PictureSize{state_->info.image_width, state_->info.image_height};
@@ -161,7 +194,6 @@ std::optional<Image> JpegDecoder::Decode(PictureSize wanted) {
     if (!RunGuarded(state_->errors, CalcDimensionsStep, &info) ||
         std::uint64_t{info.output_width} * info.output_height > kMaxPixels) {
         jpeg_abort_decompress(&info);
-        state_->file.reset();
         return std::nullopt;
     }
     const std::size_t stride = std::size_t{info.output_width} * 3;
@@ -169,7 +201,6 @@ std::optional<Image> JpegDecoder::Decode(PictureSize wanted) {
     DecodeStep step{&info, rgb.data(), stride, info.output_width, info.output_height, false};
     const bool decoded = RunGuarded(state_->errors, DecodeRowsStep, &step) && step.sizeMatched;
     jpeg_abort_decompress(&info);
-    state_->file.reset();
     if (!decoded) {
         return std::nullopt;
     }

@@ -30,7 +30,7 @@ public:
     [[nodiscard]] std::optional<PictureSize> Open(const std::filesystem::path& path);
 
     // Decodes the opened picture at the smallest DCT scale (n/8) whose size reaches `wanted`
-    // in both directions, or at full size when none does. Closes the file.
+    // in both directions, or at full size when none does.
     [[nodiscard]] std::optional<Image> Decode(PictureSize wanted);
 
 private:
