@@ -1,9 +1,12 @@
 #include "shell/ui/about_box.h"
 
+#include "shell/shipped_files.h"
+
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
@@ -12,6 +15,7 @@
 #include <QPushButton>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <filesystem>
 
 namespace shell {
 namespace {
@@ -100,10 +104,13 @@ void ShowAboutBox(QWidget* parent) {
 }
 
 QStringList HelpDocumentCandidates(const QString& programFolder) {
-    const QDir folder(programFolder);
-    return {QDir::cleanPath(folder.filePath(QString(LUMARO_HELP_DIR "/") + kHelpFile)),
-            QDir::cleanPath(
-                folder.filePath(QString(LUMARO_HELP_FROM_INSTALLED_PROGRAM "/") + kHelpFile))};
+    QStringList candidates;
+    for (const std::filesystem::path& candidate :
+         ShippedFileCandidates(QFile::encodeName(programFolder).toStdString(),
+                               std::filesystem::path(LUMARO_HELP_DIR) / kHelpFile)) {
+        candidates << QFile::decodeName(QByteArray::fromStdString(candidate.string()));
+    }
+    return candidates;
 }
 
 void OpenHelp(QWidget* parent, HelpDesktop& desktop, const QStringList& candidates) {

@@ -148,6 +148,9 @@ void TFormMain::SetExternalProgramLauncher(ExternalProgramLauncher* launcher) {
 }
 
 void TFormMain::BuildPopupMenu() {
+    // "外部プログラム起動(&E)" holds the same items as a submenu; without programs it is off.
+    QAction* execItem = Action(MenuCommand::Exec);
+    execItem->setMenu(static_cast<QMenu*>(nullptr));
     delete popupMenu_;
     popupMenu_ = nullptr;
     const std::vector<ExternalProgramItem> programs = ExternalProgramItems(live_.exec);
@@ -155,10 +158,12 @@ void TFormMain::BuildPopupMenu() {
         programs.empty() ? Qt::NoContextMenu : Qt::CustomContextMenu;
     iconView_->setContextMenuPolicy(policy);
     reportView_->setContextMenuPolicy(policy);
+    execItem->setEnabled(!programs.empty());
     if (programs.empty()) {
         return;
     }
     popupMenu_ = new QMenu(this);
+    execItem->setMenu(popupMenu_);
     popupMenu_->setObjectName("PopupMenuList");
     for (const ExternalProgramItem& program : programs) {
         QAction* item =

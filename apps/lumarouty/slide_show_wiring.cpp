@@ -1,0 +1,34 @@
+#include "apps/lumarouty/slide_show_wiring.h"
+
+#include "shell/ui/file_list_model.h"
+#include "viewer/slide_show.h"
+#include "viewer/ui/slide_show_window.h"
+
+#include <QMessageBox>
+#include <vector>
+
+namespace lumarouty {
+namespace {
+
+void RunSlideShow(TFormMain& form, const shell::LiveSettings& live) {
+    std::vector<std::filesystem::path> listed;
+    for (const shell::FileListItem& item : form.ListModel().Items()) {
+        listed.push_back(item.file);
+    }
+    viewer::SlidePlan plan = viewer::PlanSlideShow(listed, form.SelectedFiles());
+    if (plan.pictures.empty()) {
+        QMessageBox::information(&form, "LumaroUty", "スライドショーで表示する画像がありません。");
+        return;
+    }
+    viewer::SlideShowWindow window(std::move(plan), viewer::SlideInterval(live.tool.slideInterval),
+                                   &form);
+    window.ShowModal();
+}
+
+} // namespace
+
+void WireSlideShow(TFormMain& form, const shell::LiveSettings& live) {
+    form.SetCommandHandler(shell::MenuCommand::Slide, [&form, &live] { RunSlideShow(form, live); });
+}
+
+} // namespace lumarouty
