@@ -27,8 +27,8 @@ std::optional<fs::path> FileNamed(const fs::path& folder, const std::string& nam
         return folder / name;
     }
     const std::string wanted = AsciiLower(name);
-    std::map<std::string, fs::path>
-        matches; // the first name in byte order, whatever the listing order
+    // Sorted, so that of several spellings the same one is found whatever the listing order.
+    std::map<std::string, fs::path> matches;
     for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
          entry.increment(error)) {
         const std::string found = entry->path().filename().string();

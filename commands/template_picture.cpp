@@ -5,6 +5,7 @@
 #include "exif/file_probes.h"
 #include "platform/file_error.h"
 #include "platform/input_file.h"
+#include "shell/shipped_files.h"
 
 namespace commands {
 namespace {
@@ -26,22 +27,9 @@ bool IsUsableTemplate(const fs::path& file) {
 
 } // namespace
 
-fs::path RunningProgramFolder() {
-    std::error_code error;
-    const fs::path executable = fs::read_symlink("/proc/self/exe", error);
-    return error ? fs::current_path(error) : executable.parent_path();
-}
-
 fs::path TemplatePicturePath(const fs::path& programFolder) {
-    const fs::path beside = programFolder / kTemplatePictureName;
-    const fs::path installed =
-        (programFolder / LUMARO_TEMPLATE_FROM_INSTALLED_PROGRAM / kTemplatePictureName)
-            .lexically_normal();
-    std::error_code error;
-    if (!fs::exists(beside, error) && fs::exists(installed, error)) {
-        return installed;
-    }
-    return beside;
+    return shell::FindShippedFile(programFolder, kTemplatePictureName)
+        .value_or(shell::ShippedFileCandidates(programFolder, kTemplatePictureName).front());
 }
 
 std::optional<std::string> TemplatePictureProblem(const fs::path& file) {

@@ -1,8 +1,8 @@
 #pragma once
 
 // The template picture "Hestrom.jpg" whose EXIF segment EXIF add gives to pictures without
-// one. It lies in the program's own folder: beside the executable in the build tree, under
-// the share folder of an installation.
+// one. It is one of the shipped files: beside the executable in the build tree, under the share
+// folder of an installation.
 
 #include <filesystem>
 #include <optional>
@@ -12,11 +12,9 @@ namespace commands {
 
 inline constexpr char kTemplatePictureName[] = "Hestrom.jpg";
 
-// The folder of the running executable.
-[[nodiscard]] std::filesystem::path RunningProgramFolder();
-
-// The template beside the program, else the one of the installation; when neither exists,
-// the one beside the program, so that a message can name where it was looked for.
+// The template of a program in that folder (shell::ProgramFolder() for the running one); when
+// there is none, the place beside the program, so that a message can name where it was looked
+// for.
 [[nodiscard]] std::filesystem::path TemplatePicturePath(const std::filesystem::path& programFolder);
 
 // Why the file cannot serve as the template (UTF-8): missing, or not a JPEG whose first

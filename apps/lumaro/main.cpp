@@ -1,6 +1,7 @@
 // lumaro: the utility's commands without windows, for scripts and tests.
 
 #include "apps/lumaro/dump_command.h"
+#include "apps/lumaro/edit_commands.h"
 #include "apps/lumaro/names_command.h"
 #include "apps/lumaro/pane_command.h"
 #include "apps/lumaro/settings_command.h"
@@ -33,6 +34,25 @@ constexpr CommandRow kCommands[] = {
     {"settings", RunSettingsCommand,
      "settings list [SECTION] | get SECTION VALUE | set SECTION VALUE TEXT\n"
      "      the utility's settings (section \".\" is the program key itself)"},
+    {"title", RunTitleCommand,
+     "title [--dry-run] TEXT FILE...\n      sets the picture title of each JPEG file in place"},
+    {"comment", RunCommentCommand,
+     "comment [--dry-run] TEXT FILE...\n      sets the comment of each JPEG file in place"},
+    {"date", RunDateCommand,
+     "date (--from-file | --at YYYY-MM-DD --time TEXT | --shift [+|-][D ]HH:MM[:SS])\n"
+     "       [--tags DateTime,DateTimeOriginal,DateTimeDigitized] [--dry-run] FILE...\n"
+     "      sets the date tags of each JPEG file: file time, one date, or its own date shifted"},
+    {"exif-copy", RunExifCopyCommand,
+     "exif-copy --from DIR [--dry-run] FILE...\n"
+     "      gives each JPEG file the EXIF data of its camera original in DIR"},
+    {"exif-add", RunExifAddCommand,
+     "exif-add [--out DIR] [--yes] [--dry-run] FILE...\n"
+     "      gives each JPEG file the EXIF data of the template picture Hestrom.jpg"},
+    {"exif-delete", RunExifDeleteCommand,
+     "exif-delete [--out DIR] [--yes] [--dry-run] FILE...\n"
+     "      writes each JPEG file without its EXIF data"},
+    {"thumbnail", RunThumbnailCommand,
+     "thumbnail [--dry-run] FILE...\n      renews the embedded thumbnail of each JPEG file"},
 };
 
 void PrintUsage(std::ostream& out) {

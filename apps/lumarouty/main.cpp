@@ -1,6 +1,7 @@
 // LumaroUty: the photo-file utility's main window over the settings in the registry.
 // "LumaroUty FOLDER" opens the folder instead of the start folder of the settings.
 
+#include "apps/lumarouty/edit_commands_wiring.h"
 #include "apps/lumarouty/external_program_wiring.h"
 #include "apps/lumarouty/slide_show_wiring.h"
 #include "shell/settings_live.h"
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
     shell::LiveSettings live = shell::LiveSettings::Load(store);
 
     TFormMain form(store, live);
+    lumarouty::WireEditCommands(form, store);
     lumarouty::WireSlideShow(form, live);
     const auto launcher = lumarouty::WireExternalPrograms(form, live);
     if (const QStringList arguments = QApplication::arguments(); arguments.size() > 1) {

@@ -10,6 +10,7 @@
 #include "exif/exif_block.h"
 #include "exif/file_probes.h"
 #include "tests/commands/edit_fixture.h"
+#include "tests/commands/window_answer.h"
 #include "tests/support/machine_sandbox.h"
 #include "tests/support/sandbox.h"
 #include "tests/support/screenshot.h"
@@ -22,12 +23,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
-#include <functional>
 #include <gtest/gtest.h>
 
 using namespace commands;
@@ -36,33 +34,6 @@ using namespace edit_test;
 namespace {
 
 namespace fs = std::filesystem;
-
-// Answers every window of a type as soon as it is shown.
-template <typename Window> class WindowAnswer : public QObject {
-public:
-    explicit WindowAnswer(std::function<void(Window&)> answer) : answer_(std::move(answer)) {
-        qApp->installEventFilter(this);
-    }
-    ~WindowAnswer() override { qApp->removeEventFilter(this); }
-    int shown = 0;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* window = dynamic_cast<Window*>(watched);
-        if (event->type() == QEvent::Show && window != nullptr) {
-            ++shown;
-            QTimer::singleShot(0, window, [this, window = QPointer<Window>(window)] {
-                if (window) {
-                    answer_(*window);
-                }
-            });
-        }
-        return false;
-    }
-
-private:
-    std::function<void(Window&)> answer_;
-};
 
 void ExpectScreenshot(QWidget& window, const char* name) {
     window.show();

@@ -4,6 +4,7 @@
 
 #include "commands/exif_add_delete.h"
 #include "commands/exif_copy.h"
+#include "commands/template_picture.h"
 #include "commands/thumbnail_command.h"
 #include "exif/exif_block.h"
 #include "exif/exif_writer.h"
@@ -230,6 +231,19 @@ TEST_F(ASegmentCommand, ThumbnailRenewsTheThumbnailSizeTagsAndTheFileTime) {
     exif::WriteJfifStub(thumbnail);
     ASSERT_TRUE(exif::SaveThumbnail(0, thumbnail, file, *block));
     EXPECT_EQ(exif::JpegImageSize(thumbnail), (exif::ImageSize{160, 120}));
+}
+
+TEST_F(ASegmentCommand, LooksForTheTemplateBesideTheProgramThenInTheInstallation) {
+    const fs::path bin = box.Path() / "prefix" / "bin";
+    const fs::path share = box.Path() / "prefix" / "share" / "lumarouty";
+    fs::create_directories(bin);
+    fs::create_directories(share);
+    EXPECT_EQ(TemplatePicturePath(bin), bin / "Hestrom.jpg");
+
+    WritePhoto(share / "Hestrom.jpg");
+    EXPECT_EQ(TemplatePicturePath(bin), share / "Hestrom.jpg");
+    WritePhoto(bin / "Hestrom.jpg");
+    EXPECT_EQ(TemplatePicturePath(bin), bin / "Hestrom.jpg");
 }
 
 } // namespace

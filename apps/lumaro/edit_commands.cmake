@@ -1,0 +1,9 @@
+# The EXIF editing commands of lumaro (title, comment, date, exif-copy, exif-add, exif-delete,
+# thumbnail), as a library that main() and the tests link.
+add_library(lumaro_edit_commands
+    ${CMAKE_CURRENT_LIST_DIR}/edit_commands.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/edit_commands_date.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/edit_commands_options.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/edit_commands_output.cpp)
+target_include_directories(lumaro_edit_commands PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(lumaro_edit_commands PUBLIC commands_edit platform_codepage)
