@@ -7,12 +7,12 @@
 #include "setup/host_paths.h"
 #include "setup/install_engine.h"
 #include "setup/macro_folders.h"
+#include "setup/program_folder.h"
 #include "setup/session.h"
 #include "setup/text_primitives.h"
 #include "setup/unattended_uninstall.h"
 #include "setup/work_folder.h"
 
-#include <filesystem>
 #include <optional>
 #include <ostream>
 
@@ -121,15 +121,12 @@ int RunSetupProgram(const std::vector<std::string>& arguments, std::ostream& err
         err << "setup: the run without windows needs /SILENT\n";
         return kExitUnavailable;
     }
-    std::error_code error;
-    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    const std::optional<std::string> folder =
-        error ? std::nullopt : WindowsSpelling(executable.parent_path());
+    const std::optional<std::string> folder = RunningProgramFolder();
     if (!folder) {
         err << "setup: cannot find the folder of the running program\n";
         return kExitFailed;
     }
-    return RunUnattendedSetup(commandLine, AddPathDelimiter(*folder, PathSide::Bottom), err);
+    return RunUnattendedSetup(commandLine, *folder, err);
 }
 
 } // namespace setup

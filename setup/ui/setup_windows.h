@@ -1,0 +1,11 @@
+#pragma once
+
+// The installer with its windows: the second-instance check, the background window with the
+// main window over it, and at the end the restart request.
+
+namespace setup_ui {
+
+// Returns the program's exit status. argc and argv go to the application object.
+[[nodiscard]] int RunSetupWindows(int& argc, char** argv);
+
+} // namespace setup_ui
