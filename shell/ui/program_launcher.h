@@ -19,7 +19,6 @@ namespace shell {
 // process is asked for its end a few times a second instead. A program still running when the
 // watch goes is left running.
 class ProcessEndWatch : public QObject, public ProgramEndWatch {
-    Q_OBJECT
 public:
     using QObject::QObject;
     void WhenEnded(platform::StartedProcess process, std::function<void()> ended) override;
