@@ -107,12 +107,12 @@ FileCommandResult RunRenameCommand(const RenameDialogValues& values,
     return result;
 }
 
-DialogEnd RenameDialogOk(const RenameDialogValues& values, shell::SettingsStore& store,
-                         const exif::NameTemplateSettings& names, const FileCommandContext& context,
-                         FileCommandPorts& ports) {
+FileCommandResult RenameDialogOk(const RenameDialogValues& values, shell::SettingsStore& store,
+                                 const exif::NameTemplateSettings& names,
+                                 const FileCommandContext& context, FileCommandPorts& ports) {
     const FileCommandResult result = RunRenameCommand(values, names, context, ports);
     SaveRenameDialog(store, values);
-    return result.end;
+    return result;
 }
 
 } // namespace commands

@@ -32,9 +32,10 @@ void SaveRenameDialog(shell::SettingsStore& store, const RenameDialogValues& val
                                                  FileCommandPorts& ports);
 
 // OKBtnClick of the dialog: the run, then its values written to the section.
-[[nodiscard]] DialogEnd RenameDialogOk(const RenameDialogValues& values,
-                                       shell::SettingsStore& store,
-                                       const exif::NameTemplateSettings& names,
-                                       const FileCommandContext& context, FileCommandPorts& ports);
+[[nodiscard]] FileCommandResult RenameDialogOk(const RenameDialogValues& values,
+                                               shell::SettingsStore& store,
+                                               const exif::NameTemplateSettings& names,
+                                               const FileCommandContext& context,
+                                               FileCommandPorts& ports);
 
 } // namespace commands

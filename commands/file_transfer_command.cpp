@@ -138,14 +138,15 @@ FileCommandResult RunTransferCommand(TransferKind kind, const TransferDialogValu
     return result;
 }
 
-DialogEnd TransferDialogOk(TransferKind kind, const TransferDialogValues& values,
-                           shell::SettingsStore& store, const exif::NameTemplateSettings& names,
-                           const FileCommandContext& context, FileCommandPorts& ports) {
+FileCommandResult TransferDialogOk(TransferKind kind, const TransferDialogValues& values,
+                                   shell::SettingsStore& store,
+                                   const exif::NameTemplateSettings& names,
+                                   const FileCommandContext& context, FileCommandPorts& ports) {
     const FileCommandResult result = RunTransferCommand(kind, values, names, context, ports);
     if (result.end == DialogEnd::Close) {
         SaveTransferDialog(store, kind, values);
     }
-    return result.end;
+    return result;
 }
 
 } // namespace commands

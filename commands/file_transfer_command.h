@@ -41,7 +41,7 @@ void SaveTransferDialog(shell::SettingsStore& store, platform::TransferKind kind
 
 // OKBtnClick of the dialog: the run, then its values written to the section (also after the
 // confirmation list was cancelled).
-[[nodiscard]] DialogEnd
+[[nodiscard]] FileCommandResult
 TransferDialogOk(platform::TransferKind kind, const TransferDialogValues& values,
                  shell::SettingsStore& store, const exif::NameTemplateSettings& names,
                  const FileCommandContext& context, FileCommandPorts& ports);

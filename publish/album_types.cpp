@@ -1,5 +1,7 @@
 #include "publish/album_types.h"
 
+#include "shell/shipped_files.h"
+
 #include <algorithm>
 #include <cctype>
 #include <system_error>
@@ -46,14 +48,8 @@ std::vector<std::string> AlbumTypes(const fs::path& templateFolder) {
 }
 
 fs::path ProgramTemplateFolder() {
-    std::error_code error;
-    const fs::path program = fs::read_symlink("/proc/self/exe", error);
-    const fs::path folder = error ? fs::current_path(error) : program.parent_path();
-    const fs::path beside = folder / LUMARO_HTML_DIR;
-    if (fs::is_directory(beside, error)) {
-        return beside;
-    }
-    return (folder / LUMARO_HTML_FROM_INSTALLED_PROGRAM).lexically_normal();
+    const fs::path program = shell::ProgramFolder();
+    return shell::FindShippedFile(program, "html").value_or(program / "html");
 }
 
 } // namespace publish

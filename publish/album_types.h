@@ -14,8 +14,8 @@ namespace publish {
 // folder holds none or cannot be read.
 [[nodiscard]] std::vector<std::string> AlbumTypes(const std::filesystem::path& templateFolder);
 
-// The program's template folder: "html" beside the running program (the build tree), else the
-// html folder of the installation's share folder.
+// The program's template folder: "html" among the files the program ships (beside it in the
+// build tree, in the share folder of an installation).
 [[nodiscard]] std::filesystem::path ProgramTemplateFolder();
 
 } // namespace publish

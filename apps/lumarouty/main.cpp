@@ -3,6 +3,7 @@
 
 #include "apps/lumarouty/edit_commands_wiring.h"
 #include "apps/lumarouty/external_program_wiring.h"
+#include "apps/lumarouty/file_commands_wiring.h"
 #include "apps/lumarouty/slide_show_wiring.h"
 #include "shell/settings_live.h"
 #include "shell/settings_store.h"
@@ -18,7 +19,6 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("LumaroUty"));
     QApplication::setApplicationDisplayName(QString::fromUtf8(shell::kMainCaption));
-    QApplication::setDesktopFileName(QStringLiteral("lumarouty")); // its entry's icon and name
 
     shell::SettingsStore store = shell::SettingsStore::OpenMachine();
     if (!store.Problem().empty()) {
@@ -30,6 +30,7 @@ int main(int argc, char** argv) {
 
     TFormMain form(store, live);
     lumarouty::WireEditCommands(form, store);
+    lumarouty::WireFileCommands(form, store, live);
     lumarouty::WireSlideShow(form, live);
     const auto launcher = lumarouty::WireExternalPrograms(form, live);
     if (const QStringList arguments = QApplication::arguments(); arguments.size() > 1) {

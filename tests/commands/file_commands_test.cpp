@@ -72,8 +72,9 @@ TEST_F(FileCommands, ACancelledCopyStillStoresTheDialogsSettings) {
     confirm.answer = Confirmation::Cancel;
     const TransferDialogValues values{out / "写真", "IMG_", "$F", NamingChoice::Dcf};
 
-    EXPECT_EQ(TransferDialogOk(TransferKind::Copy, values, store, DateNames(), Context({a}), ports),
-              DialogEnd::Close);
+    EXPECT_EQ(
+        TransferDialogOk(TransferKind::Copy, values, store, DateNames(), Context({a}), ports).end,
+        DialogEnd::Close);
 
     EXPECT_FALSE(fs::exists(out));
     EXPECT_EQ(refreshes, 0);
@@ -107,7 +108,8 @@ TEST_F(FileCommands, AnEmptyFolderIsToldAndKeepsTheDialogOpenWithoutSaving) {
     const fs::path a = WritePhoto("in/a.jpg", "2001:01:01 00:00:00");
     for (const TransferKind kind : {TransferKind::Copy, TransferKind::Move}) {
         EXPECT_EQ(TransferDialogOk(kind, {"", "X", "$F", NamingChoice::Dcf}, store, DateNames(),
-                                   Context({a}), ports),
+                                   Context({a}), ports)
+                      .end,
                   DialogEnd::StayOpen);
     }
     EXPECT_EQ(messages.told, (std::vector<std::string>{"出力先フォルダを指定してください",
@@ -170,7 +172,8 @@ TEST_F(FileCommands, RenameInPlaceByDateWithTheProgressWindow) {
     const fs::path b = WritePhoto("in/DSCN0002.JPG", "2000:12:31 09:05:07");
     const RenameDialogValues values{"DSCN", "$F", NamingChoice::ShotDate};
 
-    EXPECT_EQ(RenameDialogOk(values, store, DateNames(), Context({a, b}), ports), DialogEnd::Close);
+    EXPECT_EQ(RenameDialogOk(values, store, DateNames(), Context({a, b}), ports).end,
+              DialogEnd::Close);
 
     EXPECT_EQ(Names(in),
               (std::vector<std::string>{"20001231_0905_001.jpg", "20001231_0905_002.jpg"}));
