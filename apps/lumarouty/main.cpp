@@ -19,6 +19,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("LumaroUty"));
     QApplication::setApplicationDisplayName(QString::fromUtf8(shell::kMainCaption));
+    QApplication::setDesktopFileName(QStringLiteral("lumarouty")); // its entry's icon and name
 
     shell::SettingsStore store = shell::SettingsStore::OpenMachine();
     if (!store.Problem().empty()) {
