@@ -44,7 +44,7 @@ TfrmMain::TfrmMain(MainWindowContext context)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       chooseFolder(BrowseFolder), context_(context),
       status_(std::make_unique<TfrmStatus>([this] { return !isEnabled(); })),
-      customDlg_(std::make_unique<TfrmCustomDlg>(this)) {
+      customDlg_(std::make_unique<TfrmCustomDlg>()) {
     setObjectName(QStringLiteral("frmMain"));
     setFont(SetupFont());
     setFixedSize(kWidth, kHeight);

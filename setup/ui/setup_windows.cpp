@@ -25,11 +25,7 @@ int RunWindows(const std::string& programFolder, const std::string& firstArgumen
     MessageBoxes messages;
     TfrmBack back;
     TfrmMain main({programFolder, firstArgument, messages, back});
-    QObject::connect(&main, &TfrmMain::titleKnown, &back, &TfrmBack::SetTitle);
-    // The main window appears once the background has its size, and its close ends the
-    // program.
-    QObject::connect(&back, &TfrmBack::firstResized, &main, &QWidget::show, Qt::QueuedConnection);
-    QObject::connect(&main, &TfrmMain::closed, &back, &QWidget::close, Qt::QueuedConnection);
+    ConnectSetupWindows(back, main);
     back.showMaximized();
     const int status = QApplication::exec();
     if (main.RestartRequested()) {
@@ -39,6 +35,12 @@ int RunWindows(const std::string& programFolder, const std::string& firstArgumen
 }
 
 } // namespace
+
+void ConnectSetupWindows(TfrmBack& back, TfrmMain& main) {
+    QObject::connect(&main, &TfrmMain::titleKnown, &back, &TfrmBack::SetTitle);
+    QObject::connect(&back, &TfrmBack::firstResized, &main, &QWidget::show, Qt::QueuedConnection);
+    QObject::connect(&main, &TfrmMain::closed, &back, &QWidget::close, Qt::QueuedConnection);
+}
 
 int RunSetupWindows(int& argc, char** argv) {
     auto mutex = platform::NamedMutex::Acquire(kMutexName);

@@ -5,6 +5,13 @@
 
 namespace setup_ui {
 
+class TfrmBack;
+class TfrmMain;
+
+// The background shows the run's title; the main window appears once the background has its
+// size, and its close closes the background, which ends the program.
+void ConnectSetupWindows(TfrmBack& back, TfrmMain& main);
+
 // Returns the program's exit status. argc and argv go to the application object.
 [[nodiscard]] int RunSetupWindows(int& argc, char** argv);
 

@@ -3,6 +3,7 @@
 #include "setup/ui/form_custom_dlg.h"
 #include "setup/ui/form_main.h"
 #include "setup/ui/form_status.h"
+#include "setup/ui/setup_windows.h"
 #include "tests/setup/install_fixture.h"
 #include "tests/support/screenshot.h"
 
@@ -355,6 +356,22 @@ TEST_F(SetupWindows, TheSharedFileDialogAnswersByItsFourButtons) {
                   dialog.btnSave->click();
               });
     EXPECT_EQ(dialog.Ask("x"), setup::SharedFileAnswer::KeepAll);
+}
+
+TEST_F(SetupWindows, TheMainWindowAppearsOverTheBackgroundAndItsCloseEndsBoth) {
+    WriteScript("[Title]\nSetup=接続テスト\n");
+    TfrmMain main({MediumFolder(), "", ports, back});
+    ConnectSetupWindows(back, main);
+    back.resize(640, 480);
+    back.show();
+    QApplication::processEvents();
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_TRUE(main.isModal());
+    EXPECT_EQ(back.lblBackTitle1->text(), Q("接続テスト"));
+    main.btnEnd->click(); // the close question takes its first button, Yes
+    QApplication::processEvents();
+    EXPECT_FALSE(main.isVisible());
+    EXPECT_FALSE(back.isVisible());
 }
 
 TEST_F(SetupWindows, TheBackgroundCaptionCarriesTheVersionAndTheStatusStartsEmpty) {
