@@ -2,6 +2,7 @@
 
 #include "apps/lumaro/dump_command.h"
 #include "apps/lumaro/edit_commands.h"
+#include "apps/lumaro/file_commands.h"
 #include "apps/lumaro/names_command.h"
 #include "apps/lumaro/pane_command.h"
 #include "apps/lumaro/settings_command.h"
@@ -53,6 +54,25 @@ constexpr CommandRow kCommands[] = {
      "      writes each JPEG file without its EXIF data"},
     {"thumbnail", RunThumbnailCommand,
      "thumbnail [--dry-run] FILE...\n      renews the embedded thumbnail of each JPEG file"},
+    {"copy", RunCopyFilesCommand,
+     "copy --to DIR [--name keep|date|dcf] [--prefix P] [--dry-run] [--yes] FILE...\n"
+     "      copies each file into DIR under its own, its shooting-date or a DCF name"},
+    {"move", RunMoveFilesCommand,
+     "move --to DIR [--name keep|date|dcf] [--prefix P] [--dry-run] [--yes] FILE...\n"
+     "      moves each file into DIR under its own, its shooting-date or a DCF name"},
+    {"rename", RunRenameFilesCommand,
+     "rename --name date|dcf [--prefix P] [--dry-run] FILE...\n"
+     "      renames each file in its folder by its shooting date or as a DCF name"},
+    {"delete", RunDeleteFilesCommand,
+     "delete [--permanent] [--dry-run] FILE...\n"
+     "      moves each file into the trash, or with --permanent deletes it for good"},
+    {"html", RunHtmlCommand,
+     "html --out DIR --type T [--width N] [--thumb-width N] [--existing replace|exif|keep]\n"
+     "       [--templates DIR] [--dry-run] [--yes] FILE...\n"
+     "      publishes the files as an HTML album of the album type T"},
+    {"csv", RunCsvCommand,
+     "csv --out FILE [--dry-run] FILE...\n"
+     "      lists the summary values of the files as CSV (the settings' CSV columns)"},
 };
 
 void PrintUsage(std::ostream& out) {

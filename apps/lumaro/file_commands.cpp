@@ -1,0 +1,110 @@
+#include "apps/lumaro/file_commands.h"
+
+#include "apps/lumaro/file_commands_options.h"
+#include "commands/file_delete_command.h"
+#include "commands/file_rename_command.h"
+#include "commands/file_transfer_command.h"
+#include "platform/codepage.h"
+#include "shell/settings_live.h"
+#include "shell/settings_store.h"
+
+#include <ostream>
+
+namespace {
+
+using namespace lumaro_files;
+
+constexpr const char* kDefaultPrefix = "DSCN";
+
+// The date-name settings the utility uses, so that a pattern chosen there applies here too.
+exif::NameTemplateSettings SavedNameSettings(std::ostream& err) {
+    const shell::SettingsStore store = shell::SettingsStore::OpenMachine();
+    if (!store.Problem().empty()) {
+        err << "lumaro: " << store.Problem() << "; using the default name settings\n";
+    }
+    return shell::LiveSettings::Load(store).NameTemplate();
+}
+
+std::optional<commands::NamingChoice> NamingOf(const std::string& text, bool keepAllowed) {
+    if (text == "keep" && keepAllowed) {
+        return commands::NamingChoice::Keep;
+    }
+    if (text == "date") {
+        return commands::NamingChoice::ShotDate;
+    }
+    if (text == "dcf") {
+        return commands::NamingChoice::Dcf;
+    }
+    return std::nullopt;
+}
+
+std::string PrefixOf(const FileArguments& arguments) {
+    return platform::Utf8ToCp932(arguments.Value("--prefix").value_or(kDefaultPrefix));
+}
+
+int Usage(std::ostream& err, const char* usage) {
+    err << "usage: lumaro " << usage << '\n';
+    return 2;
+}
+
+int Transfer(platform::TransferKind kind, std::span<const std::string> args, std::ostream& out,
+             std::ostream& err) {
+    const char* name = kind == platform::TransferKind::Copy ? "copy" : "move";
+    const std::string usage =
+        std::string(name) +
+        " --to DIR [--name keep|date|dcf] [--prefix P] [--dry-run] [--yes] FILE...";
+    const auto arguments =
+        ParseFileArguments(name, args, {{}, {"--to", "--name", "--prefix"}}, err);
+    if (!arguments || !arguments->Value("--to")) {
+        return Usage(err, usage.c_str());
+    }
+    const auto naming = NamingOf(arguments->Value("--name").value_or("keep"), true);
+    if (!naming) {
+        return Usage(err, usage.c_str());
+    }
+    const commands::TransferDialogValues values{*arguments->Value("--to"), PrefixOf(*arguments),
+                                                "$F", *naming};
+    ConsoleFilePorts console(*arguments, out, err);
+    commands::FileCommandPorts ports = console.Ports();
+    return ExitStatus(commands::RunTransferCommand(kind, values, SavedNameSettings(err),
+                                                   {arguments->files, {}}, ports));
+}
+
+} // namespace
+
+int RunCopyFilesCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+    return Transfer(platform::TransferKind::Copy, args, out, err);
+}
+
+int RunMoveFilesCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+    return Transfer(platform::TransferKind::Move, args, out, err);
+}
+
+int RunRenameFilesCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+    const char* usage = "rename --name date|dcf [--prefix P] [--dry-run] [--yes] FILE...";
+    const auto arguments = ParseFileArguments("rename", args, {{}, {"--name", "--prefix"}}, err);
+    if (!arguments) {
+        return Usage(err, usage);
+    }
+    const auto naming = NamingOf(arguments->Value("--name").value_or(""), false);
+    if (!naming) {
+        return Usage(err, usage);
+    }
+    const commands::RenameDialogValues values{PrefixOf(*arguments), "$F", *naming};
+    ConsoleFilePorts console(*arguments, out, err);
+    commands::FileCommandPorts ports = console.Ports();
+    return ExitStatus(
+        commands::RunRenameCommand(values, SavedNameSettings(err), {arguments->files, {}}, ports));
+}
+
+int RunDeleteFilesCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+    const auto arguments = ParseFileArguments("delete", args, {{"--permanent"}, {}}, err);
+    if (!arguments) {
+        return Usage(err, "delete [--permanent] [--dry-run] [--yes] FILE...");
+    }
+    const auto kind = arguments->flags.contains("--permanent") ? platform::DeleteKind::Permanently
+                                                               : platform::DeleteKind::ToTrash;
+    ConsoleFilePorts console(*arguments, out, err);
+    commands::FileCommandPorts ports = console.Ports();
+    return ExitStatus(commands::RunDeleteCommand(kind, {arguments->files, {}}, ports));
+}

@@ -1,0 +1,81 @@
+#pragma once
+
+// What the file subcommands of lumaro share: their arguments and the ports that answer
+// without windows (--dry-run prints the planned rows and declines, --yes answers every
+// question with Yes; without it a file that exists is kept and a missing folder is not made).
+
+#include "commands/console_ports.h"
+#include "commands/file_command_ports.h"
+#include "publish/publish_ports.h"
+
+#include <filesystem>
+#include <iosfwd>
+#include <map>
+#include <optional>
+#include <set>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lumaro_files {
+
+struct FileArguments {
+    bool dryRun = false;
+    bool yes = false;
+    std::set<std::string> flags;               // the command's own switches that were given
+    std::map<std::string, std::string> values; // its options with a value
+    std::vector<std::filesystem::path> files;
+
+    [[nodiscard]] std::optional<std::string> Value(const std::string& name) const;
+};
+
+// The command's own switches and options with a value (--dry-run and --yes are always known).
+struct ArgumentRules {
+    std::set<std::string_view> flags;
+    std::set<std::string_view> valued;
+};
+
+// Nothing, with the reason on err, for an unknown option, a missing value or no file. "--"
+// ends the options.
+[[nodiscard]] std::optional<FileArguments> ParseFileArguments(std::string_view command,
+                                                              std::span<const std::string> args,
+                                                              const ArgumentRules& rules,
+                                                              std::ostream& err);
+
+// Messages on the error stream; the overwrite question answered Yes to all with --yes, else No.
+class ConsoleFilePorts : public commands::FileMessagePort, public commands::OverwriteQuestion {
+public:
+    ConsoleFilePorts(const FileArguments& arguments, std::ostream& out, std::ostream& err)
+        : confirm_(out, arguments.dryRun), progress_(err), err_(err), yes_(arguments.yes) {}
+
+    void Tell(const std::string& message) override;
+    [[nodiscard]] platform::OverwriteAnswer
+    AskOverwrite(const std::filesystem::path& source,
+                 const std::filesystem::path& destination) override;
+
+    [[nodiscard]] commands::FileCommandPorts Ports() { return {confirm_, progress_, *this, *this}; }
+
+private:
+    commands::ConsoleConfirm confirm_;
+    commands::ConsoleProgress progress_;
+    std::ostream& err_;
+    bool yes_;
+};
+
+// The album's and the listing's messages on the error stream, questions answered by --yes.
+class ConsolePublishPort : public publish::PublishPort {
+public:
+    ConsolePublishPort(std::ostream& err, bool yes) : err_(err), yes_(yes) {}
+    void Tell(const std::string& message) override;
+    [[nodiscard]] bool Ask(const std::string& question) override;
+
+private:
+    std::ostream& err_;
+    bool yes_;
+};
+
+// 1 when a file could not be handled or the command was refused, else 0.
+[[nodiscard]] int ExitStatus(const commands::FileCommandResult& result);
+
+} // namespace lumaro_files
