@@ -1,0 +1,119 @@
+#include "apps/lumarouty/file_commands_wiring.h"
+#include "commands/ui/exec_disp_dialog.h"
+#include "commands/ui/file_transfer_dlg.h"
+#include "publish/ui/csv_dlg.h"
+#include "shell/settings_live.h"
+#include "shell/ui/file_list_model.h"
+#include "shell/ui/form_main.h"
+#include "tests/support/exif_fixture.h"
+#include "tests/support/machine_sandbox.h"
+#include "tests/support/sandbox.h"
+
+#include <QApplication>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Answers every window of a type as it is shown.
+template <typename Window> class WindowAnswer : public QObject {
+public:
+    explicit WindowAnswer(std::function<void(Window&)> answer) : answer_(std::move(answer)) {
+        qApp->installEventFilter(this);
+    }
+    ~WindowAnswer() override { qApp->removeEventFilter(this); }
+    int shown = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* window = dynamic_cast<Window*>(watched);
+        if (event->type() == QEvent::Show && window != nullptr) {
+            ++shown;
+            QTimer::singleShot(0, window, [this, window = QPointer<Window>(window)] {
+                if (window) {
+                    answer_(*window);
+                }
+            });
+        }
+        return false;
+    }
+
+private:
+    std::function<void(Window&)> answer_;
+};
+
+class FileMenu : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const char* name : {"a.jpg", "b.jpg"}) {
+            fixture::ExifSpec spec;
+            spec.ifd0 = {fixture::Ascii(0x010F, "NIKON")};
+            fixture::WriteFile(photos.Path() / name, fixture::BuildJpeg(spec).bytes);
+        }
+        lumarouty::WireFileCommands(form, store, live);
+        form.show();
+        form.OpenFolder(photos.Path());
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !form.IsFilling(); }, 20000));
+        form.RunCommand(shell::MenuCommand::SelectAll);
+    }
+
+    [[nodiscard]] int Rows() const { return static_cast<int>(form.ListModel().Items().size()); }
+
+    fixture::MachineSandbox machine;
+    fixture::Sandbox photos;
+    fixture::Sandbox elsewhere;
+    shell::SettingsStore store = shell::SettingsStore::OpenMachine();
+    shell::LiveSettings live = shell::LiveSettings::Load(store);
+    TFormMain form{store, live};
+};
+
+} // namespace
+
+TEST_F(FileMenu, ThePermanentDeleteConfirmsDeletesAndRefillsTheList) {
+    ASSERT_EQ(Rows(), 2);
+    WindowAnswer<commands::TFormExecDisp> confirm(
+        [](commands::TFormExecDisp& window) { window.ButtonOk->click(); });
+
+    form.RunCommand(shell::MenuCommand::FileDelete2);
+
+    EXPECT_EQ(confirm.shown, 1);
+    EXPECT_FALSE(fs::exists(photos.Path() / "a.jpg"));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !form.IsFilling(); }, 20000));
+    EXPECT_EQ(Rows(), 0) << "the list was filled again";
+}
+
+TEST_F(FileMenu, CopyRunsItsDialogAndTheConfirmationList) {
+    const fs::path out = elsewhere.Path() / "copies";
+    WindowAnswer<commands::TFileCopyDlg> dialog([&](commands::TFileCopyDlg& window) {
+        window.EditFolder->setText(QString::fromStdString(out.string()));
+        window.OKBtn->click();
+    });
+    WindowAnswer<commands::TFormExecDisp> confirm(
+        [](commands::TFormExecDisp& window) { window.ButtonOk->click(); });
+
+    form.RunCommand(shell::MenuCommand::FileCopy);
+
+    EXPECT_EQ(dialog.shown, 1);
+    EXPECT_EQ(confirm.shown, 1);
+    EXPECT_TRUE(fs::exists(out / "a.jpg") && fs::exists(out / "b.jpg"));
+    EXPECT_TRUE(fs::exists(photos.Path() / "a.jpg"));
+}
+
+TEST_F(FileMenu, TheListingDialogOpensWithItsSection) {
+    const fs::path list = elsewhere.Path() / "list.csv";
+    ASSERT_TRUE(store.WriteString("CSV", "EditFile", list.string()).Ok());
+    WindowAnswer<publish::TCsvDlg> dialog([](publish::TCsvDlg& window) { window.OKBtn->click(); });
+
+    form.RunCommand(shell::MenuCommand::CsvOut);
+
+    EXPECT_EQ(dialog.shown, 1);
+    EXPECT_TRUE(fs::exists(list));
+}
