@@ -4,6 +4,7 @@
 
 #include "platform/codepage.h"
 #include "platform/lz_expand.h"
+#include "platform/named_mutex.h"
 #include "tests/setup/uninstall_fixture.h"
 #include "tests/support/tool_run.h"
 
@@ -124,6 +125,17 @@ TEST_F(Medium, InstallsLumaroUtyAndTheRecordedCommandRemovesIt) {
                "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft",
                "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows", version,
                version + "\\SharedDLLs", version + "\\Uninstall"}));
+}
+
+TEST_F(Medium, ASecondInstallerWithWindowsQuitsAtOnce) {
+    auto held = platform::NamedMutex::Acquire("ORVSETUP");
+    ASSERT_TRUE(held && held.Value());
+    std::string output;
+    // Were the check missing, the windows would wait for a user; timeout ends the wait.
+    EXPECT_EQ(
+        Run("/usr/bin/timeout", "60 " + fixture::Quoted(MediumFolder() / "SETUP.EXE"), output), 0)
+        << output;
+    EXPECT_FALSE(fs::exists(TemporaryHost() / "ZSTMP1"));
 }
 
 TEST_F(Medium, AnotherProductSharingTheFileKeepsItAndItsCount) {
