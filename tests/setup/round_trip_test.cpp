@@ -132,3 +132,22 @@ TEST_F(RoundTrip, ASecondProductKeepsTheSharedFileAndItsCount) {
 }
 
 } // namespace
+
+namespace {
+
+// The folder made twice is one entry of the log, so the uninstall removes it once and finds no
+// second entry for a folder that is gone.
+TEST_F(RoundTrip, AFolderRecordedTwiceIsWrittenOnceAndRemovedWithoutAFailure) {
+    WriteScript("[MakeFolder]\nFolder1=(App)html\nFolder2=(App)HTML\\\nFolder3=(App)Html\n"
+                "[CopyFile]\nFile1=(App)html\\index.htm\n");
+    Start();
+    ASSERT_TRUE(Install().Succeeded());
+    EXPECT_EQ(SectionLines("C:\\Program Files\\Test\\UNSETUP.INI", "DeleteFolder"),
+              std::vector<std::string>{"Folder1=C:\\Program Files\\Test\\Html\\"});
+    StartUninstall();
+    const UninstallResult result = Uninstall();
+    EXPECT_TRUE(result.Succeeded()) << platform::Cp932ToUtf8(result.errorReport);
+    EXPECT_FALSE(fs::exists(Host("C:\\Program Files\\Test")));
+}
+
+} // namespace
