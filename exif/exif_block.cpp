@@ -21,8 +21,8 @@ bool StartsWith(std::span<const std::uint8_t> bytes, std::uint64_t offset, std::
            std::memcmp(bytes.data() + offset, text.data(), text.size()) == 0;
 }
 
-std::size_t BlockSize(const platform::InputFile& file) {
-    const std::vector<std::uint8_t> head = file.ReadAt(0, kJpegTiffBase);
+// The block size a JPEG's first bytes give.
+std::size_t BlockSize(std::span<const std::uint8_t> head) {
     const ByteView view(head);
     if (view.U16BE(0) == 0xFFD8 && StartsWith(head, 6, "Exif")) {
         // The APP1 length counts 8 bytes before the TIFF header, so up to 8 bytes after the
@@ -91,20 +91,51 @@ std::optional<std::string> EntryText(const ExifBlock& block, const std::optional
     return value ? std::optional(TagValueText(*value)) : std::nullopt;
 }
 
+// The layout a block's Make and Model name; the entries must be listed already.
+MakerNoteKind KindFromMakeAndModel(const ExifBlock& block) {
+    const auto make = EntryText(block, FindEntry(block, TagDictionary::Standard, "Make"));
+    if (!make || *make != "NIKON") {
+        return MakerNoteKind::None;
+    }
+    const std::string model =
+        EntryText(block, FindEntry(block, TagDictionary::Standard, "Model")).value_or("");
+    if (model == "E950" || model == "E700" || model == "E800") {
+        return MakerNoteKind::Kind2;
+    }
+    if (model == "E990") {
+        return MakerNoteKind::Kind3;
+    }
+    return MakerNoteKind::None;
+}
+
 } // namespace
+
+ExifBlock::ExifBlock(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {
+    IfdChain chain = WalkIfdChain(*this);
+    for (const std::vector<IfdEntry>& entries : chain.ifds) {
+        standardEntries_.insert(standardEntries_.end(), entries.begin(), entries.end());
+    }
+    if (chain.exifIfdOffset) {
+        const std::vector<IfdEntry> entries = IfdEntriesAt(View(), *chain.exifIfdOffset);
+        standardEntries_.insert(standardEntries_.end(), entries.begin(), entries.end());
+    }
+    makerNoteKind_ = KindFromMakeAndModel(*this);
+}
 
 std::optional<ExifBlock> LoadExifBlock(const std::filesystem::path& path) {
     const std::uint64_t tiffBase = IsJpegName(path) ? kJpegTiffBase : 0;
     const platform::InputFile file(path);
 
-    const std::vector<std::uint8_t> header = file.ReadAt(tiffBase, 8);
+    // A JPEG's segment head and the TIFF header come in one read, the block in a second.
+    const std::vector<std::uint8_t> head = file.ReadAt(0, tiffBase + 8);
+    const auto header = std::span(head).subspan(std::min<std::size_t>(head.size(), tiffBase));
     const ByteView view(header);
     // Motorola-order ("MM") blocks are refused too: every number is read little-endian.
     if (!StartsWith(header, 0, "II") || view.U16LE(2).value_or(0) < kTiffVersion) {
         return std::nullopt;
     }
 
-    const std::size_t size = tiffBase == kJpegTiffBase ? BlockSize(file) : kBlockSizeWithoutApp1;
+    const std::size_t size = tiffBase == kJpegTiffBase ? BlockSize(head) : kBlockSizeWithoutApp1;
     std::vector<std::uint8_t> bytes = file.ReadAt(tiffBase, size);
     bytes.resize(size, 0); // a short file leaves zeros behind what it held
     return ExifBlock(std::move(bytes));
@@ -116,7 +147,7 @@ std::optional<IfdEntry> FindEntry(const ExifBlock& block, TagDictionary dictiona
     if (!id) {
         return std::nullopt;
     }
-    auto withId = [&](const std::vector<IfdEntry>& entries) -> std::optional<IfdEntry> {
+    auto withId = [&](std::span<const IfdEntry> entries) -> std::optional<IfdEntry> {
         const auto found = std::find_if(entries.begin(), entries.end(),
                                          [&](const IfdEntry& entry) { return entry.tag == *id; });
         return found == entries.end() ? std::nullopt : std::optional(*found);
@@ -127,17 +158,7 @@ std::optional<IfdEntry> FindEntry(const ExifBlock& block, TagDictionary dictiona
         const auto offset = MakerNoteIfdOffset(block, kind);
         return offset ? withId(IfdEntriesAt(block.View(), *offset)) : std::nullopt;
     }
-
-    const IfdChain chain = WalkIfdChain(block);
-    for (const auto& entries : chain.ifds) {
-        if (auto entry = withId(entries)) {
-            return entry;
-        }
-    }
-    if (chain.exifIfdOffset) {
-        return withId(IfdEntriesAt(block.View(), *chain.exifIfdOffset));
-    }
-    return std::nullopt;
+    return withId(block.StandardEntries());
 }
 
 std::optional<TagValue> EntryValue(const ExifBlock& block, const IfdEntry& entry, ValuePart part) {
@@ -179,19 +200,7 @@ std::optional<TagValue> EntryValue(const ExifBlock& block, const IfdEntry& entry
 }
 
 MakerNoteKind GetMakerNoteKind(const ExifBlock& block) {
-    const auto make = EntryText(block, FindEntry(block, TagDictionary::Standard, "Make"));
-    if (!make || *make != "NIKON") {
-        return MakerNoteKind::None;
-    }
-    const std::string model =
-        EntryText(block, FindEntry(block, TagDictionary::Standard, "Model")).value_or("");
-    if (model == "E950" || model == "E700" || model == "E800") {
-        return MakerNoteKind::Kind2;
-    }
-    if (model == "E990") {
-        return MakerNoteKind::Kind3;
-    }
-    return MakerNoteKind::None;
+    return block.MakerNoteLayout();
 }
 
 std::string TagValueText(const TagValue& value) {

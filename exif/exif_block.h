@@ -2,7 +2,8 @@
 
 // The EXIF data of one file held as its raw TIFF block, and the questions asked of it: where a
 // named tag's entry lies, what an entry's value is, which maker-note layout the camera writes.
-// Nothing is decoded ahead of time; every query walks the block again.
+// Only the entries of the IFD chain and the Exif IFD are listed ahead of time, once per block,
+// so the many lookups a summary makes do not walk the chain again each time.
 
 #include "exif/byte_view.h"
 #include "exif/tag_tables.h"
@@ -10,25 +11,13 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
 
 namespace exif {
-
-// The TIFF structure of one file, from its byte-order mark on. Every offset stored inside the
-// TIFF data counts from the start of this block.
-class ExifBlock {
-public:
-    explicit ExifBlock(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {}
-
-    [[nodiscard]] ByteView View() const { return ByteView(bytes_); }
-    [[nodiscard]] std::span<const std::uint8_t> Bytes() const { return bytes_; }
-
-private:
-    std::vector<std::uint8_t> bytes_;
-};
 
 // One 12-byte IFD entry, with the block offset where it lies (the writer patches it there).
 struct IfdEntry {
@@ -37,6 +26,32 @@ struct IfdEntry {
     std::uint16_t type = 0;
     std::uint32_t count = 0;
     std::uint32_t value = 0; // the value itself when it fits, otherwise an offset in the block
+};
+
+// Maker-note layouts decoded: kind 2 (NIKON E950, E700, E800: an 8-byte header, then the IFD)
+// and kind 3 (NIKON E990: the IFD at once). The kind is also the number of its dictionary.
+enum class MakerNoteKind { None = 0, Kind2 = 2, Kind3 = 3 };
+
+// The TIFF structure of one file, from its byte-order mark on. Every offset stored inside the
+// TIFF data counts from the start of this block.
+class ExifBlock {
+public:
+    explicit ExifBlock(std::vector<std::uint8_t> bytes);
+
+    [[nodiscard]] ByteView View() const { return ByteView(bytes_); }
+    [[nodiscard]] std::span<const std::uint8_t> Bytes() const { return bytes_; }
+
+    // The entries the standard dictionary is searched in, in that order: those of each IFD of
+    // the chain from IFD0 on, then those of the Exif IFD (see WalkIfdChain).
+    [[nodiscard]] std::span<const IfdEntry> StandardEntries() const { return standardEntries_; }
+
+    // What GetMakerNoteKind gives, found once from Make and Model.
+    [[nodiscard]] MakerNoteKind MakerNoteLayout() const { return makerNoteKind_; }
+
+private:
+    std::vector<std::uint8_t> bytes_;
+    std::vector<IfdEntry> standardEntries_;
+    MakerNoteKind makerNoteKind_ = MakerNoteKind::None;
 };
 
 // Value types of an entry.
@@ -61,10 +76,6 @@ enum class ValuePart { First = 0, Second = 1 };
 
 // An entry's scalar: an integer (signed types sign-extended) or a text.
 using TagValue = std::variant<std::int64_t, std::string>;
-
-// Maker-note layouts decoded: kind 2 (NIKON E950, E700, E800: an 8-byte header, then the IFD)
-// and kind 3 (NIKON E990: the IFD at once). The kind is also the number of its dictionary.
-enum class MakerNoteKind { None = 0, Kind2 = 2, Kind3 = 3 };
 
 // Longest text EntryValue gives.
 inline constexpr std::size_t kMaxValueText = 257;

@@ -1,5 +1,6 @@
 #include "exif/imaging_jpeg.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <csetjmp>
 #include <fcntl.h>
@@ -173,7 +174,23 @@ std::optional<PictureSize> JpegDecoder::Open(const std::filesystem::path& path) 
     if (!size) {
         return std::nullopt;
     }
-    HeaderStep step{&state_->info, state_->input.data(), *size};
+    return ReadHeader(*size);
+}
+
+std::optional<PictureSize> JpegDecoder::Open(std::span<const std::uint8_t> jpeg) {
+    jpeg_abort_decompress(&state_->info);
+    if (jpeg.empty() || jpeg.size() > kMaxFileBytes) {
+        return std::nullopt;
+    }
+    if (state_->input.size() < jpeg.size()) {
+        state_->input.resize(jpeg.size());
+    }
+    std::copy(jpeg.begin(), jpeg.end(), state_->input.begin());
+    return ReadHeader(jpeg.size());
+}
+
+std::optional<PictureSize> JpegDecoder::ReadHeader(std::size_t size) {
+    HeaderStep step{&state_->info, state_->input.data(), size};
     if (!RunGuarded(state_->errors, ReadHeaderStep, &step)) {
         return std::nullopt;
     }

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace exif {
@@ -28,12 +29,18 @@ public:
 
     // Opens a JPEG file and reads its header; nothing when it is not a JPEG libjpeg decodes.
     [[nodiscard]] std::optional<PictureSize> Open(const std::filesystem::path& path);
+    // The same for a JPEG held in memory, such as an embedded thumbnail; the bytes are copied
+    // into the decoder's own buffer, so they need not outlive the call.
+    [[nodiscard]] std::optional<PictureSize> Open(std::span<const std::uint8_t> jpeg);
 
     // Decodes the opened picture at the smallest DCT scale (n/8) whose size reaches `wanted`
     // in both directions, or at full size when none does.
     [[nodiscard]] std::optional<Image> Decode(PictureSize wanted);
 
 private:
+    // Reads the header of the first `size` bytes of the input buffer.
+    [[nodiscard]] std::optional<PictureSize> ReadHeader(std::size_t size);
+
     struct State;
     std::unique_ptr<State> state_;
 };

@@ -9,9 +9,15 @@
 
 namespace {
 
+bool IsAscii(const std::string& text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 // A value as one table cell: tabs and line breaks inside a comment would break the table.
+// Most values are plain ASCII, which reads the same in CP932 and UTF-8.
 std::string Cell(const std::string& cp932) {
-    std::string cell = platform::Cp932ToUtf8(cp932);
+    std::string cell = IsAscii(cp932) ? cp932 : platform::Cp932ToUtf8(cp932);
     std::replace_if(
         cell.begin(), cell.end(), [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
     return cell;

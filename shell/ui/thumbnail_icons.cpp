@@ -4,6 +4,17 @@
 #include <QPainter>
 
 namespace shell {
+namespace {
+
+// The pixmap holds its own copy: the picture's pixels go when the picture does.
+QPixmap PixmapOf(const exif::Image& picture) {
+    const QImage view(picture.Pixels().data(), static_cast<int>(picture.Width()),
+                      static_cast<int>(picture.Height()), static_cast<int>(picture.Width() * 3),
+                      QImage::Format_RGB888);
+    return QPixmap::fromImage(view.convertToFormat(QImage::Format_RGB32));
+}
+
+} // namespace
 
 QSize LargeIconSize(bool listThumbSize) {
     return listThumbSize ? QSize(80, 60) : QSize(160, 120);
@@ -30,16 +41,17 @@ QIcon PlaceholderIcon(QSize large) {
 }
 
 std::optional<QIcon> ThumbnailIcon(std::span<const std::uint8_t> jpeg, QSize large) {
-    QImage picture;
-    if (jpeg.size() > static_cast<std::size_t>(INT_MAX) ||
-        !picture.loadFromData(jpeg.data(), static_cast<int>(jpeg.size()), "JPEG")) {
+    if (large.width() <= 0 || large.height() <= 0) {
+        return std::nullopt;
+    }
+    const auto pictures = DecodeIconPictures(jpeg, {static_cast<std::uint32_t>(large.width()),
+                                                    static_cast<std::uint32_t>(large.height())});
+    if (!pictures) {
         return std::nullopt;
     }
     QIcon icon;
-    for (const QSize size : {kSmallIconSize, large}) {
-        icon.addPixmap(QPixmap::fromImage(
-            picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
-    }
+    icon.addPixmap(PixmapOf(pictures->small));
+    icon.addPixmap(PixmapOf(pictures->large));
     return icon;
 }
 

@@ -4,6 +4,8 @@
 // sizes (the report view's small icons and the icon view's large ones), and the crossed box
 // that stands for a file without one.
 
+#include "shell/list_icon_pictures.h"
+
 #include <QIcon>
 #include <QPixmap>
 #include <QSize>
@@ -14,7 +16,8 @@
 namespace shell {
 
 // The report view's icons.
-inline constexpr QSize kSmallIconSize{40, 30};
+inline constexpr QSize kSmallIconSize{static_cast<int>(kSmallIconPicture.width),
+                                      static_cast<int>(kSmallIconPicture.height)};
 
 // The icon view's icons: 80 x 60 when the setting ListThumbSize is on, else 160 x 120.
 [[nodiscard]] QSize LargeIconSize(bool listThumbSize);
@@ -24,8 +27,8 @@ inline constexpr QSize kSmallIconSize{40, 30};
 
 // One icon holding a picture at each of the two sizes; a view picks the one of its icon size.
 [[nodiscard]] QIcon PlaceholderIcon(QSize large);
-// None when the bytes are not a JPEG picture Qt decodes. The decoded picture is dropped once
-// it has been stretched to both sizes (the aspect ratio is not kept).
+// None when the bytes are not a JPEG picture the decoder reads. The pictures are the ones
+// DecodeIconPictures makes, so the window shows what the fill without windows computes.
 [[nodiscard]] std::optional<QIcon> ThumbnailIcon(std::span<const std::uint8_t> jpeg, QSize large);
 
 } // namespace shell

@@ -47,6 +47,22 @@ TEST_F(AnEmbeddedThumbnail, ComesFromIfd1OfAJpegAndOfABareTiff) {
     EXPECT_EQ(Read("photo.tif", BuildTiff(spec)), thumbnail);
 }
 
+TEST_F(AnEmbeddedThumbnail, OfAFileCutShortInsideItsExifSegmentIsAbsent) {
+    ExifSpec spec;
+    spec.ifd0 = {Ascii(kMake, "Maker")};
+    spec.ifd1 = std::vector<Entry>{};
+    spec.thumbnail = thumbnail;
+    const Built built = BuildJpeg(spec);
+    // The block keeps the segment's length and holds zeros past the file's end.
+    const std::size_t thumbnailEnd = built.tiffStart + built.layout.thumbnail + thumbnail.size();
+    Built whole = built;
+    whole.bytes.resize(thumbnailEnd);
+    EXPECT_EQ(Read("whole.jpg", whole), thumbnail);
+    Built cut = built;
+    cut.bytes.resize(thumbnailEnd - 1);
+    EXPECT_EQ(Read("cut.jpg", cut), std::nullopt);
+}
+
 TEST_F(AnEmbeddedThumbnail, FallsBackToTheMakerNoteOfAnE990) {
     ExifSpec spec;
     spec.ifd0 = {Ascii(kMake, "NIKON"), Ascii(kModel, "E990")};

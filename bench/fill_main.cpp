@@ -1,0 +1,75 @@
+// lumaro_fill_bench FILE...: the file list's fill of these files without windows, each file as
+// the window reads it: its row (the block, the values of the default column choice, the
+// embedded thumbnail) and the thumbnail's two icon pictures, 40 x 30 and 160 x 120. Texts and
+// icon pictures are kept, as the list keeps its items; everything else goes with its file.
+// Prints "rows N", "icon_kib N" (the pixels kept) and "peak_rss_kib N".
+
+#include "platform/codepage.h"
+#include "shell/file_list.h"
+#include "shell/list_icon_pictures.h"
+#include "shell/settings_columns.h"
+
+#include <QString>
+#include <cstdio>
+#include <exception>
+#include <sys/resource.h>
+#include <vector>
+
+namespace {
+
+constexpr exif::PictureSize kLargeIcon{160, 120};
+
+struct Item {
+    std::vector<QString> values;
+    std::optional<shell::IconPictures> icons;
+};
+
+Item FillItem(const std::filesystem::path& file, std::span<const exif::SummaryFieldId> columns) {
+    const shell::PhotoRow row = shell::ReadPhotoRow(file, columns);
+    Item item;
+    for (const std::string& value : row.values) {
+        item.values.push_back(QString::fromStdString(platform::Cp932ToUtf8(value)));
+    }
+    if (row.thumbnail) {
+        item.icons = shell::DecodeIconPictures(*row.thumbnail, kLargeIcon);
+    }
+    return item;
+}
+
+std::size_t IconBytes(const Item& item) {
+    return item.icons ? item.icons->small.Pixels().size() + item.icons->large.Pixels().size() : 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: lumaro_fill_bench FILE...\n");
+        return 2;
+    }
+    try {
+        const std::vector<exif::SummaryFieldId> columns =
+            shell::TickedFields(shell::DefaultColumnRows());
+        std::vector<Item> items;
+        items.reserve(static_cast<std::size_t>(argc - 1));
+        std::size_t iconBytes = 0;
+        int withoutIcons = 0;
+        for (int i = 1; i < argc; ++i) {
+            items.push_back(FillItem(argv[i], columns));
+            iconBytes += IconBytes(items.back());
+            withoutIcons += items.back().icons ? 0 : 1;
+        }
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        std::printf("rows %zu\nicon_kib %zu\npeak_rss_kib %ld\n", items.size(), iconBytes / 1024,
+                    usage.ru_maxrss);
+        if (withoutIcons > 0) {
+            std::fprintf(stderr, "%d files without a decoded thumbnail\n", withoutIcons);
+            return 1;
+        }
+        return 0;
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        return 1;
+    }
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+// The pictures of a file-list row's icons, made from its embedded JPEG thumbnail without any
+// window: one decode at the smallest DCT scale that still covers the large icon, then both
+// icon sizes from that one picture (stretched; the aspect ratio is not kept).
+
+#include "exif/imaging.h"
+#include "exif/imaging_jpeg.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+
+namespace shell {
+
+// The report view's icons.
+inline constexpr exif::PictureSize kSmallIconPicture{40, 30};
+
+struct IconPictures {
+    exif::Image small; // kSmallIconPicture
+    exif::Image large; // the size asked for
+};
+
+// None when the bytes are not a JPEG picture libjpeg decodes or `large` has a side of 0. The
+// decoded picture is dropped before this returns; only the two icon pictures are kept.
+[[nodiscard]] std::optional<IconPictures> DecodeIconPictures(std::span<const std::uint8_t> jpeg,
+                                                             exif::PictureSize large);
+
+} // namespace shell

@@ -1,0 +1,107 @@
+// The icon pictures of a list row: both sizes from one decode of the embedded thumbnail,
+// checked against the general resampler and against the thumbnail's own colours.
+
+#include "exif/imaging_jpeg.h"
+#include "exif/imaging_resample.h"
+#include "shell/list_icon_pictures.h"
+#include "tests/support/jpeg_pictures.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+using shell::DecodeIconPictures;
+
+namespace {
+
+// Left half red, right half blue, with a soft vertical ramp so no two rows are alike.
+exif::Image TwoHalves(std::uint32_t width, std::uint32_t height) {
+    std::vector<std::uint8_t> rgb;
+    for (std::uint32_t y = 0; y < height; ++y) {
+        for (std::uint32_t x = 0; x < width; ++x) {
+            const bool left = x < width / 2;
+            const auto ramp = static_cast<std::uint8_t>(y * 60 / height);
+            rgb.insert(rgb.end(), {static_cast<std::uint8_t>(left ? 230 : ramp), ramp,
+                                   static_cast<std::uint8_t>(left ? ramp : 230)});
+        }
+    }
+    return exif::Image(width, height, std::move(rgb));
+}
+
+std::vector<std::uint8_t> Jpeg(const exif::Image& picture) {
+    return exif::EncodeJpeg(picture).value();
+}
+
+exif::Image Decoded(const std::vector<std::uint8_t>& jpeg) {
+    exif::JpegDecoder decoder;
+    const auto size = decoder.Open(jpeg).value();
+    return decoder.Decode(size).value();
+}
+
+int Channel(const exif::Image& picture, std::uint32_t x, std::uint32_t y, int channel) {
+    return picture.Row(y)[std::size_t{x} * 3 + static_cast<std::size_t>(channel)];
+}
+
+int LargestDifference(const exif::Image& a, const exif::Image& b) {
+    int largest = 0;
+    for (std::size_t i = 0; i < a.Pixels().size(); ++i) {
+        largest = std::max(largest, std::abs(a.Pixels()[i] - b.Pixels()[i]));
+    }
+    return largest;
+}
+
+} // namespace
+
+TEST(IconPictures, OfACameraThumbnailAreItsPictureAndItsAreaMeansAtOneQuarter) {
+    const std::vector<std::uint8_t> jpeg = Jpeg(TwoHalves(160, 120));
+    const auto icons = DecodeIconPictures(jpeg, {160, 120});
+    ASSERT_TRUE(icons);
+    const exif::Image full = Decoded(jpeg);
+    ASSERT_EQ(icons->large.Width(), 160u);
+    ASSERT_EQ(icons->large.Height(), 120u);
+    EXPECT_EQ(LargestDifference(icons->large, full), 0) << "a thumbnail of the size is kept as is";
+
+    ASSERT_EQ(icons->small.Width(), 40u);
+    ASSERT_EQ(icons->small.Height(), 30u);
+    // The general resampler's area average, up to its rounding between passes.
+    EXPECT_LE(LargestDifference(icons->small, exif::Resample(full, 40, 30)), 1);
+    EXPECT_GT(Channel(icons->small, 2, 15, 0), 200);
+    EXPECT_LT(Channel(icons->small, 2, 15, 2), 80);
+    EXPECT_GT(Channel(icons->small, 37, 15, 2), 200);
+    EXPECT_LT(Channel(icons->small, 37, 15, 0), 80);
+}
+
+TEST(IconPictures, StretchThumbnailsOfOtherSizesAndShapesToBothIconSizes) {
+    struct Case {
+        std::uint32_t width, height, largeWidth, largeHeight;
+    };
+    for (const Case c : {Case{160, 120, 80, 60}, Case{320, 240, 160, 120}, Case{120, 160, 160, 120},
+                         Case{96, 72, 160, 120}, Case{160, 90, 80, 60}}) {
+        SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height));
+        const auto icons =
+            DecodeIconPictures(Jpeg(TwoHalves(c.width, c.height)), {c.largeWidth, c.largeHeight});
+        ASSERT_TRUE(icons);
+        EXPECT_EQ(icons->small.Width(), 40u);
+        EXPECT_EQ(icons->small.Height(), 30u);
+        EXPECT_EQ(icons->large.Width(), c.largeWidth);
+        EXPECT_EQ(icons->large.Height(), c.largeHeight);
+        // The halves stay on their sides at both sizes.
+        for (const exif::Image* icon : {&icons->small, &icons->large}) {
+            const std::uint32_t middle = icon->Height() / 2;
+            EXPECT_GT(Channel(*icon, 1, middle, 0), 180);
+            EXPECT_GT(Channel(*icon, icon->Width() - 2, middle, 2), 180);
+        }
+    }
+}
+
+TEST(IconPictures, AreAbsentForBytesThatAreNoJpegOrAnEmptyIconSize) {
+    const std::vector<std::uint8_t> jpeg = fixture::EncodeJpeg(16, 12);
+    EXPECT_TRUE(DecodeIconPictures(jpeg, {160, 120}));
+    EXPECT_FALSE(DecodeIconPictures(jpeg, {0, 120}));
+    EXPECT_FALSE(DecodeIconPictures(jpeg, {160, 0}));
+    EXPECT_FALSE(DecodeIconPictures({}, {160, 120}));
+    const std::vector<std::uint8_t> text{'n', 'o', 't', ' ', 'a', ' ', 'J', 'P', 'E', 'G'};
+    EXPECT_FALSE(DecodeIconPictures(text, {160, 120}));
+    const std::vector<std::uint8_t> soiOnly{0xFF, 0xD8};
+    EXPECT_FALSE(DecodeIconPictures(soiOnly, {160, 120}));
+}
