@@ -5,7 +5,9 @@
 #include "platform/input_file.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
+#include <unordered_map>
 
 namespace exif {
 namespace {
@@ -108,6 +110,25 @@ MakerNoteKind KindFromMakeAndModel(const ExifBlock& block) {
     return MakerNoteKind::None;
 }
 
+// TagIdOf through a hash of each dictionary's names, made on first use: a summary looks up
+// dozens of names in every file, and the dictionaries are read linearly.
+std::optional<std::uint16_t> HashedTagId(TagDictionary dictionary, std::string_view name) {
+    using Names = std::unordered_map<std::string_view, std::uint16_t>;
+    static const std::array<Names, 4> dictionaries = [] {
+        std::array<Names, 4> made;
+        for (const TagDictionary each :
+             {TagDictionary::Standard, TagDictionary::MakerNote2, TagDictionary::MakerNote3}) {
+            for (const TagRow& row : TTagTable(each)) {
+                made[static_cast<std::size_t>(each)].emplace(row.name, row.id); // first row wins
+            }
+        }
+        return made;
+    }();
+    const Names& names = dictionaries.at(static_cast<std::size_t>(dictionary));
+    const auto found = names.find(name);
+    return found == names.end() ? std::nullopt : std::optional(found->second);
+}
+
 } // namespace
 
 ExifBlock::ExifBlock(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {
@@ -143,7 +164,7 @@ std::optional<ExifBlock> LoadExifBlock(const std::filesystem::path& path) {
 
 std::optional<IfdEntry> FindEntry(const ExifBlock& block, TagDictionary dictionary,
                                   std::string_view name) {
-    const auto id = TagIdOf(dictionary, name);
+    const auto id = HashedTagId(dictionary, name);
     if (!id) {
         return std::nullopt;
     }

@@ -1,5 +1,6 @@
 #include "exif/ifd_walk.h"
 
+#include <algorithm>
 #include <set>
 
 namespace exif {
@@ -21,6 +22,8 @@ std::vector<IfdEntry> IfdEntriesAt(ByteView bytes, std::uint64_t countOffset) {
     if (!count) {
         return entries;
     }
+    const std::uint64_t room = bytes.size() - std::min(bytes.size(), countOffset + 2);
+    entries.reserve(std::min<std::uint64_t>(*count, room / kEntrySize));
     for (std::uint64_t i = 0; i < *count; ++i) {
         const std::uint64_t position = countOffset + 2 + i * kEntrySize;
         if (!bytes.Contains(position, kEntrySize)) {
