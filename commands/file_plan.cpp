@@ -1,5 +1,6 @@
 #include "commands/file_plan.h"
 
+#include "commands/batch_naming.h"
 #include "platform/codepage.h"
 
 #include <algorithm>
@@ -11,17 +12,10 @@ std::vector<std::filesystem::path>
 NewNames(std::span<const std::filesystem::path> sources,
          const std::function<std::filesystem::path(const std::filesystem::path&)>& folderOf,
          const NamingRequest& request) {
+    BatchNamer namer(request);
     std::vector<std::filesystem::path> names;
-    std::vector<std::filesystem::path> batch;
     for (const std::filesystem::path& source : sources) {
-        if (request.choice == NamingChoice::Keep) {
-            names.push_back(source.filename());
-            continue;
-        }
-        const exif::NameMaker maker =
-            request.choice == NamingChoice::ShotDate ? exif::MakeDateName : exif::MakeSequenceName;
-        batch.push_back(maker(source, folderOf(source), batch, request.prefix, request.settings));
-        names.push_back(batch.back());
+        names.push_back(namer.NameFor(source, folderOf(source)));
     }
     return names;
 }

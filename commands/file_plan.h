@@ -28,9 +28,10 @@ struct NamingRequest {
     exif::NameTemplateSettings settings; // the date-name settings, for ShotDate
 };
 
-// The new file name (no folder) of each source, in order. A name is made for the folder the
-// file goes to; every generated name joins the batch's list, so two files of one run never get
-// one running number. Throws platform::FileError when a source cannot be read.
+// The new file name (no folder) of each source, in order, as the name templates make them. A
+// name is made for the folder the file goes to; every generated name joins the batch's list, so
+// two files of one run never get one running number. Throws platform::FileError when a source
+// cannot be read or a folder listed.
 [[nodiscard]] std::vector<std::filesystem::path>
 NewNames(std::span<const std::filesystem::path> sources,
          const std::function<std::filesystem::path(const std::filesystem::path&)>& folderOf,

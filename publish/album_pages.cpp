@@ -4,8 +4,8 @@
 #include "platform/file_error.h"
 #include "platform/file_transfer.h"
 #include "platform/input_file.h"
-#include "platform/safe_replace.h"
 #include "publish/album_text.h"
+#include "publish/text_file.h"
 
 #include <system_error>
 
@@ -103,12 +103,6 @@ void BuildDetailPage(const std::vector<std::string>& templateLines, const fs::pa
 
 void CopyWholePage(const fs::path& templateFile, const fs::path& output) {
     (void)platform::CopyFileSafely(templateFile, output, platform::Replace::Allowed);
-}
-
-void WriteTextFile(const fs::path& file, const std::string& text) {
-    platform::FileReplacement output(file);
-    output.Write(std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
-    output.Commit(std::nullopt);
 }
 
 } // namespace publish

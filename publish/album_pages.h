@@ -53,7 +53,4 @@ void BuildDetailPage(const std::vector<std::string>& templateLines,
 // output and is not reported, like any optional page.
 void CopyWholePage(const std::filesystem::path& templateFile, const std::filesystem::path& output);
 
-// Writes the text as the whole file, replacing it in one step. Throws platform::FileError.
-void WriteTextFile(const std::filesystem::path& file, const std::string& text);
-
 } // namespace publish

@@ -103,7 +103,11 @@ void AlbumPhases::StandardImages() {
             MakeStandardImage(picture);
             break;
         case ExistingImages::CopyExif:
-            exists ? CopyExif(picture) : MakeStandardImage(picture);
+            if (exists) {
+                CopyExif(picture);
+            } else {
+                MakeStandardImage(picture);
+            }
             break;
         case ExistingImages::Keep:
             if (!exists) {

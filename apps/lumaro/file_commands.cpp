@@ -7,6 +7,7 @@
 #include "platform/codepage.h"
 #include "shell/settings_live.h"
 #include "shell/settings_store.h"
+#include "shell/settings_values.h"
 
 #include <ostream>
 
@@ -17,12 +18,20 @@ using namespace lumaro_files;
 constexpr const char* kDefaultPrefix = "DSCN";
 
 // The date-name settings the utility uses, so that a pattern chosen there applies here too.
+// Only their five values are read: the whole live copy holds the external-program table too.
 exif::NameTemplateSettings SavedNameSettings(std::ostream& err) {
+    using namespace shell::settings;
     const shell::SettingsStore store = shell::SettingsStore::OpenMachine();
     if (!store.Problem().empty()) {
         err << "lumaro: " << store.Problem() << "; using the default name settings\n";
     }
-    return shell::LiveSettings::Load(store).NameTemplate();
+    shell::LiveSettings live{};
+    live.setup.datePattern = store.Read(kSetupDate1);
+    live.setup.dateSeparator = store.Read(kSetupDate2);
+    live.setup.timePattern = store.Read(kSetupDate3);
+    live.setup.timeSeparator = store.Read(kSetupDate4);
+    live.setup.digits = store.Read(kSetupDate5);
+    return live.NameTemplate();
 }
 
 std::optional<commands::NamingChoice> NamingOf(const std::string& text, bool keepAllowed) {

@@ -10,7 +10,8 @@
 #include "publish/album_types.h"
 #include "publish/csv_listing.h"
 #include "publish/publish_fields.h"
-#include "shell/settings_live.h"
+#include "publish/text_file.h"
+#include "shell/settings_columns.h"
 #include "shell/settings_store.h"
 
 #include <algorithm>
@@ -25,12 +26,13 @@ constexpr const char* kHtmlUsage =
     "html --out DIR --type T [--width N] [--thumb-width N] [--existing replace|exif|keep]\n"
     "       [--templates DIR] [--dry-run] [--yes] FILE...";
 
-shell::SetupSettings SavedSetup(std::ostream& err) {
+// The ticked fields of a column list of the settings (HTML or CSV), as their names.
+std::vector<std::string> SavedFields(const shell::ColumnListSetting& list, std::ostream& err) {
     const shell::SettingsStore store = shell::SettingsStore::OpenMachine();
     if (!store.Problem().empty()) {
         err << "lumaro: " << store.Problem() << "; using the default field lists\n";
     }
-    return shell::LiveSettings::Load(store).setup;
+    return publish::TickedFieldNames(shell::ReadColumnList(store, list).rows);
 }
 
 std::optional<publish::ExistingImages> ExistingOf(const std::string& text) {
@@ -101,7 +103,7 @@ std::optional<publish::AlbumRequest> AlbumRequestOf(const FileArguments& argumen
                                  ? fs::path(*arguments.Value("--templates"))
                                  : publish::ProgramTemplateFolder();
     request.pictures = arguments.files;
-    request.fields = publish::TickedFieldNames(SavedSetup(err).htmlFields);
+    request.fields = SavedFields(shell::settings::kSetupHtml, err);
     return request;
 }
 
@@ -141,7 +143,7 @@ int RunCsvCommand(std::span<const std::string> args, std::ostream& out, std::ost
         err << "usage: lumaro csv --out FILE [--dry-run] FILE...\n";
         return 2;
     }
-    const std::vector<std::string> fields = publish::TickedFieldNames(SavedSetup(err).csvColumns);
+    const std::vector<std::string> fields = SavedFields(shell::settings::kSetupCsv, err);
     try {
         const std::string listing = publish::CsvListing(arguments->files, fields);
         if (arguments->dryRun) {

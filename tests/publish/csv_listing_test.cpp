@@ -1,3 +1,4 @@
+#include "platform/file_error.h"
 #include "publish/csv_listing.h"
 #include "tests/publish/publish_fixture.h"
 #include "tests/support/jpeg_pictures.h"
@@ -80,4 +81,27 @@ TEST_F(CsvListingTest, AnEmptyNameOrAnUnwritablePathKeepsTheDialogOpenAndSavesNo
     EXPECT_NE(port.told[2].find("gone.JPG"), std::string::npos) << port.told[2];
     EXPECT_FALSE(fs::exists(output)) << "a listing that failed leaves no half file";
     EXPECT_EQ(LoadCsvDialog(store), "previous.csv");
+}
+
+TEST_F(CsvListingTest, ALongListingKeepsTheListOrderAndReportsTheFirstBadFile) {
+    std::vector<fs::path> files;
+    const std::vector<std::uint8_t> photo = fixture::PhotoBytes(64, 48).bytes;
+    for (int i = 0; i < 300; ++i) {
+        files.push_back(Write("many/" + std::to_string(i) + ".JPG", photo));
+    }
+    const std::vector<std::string> fields{Sjis("ファイル名"), Sjis("撮影日付")};
+    std::string expected = CsvLine(fields);
+    for (int i = 0; i < 300; ++i) {
+        expected += "\"" + std::to_string(i) + ".JPG\",\"2001:05:03 10:20:30\"\r\n";
+    }
+    EXPECT_EQ(CsvListing(files, fields), expected);
+
+    files[250] = sandbox.Path() / "many/second gone.JPG";
+    files[150] = sandbox.Path() / "many/first gone.JPG";
+    try {
+        (void)CsvListing(files, fields);
+        ADD_FAILURE() << "a missing file was listed";
+    } catch (const platform::FileError& error) {
+        EXPECT_NE(std::string(error.what()).find("first gone"), std::string::npos) << error.what();
+    }
 }

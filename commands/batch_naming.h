@@ -1,0 +1,47 @@
+#pragma once
+
+// New names for a whole batch of files, exactly as the name templates make them one by one
+// (MakeDateName, MakeSequenceName, KeepName with the batch's name list), but with each
+// destination folder listed once per batch instead of once per file: a folder of a thousand
+// photos renamed by date would otherwise be read a thousand times.
+
+#include "exif/name_templates.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace commands {
+
+enum class NamingChoice;
+struct NamingRequest;
+
+class BatchNamer {
+public:
+    explicit BatchNamer(const NamingRequest& request);
+
+    // The new name (no folder) of a source going to the folder; a generated name joins the
+    // batch. Throws platform::FileError when the source cannot be read or the folder listed.
+    [[nodiscard]] std::filesystem::path NameFor(const std::filesystem::path& source,
+                                                const std::filesystem::path& folder);
+
+private:
+    // Names (CP932) ordered by their letters folded to upper case, so the names that may begin
+    // with a prefix lie together.
+    using NameIndex = std::multimap<std::string, std::string>;
+
+    [[nodiscard]] std::int64_t HighestNumber(const std::filesystem::path& folder,
+                                             const std::string& prefix, int digits);
+    [[nodiscard]] const NameIndex& FolderNames(const std::filesystem::path& folder);
+    void Remember(const std::string& name);
+
+    NamingChoice choice_;
+    std::string prefix_;
+    exif::NameTemplateSettings settings_;
+    std::map<std::filesystem::path, NameIndex> folders_;
+    NameIndex batch_;
+};
+
+} // namespace commands
