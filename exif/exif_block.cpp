@@ -114,19 +114,26 @@ MakerNoteKind KindFromMakeAndModel(const ExifBlock& block) {
 // dozens of names in every file, and the dictionaries are read linearly.
 std::optional<std::uint16_t> HashedTagId(TagDictionary dictionary, std::string_view name) {
     using Names = std::unordered_map<std::string_view, std::uint16_t>;
-    static const std::array<Names, 4> dictionaries = [] {
-        std::array<Names, 4> made;
-        for (const TagDictionary each :
-             {TagDictionary::Standard, TagDictionary::MakerNote2, TagDictionary::MakerNote3}) {
-            for (const TagRow& row : TTagTable(each)) {
-                made[static_cast<std::size_t>(each)].emplace(row.name, row.id); // first row wins
+    static constexpr std::array<TagDictionary, 3> kHashed{
+        TagDictionary::Standard, TagDictionary::MakerNote2, TagDictionary::MakerNote3};
+    static const std::array<Names, kHashed.size()> hashed = [] {
+        std::array<Names, kHashed.size()> made;
+        for (std::size_t i = 0; i < kHashed.size(); ++i) {
+            for (const TagRow& row : TTagTable(kHashed[i])) {
+                made[i].emplace(row.name, row.id); // the first row of a name wins
             }
         }
         return made;
     }();
-    const Names& names = dictionaries.at(static_cast<std::size_t>(dictionary));
-    const auto found = names.find(name);
-    return found == names.end() ? std::nullopt : std::optional(found->second);
+    // The table TagIdOf would read, whatever number the dictionary has.
+    const TagRow* table = TTagTable(dictionary).data();
+    for (std::size_t i = 0; i < kHashed.size(); ++i) {
+        if (TTagTable(kHashed[i]).data() == table) {
+            const auto found = hashed[i].find(name);
+            return found == hashed[i].end() ? std::nullopt : std::optional(found->second);
+        }
+    }
+    return TagIdOf(dictionary, name);
 }
 
 } // namespace

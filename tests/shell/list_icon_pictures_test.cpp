@@ -6,9 +6,8 @@
 #include "shell/list_icon_pictures.h"
 #include "tests/support/jpeg_pictures.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
+#include <gtest/gtest.h>
 
 using shell::DecodeIconPictures;
 
