@@ -73,9 +73,10 @@ int Transfer(platform::TransferKind kind, std::span<const std::string> args, std
     }
     const commands::TransferDialogValues values{*arguments->Value("--to"), PrefixOf(*arguments),
                                                 "$F", *naming};
-    ConsoleFilePorts console(*arguments, out, err);
+    ThrottledStream report(err);
+    ConsoleFilePorts console(*arguments, out, report.Stream());
     commands::FileCommandPorts ports = console.Ports();
-    return ExitStatus(commands::RunTransferCommand(kind, values, SavedNameSettings(err),
+    return ExitStatus(commands::RunTransferCommand(kind, values, SavedNameSettings(report.Stream()),
                                                    {arguments->files, {}}, ports));
 }
 
@@ -100,10 +101,11 @@ int RunRenameFilesCommand(std::span<const std::string> args, std::ostream& out, 
         return Usage(err, usage);
     }
     const commands::RenameDialogValues values{PrefixOf(*arguments), "$F", *naming};
-    ConsoleFilePorts console(*arguments, out, err);
+    ThrottledStream report(err);
+    ConsoleFilePorts console(*arguments, out, report.Stream());
     commands::FileCommandPorts ports = console.Ports();
-    return ExitStatus(
-        commands::RunRenameCommand(values, SavedNameSettings(err), {arguments->files, {}}, ports));
+    return ExitStatus(commands::RunRenameCommand(values, SavedNameSettings(report.Stream()),
+                                                 {arguments->files, {}}, ports));
 }
 
 int RunDeleteFilesCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
@@ -113,7 +115,8 @@ int RunDeleteFilesCommand(std::span<const std::string> args, std::ostream& out, 
     }
     const auto kind = arguments->flags.contains("--permanent") ? platform::DeleteKind::Permanently
                                                                : platform::DeleteKind::ToTrash;
-    ConsoleFilePorts console(*arguments, out, err);
+    ThrottledStream report(err);
+    ConsoleFilePorts console(*arguments, out, report.Stream());
     commands::FileCommandPorts ports = console.Ports();
     return ExitStatus(commands::RunDeleteCommand(kind, {arguments->files, {}}, ports));
 }

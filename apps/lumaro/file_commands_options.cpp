@@ -42,6 +42,51 @@ std::optional<FileArguments> ParseFileArguments(std::string_view command,
     return arguments;
 }
 
+ThrottledStream::ThrottledStream(std::ostream& target) : buffer_(target), stream_(&buffer_) {}
+
+ThrottledStream::~ThrottledStream() {
+    buffer_.PassOn();
+}
+
+void ThrottledStream::Buffer::PassOn() {
+    if (!pending_.empty()) {
+        target_.write(pending_.data(), static_cast<std::streamsize>(pending_.size()));
+        target_.flush();
+        pending_.clear();
+    }
+    passed_ = std::chrono::steady_clock::now();
+}
+
+void ThrottledStream::Buffer::LineEnded() {
+    constexpr auto kInterval = std::chrono::milliseconds(100);
+    if (std::chrono::steady_clock::now() - passed_ >= kInterval) {
+        PassOn();
+    }
+}
+
+ThrottledStream::Buffer::int_type ThrottledStream::Buffer::overflow(int_type c) {
+    if (!traits_type::eq_int_type(c, traits_type::eof())) {
+        pending_ += traits_type::to_char_type(c);
+        if (traits_type::to_char_type(c) == '\n') {
+            LineEnded();
+        }
+    }
+    return traits_type::not_eof(c);
+}
+
+std::streamsize ThrottledStream::Buffer::xsputn(const char* text, std::streamsize count) {
+    pending_.append(text, static_cast<std::size_t>(count));
+    if (count > 0 && text[count - 1] == '\n') {
+        LineEnded();
+    }
+    return count;
+}
+
+int ThrottledStream::Buffer::sync() {
+    PassOn();
+    return 0;
+}
+
 void ConsoleFilePorts::Tell(const std::string& message) {
     err_ << "lumaro: " << message << '\n';
 }

@@ -8,12 +8,14 @@
 #include "commands/file_command_ports.h"
 #include "publish/publish_ports.h"
 
+#include <chrono>
 #include <filesystem>
-#include <iosfwd>
 #include <map>
 #include <optional>
+#include <ostream>
 #include <set>
 #include <span>
+#include <streambuf>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,6 +44,41 @@ struct ArgumentRules {
                                                               std::span<const std::string> args,
                                                               const ArgumentRules& rules,
                                                               std::ostream& err);
+
+// The error stream as the file commands report to it: text is collected and passed on at the
+// end of a line at most every tenth of a second, and at the end, so that a run over a thousand
+// files does not make a system call for every word of its progress.
+class ThrottledStream {
+public:
+    explicit ThrottledStream(std::ostream& target);
+    ~ThrottledStream();
+    ThrottledStream(const ThrottledStream&) = delete;
+    ThrottledStream& operator=(const ThrottledStream&) = delete;
+
+    [[nodiscard]] std::ostream& Stream() { return stream_; }
+
+private:
+    class Buffer : public std::streambuf {
+    public:
+        explicit Buffer(std::ostream& target) : target_(target) {}
+        void PassOn();
+
+    protected:
+        int_type overflow(int_type c) override;
+        std::streamsize xsputn(const char* text, std::streamsize count) override;
+        int sync() override;
+
+    private:
+        void LineEnded();
+
+        std::ostream& target_;
+        std::string pending_;
+        std::chrono::steady_clock::time_point passed_{};
+    };
+
+    Buffer buffer_;
+    std::ostream stream_;
+};
 
 // Messages on the error stream; the overwrite question answered Yes to all with --yes, else No.
 class ConsoleFilePorts : public commands::FileMessagePort, public commands::OverwriteQuestion {

@@ -132,8 +132,9 @@ int RunHtmlCommand(std::span<const std::string> args, std::ostream& out, std::os
         PrintAlbumPlan(*request, out);
         return 0;
     }
-    ConsolePublishPort port(err, arguments->yes);
-    commands::ConsoleProgress progress(err);
+    ThrottledStream report(err);
+    ConsolePublishPort port(report.Stream(), arguments->yes);
+    commands::ConsoleProgress progress(report.Stream());
     return publish::RunAlbum(*request, port, progress) == publish::AlbumEnd::Generated ? 0 : 1;
 }
 
