@@ -9,6 +9,7 @@
 #include <optional>
 #include <regex>
 #include <string>
+#include <sys/stat.h>
 
 using namespace platform;
 namespace fs = std::filesystem;
@@ -128,4 +129,27 @@ TEST_F(Trash, AFileThatCannotGoLeavesNoRecord) {
     const auto folder = MoveToTrash(sandbox_.Path() / "folder");
     EXPECT_NE(folder.Error().find("folder"), std::string::npos) << folder.Error();
     EXPECT_TRUE(!fs::exists(trash_ / "info") || fs::is_empty(trash_ / "info"));
+}
+
+TEST_F(Trash, AFileOnAnotherDeviceIsCopiedIntoTheTrashThenRemoved) {
+    struct stat shm {};
+    struct stat here {};
+    if (::stat("/dev/shm", &shm) != 0 || ::stat(sandbox_.Path().c_str(), &here) != 0 ||
+        shm.st_dev == here.st_dev) {
+        GTEST_SKIP() << "no second device for the trash (/dev/shm)";
+    }
+    char pattern[] = "/dev/shm/lumaro-trash-XXXXXX";
+    ASSERT_NE(::mkdtemp(pattern), nullptr);
+    const fs::path otherData = pattern;
+    const EnvironmentValue dataHome("XDG_DATA_HOME", otherData.string());
+    const fs::path file = Write("far/a.jpg", "far away");
+
+    const Result<fs::path> trashed = MoveToTrash(file);
+
+    ASSERT_TRUE(trashed.Ok()) << trashed.Error();
+    EXPECT_EQ(trashed.Value(), otherData / "Trash/files/a.jpg");
+    EXPECT_EQ(Bytes(trashed.Value()), "far away");
+    EXPECT_FALSE(fs::exists(file));
+    EXPECT_TRUE(fs::exists(otherData / "Trash/info/a.jpg.trashinfo"));
+    fs::remove_all(otherData);
 }
