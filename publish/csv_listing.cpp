@@ -1,6 +1,7 @@
 #include "publish/csv_listing.h"
 
 #include "exif/exif_block.h"
+#include "exif/summary_fields.h"
 #include "exif/summary_values.h"
 #include "platform/codepage.h"
 #include "platform/file_error.h"
@@ -14,41 +15,41 @@
 
 namespace publish {
 
-std::string CsvLine(std::span<const std::string> values) {
-    std::string line;
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        if (i > 0) {
-            line += ',';
-        }
-        line += '"';
-        for (const char c : values[i]) {
-            line += c;
-            if (c == '"') {
-                line += '"';
-            }
-        }
-        line += '"';
-    }
-    return line + "\r\n";
-}
-
 namespace {
 
 // Below this many files one thread makes every row.
 constexpr std::size_t kFilesPerWorker = 64;
 constexpr unsigned kMostWorkers = 4;
 
-// The rows of a stretch of the files, each line ended by CR LF.
-std::string Rows(std::span<const std::filesystem::path> files,
-                 std::span<const std::string> fields) {
+// Appends the value between double quotes, a double quote inside doubled.
+void AppendQuoted(std::string& line, std::string_view value) {
+    line += '"';
+    for (const char c : value) {
+        line += c;
+        if (c == '"') {
+            line += '"';
+        }
+    }
+    line += '"';
+}
+
+// The rows of a stretch of the files, each line ended by CR LF. Fields are given by their
+// place in the summary table, 0 for a name outside it, whose values are empty.
+std::string Rows(std::span<const std::filesystem::path> files, std::span<const int> fields) {
     std::string rows;
-    std::vector<std::string> values(fields.size());
     for (const std::filesystem::path& file : files) {
         const std::optional<exif::ExifBlock> block = exif::LoadExifBlock(file);
         for (std::size_t i = 0; i < fields.size(); ++i) {
-            values[i] = exif::SummaryValue(block, fields[i], file);
+            if (i > 0) {
+                rows += ',';
+            }
+            AppendQuoted(
+                rows, fields[i] == 0
+                          ? std::string()
+                          : exif::SummaryValue(block, static_cast<exif::SummaryFieldId>(fields[i]),
+                                               file));
         }
-        rows += CsvLine(values);
+        rows += "\r\n";
     }
     return rows;
 }
@@ -61,8 +62,23 @@ std::size_t WorkerCount(std::size_t files) {
 
 } // namespace
 
+std::string CsvLine(std::span<const std::string> values) {
+    std::string line;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (i > 0) {
+            line += ',';
+        }
+        AppendQuoted(line, values[i]);
+    }
+    return line + "\r\n";
+}
+
 std::string CsvListing(std::span<const std::filesystem::path> files,
                        std::span<const std::string> fields) {
+    std::vector<int> indexes;
+    for (const std::string& name : fields) {
+        indexes.push_back(exif::SummaryFieldIndex(name));
+    }
     // A row waits mostly for its file to be opened and read, and rows do not depend on each
     // other: several threads read one stretch of the list each, and the stretches are joined
     // in list order. An error of an earlier stretch is reported first, as a single thread
@@ -74,7 +90,7 @@ std::string CsvListing(std::span<const std::filesystem::path> files,
         try {
             const std::size_t begin = files.size() * w / workers;
             const std::size_t end = files.size() * (w + 1) / workers;
-            stretches[w] = Rows(files.subspan(begin, end - begin), fields);
+            stretches[w] = Rows(files.subspan(begin, end - begin), indexes);
         } catch (...) {
             errors[w] = std::current_exception();
         }
