@@ -8,12 +8,12 @@
 #include "tests/support/exif_fixture.h"
 #include "tests/support/machine_sandbox.h"
 #include "tests/support/sandbox.h"
+#include "tests/support/window_answer.h"
 
 #include <QApplication>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QListView>
-#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -23,32 +23,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Answers every window of a type as it is shown.
-template <typename Window> class WindowAnswer : public QObject {
-public:
-    explicit WindowAnswer(std::function<void(Window&)> answer) : answer_(std::move(answer)) {
-        qApp->installEventFilter(this);
-    }
-    ~WindowAnswer() override { qApp->removeEventFilter(this); }
-    int shown = 0;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* window = dynamic_cast<Window*>(watched);
-        if (event->type() == QEvent::Show && window != nullptr) {
-            ++shown;
-            QTimer::singleShot(0, window, [this, window = QPointer<Window>(window)] {
-                if (window) {
-                    answer_(*window);
-                }
-            });
-        }
-        return false;
-    }
-
-private:
-    std::function<void(Window&)> answer_;
-};
+using fixture::WindowAnswer;
 
 class FileMenu : public ::testing::Test {
 protected:

@@ -10,7 +10,7 @@
 #include "exif/exif_block.h"
 #include "exif/file_probes.h"
 #include "tests/commands/edit_fixture.h"
-#include "tests/commands/window_answer.h"
+#include "tests/support/window_answer.h"
 #include "tests/support/machine_sandbox.h"
 #include "tests/support/sandbox.h"
 #include "tests/support/screenshot.h"
@@ -30,6 +30,7 @@
 
 using namespace commands;
 using namespace edit_test;
+using fixture::WindowAnswer;
 
 namespace {
 

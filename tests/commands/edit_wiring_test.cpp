@@ -12,7 +12,7 @@
 #include "shell/ui/file_list_model.h"
 #include "shell/ui/form_main.h"
 #include "tests/commands/edit_fixture.h"
-#include "tests/commands/window_answer.h"
+#include "tests/support/window_answer.h"
 #include "tests/support/machine_sandbox.h"
 #include "tests/support/sandbox.h"
 #include "tests/support/screenshot.h"
@@ -27,6 +27,7 @@
 #include <gtest/gtest.h>
 
 using namespace edit_test;
+using fixture::WindowAnswer;
 using shell::MenuCommand;
 
 namespace {

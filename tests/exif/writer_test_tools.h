@@ -2,6 +2,8 @@
 
 // Small helpers shared by the imaging and writer tests: whole-file reads, external tools.
 
+#include "tests/support/tool_run.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -13,14 +15,12 @@ using Bytes = std::vector<std::uint8_t>;
 
 [[nodiscard]] Bytes ReadAll(const std::filesystem::path& path);
 
-struct ToolRun {
-    int exitCode = -1;
-    std::string output; // standard output and standard error together
-};
+using fixture::HaveTool;
+using fixture::Quoted;
+using fixture::ToolRun;
 
+// Runs a command with its standard error joined to the output, so tool warnings are seen.
 [[nodiscard]] ToolRun RunTool(const std::string& command);
-[[nodiscard]] bool HaveTool(const std::string& name);
-[[nodiscard]] std::string Quoted(const std::filesystem::path& path);
 
 // The files in a folder (not below it), sorted by name.
 [[nodiscard]] std::vector<std::filesystem::path> FilesIn(const std::filesystem::path& folder);

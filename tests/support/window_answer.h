@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <functional>
 
-namespace edit_test {
+namespace fixture {
 
 template <typename Window> class WindowAnswer : public QObject {
 public:
@@ -37,4 +37,4 @@ private:
     std::function<void(Window&)> answer_;
 };
 
-} // namespace edit_test
+} // namespace fixture
