@@ -108,24 +108,24 @@ std::vector<Entry> ExifIfd(const PhotoExif& photo, std::uint32_t width, std::uin
 
 } // namespace
 
-ExifSpec ExifSpecOf(const PhotoExif& photo, std::uint32_t width, std::uint32_t height,
+ExifContent ExifContentOf(const PhotoExif& photo, std::uint32_t width, std::uint32_t height,
                     std::vector<std::uint8_t> thumbnail) {
-    ExifSpec spec;
-    spec.ifd0 = ImageIfd(photo);
-    spec.exif = ExifIfd(photo, width, height);
+    ExifContent content;
+    content.ifd0 = ImageIfd(photo);
+    content.exif = ExifIfd(photo, width, height);
     if (photo.numbers) {
-        spec.makerNote = NumbersNote(*photo.numbers);
+        content.makerNote = NumbersNote(*photo.numbers);
     } else if (photo.words) {
-        spec.makerNote = WordsNote(*photo.words);
+        content.makerNote = WordsNote(*photo.words);
     }
-    spec.ifd1 = std::vector<Entry>{
+    content.ifd1 = std::vector<Entry>{
         Short(0x0103, {6}),
         Rational(0x011A, 72, 1),
         Rational(0x011B, 72, 1),
         Short(0x0128, {2}),
     };
-    spec.thumbnail = std::move(thumbnail);
-    return spec;
+    content.thumbnail = std::move(thumbnail);
+    return content;
 }
 
 std::vector<std::uint8_t> WithoutHeaderSegments(const std::vector<std::uint8_t>& jpeg) {

@@ -68,7 +68,7 @@ struct PhotoExif {
 };
 
 // The IFDs of the photo, its picture size and its thumbnail (a JPEG file's bytes).
-[[nodiscard]] fixture::ExifSpec ExifSpecOf(const PhotoExif& photo, std::uint32_t width,
+[[nodiscard]] fixture::ExifContent ExifContentOf(const PhotoExif& photo, std::uint32_t width,
                                            std::uint32_t height,
                                            std::vector<std::uint8_t> thumbnail);
 

@@ -45,7 +45,7 @@ std::vector<std::uint8_t> PhotoBytes(const demo::DemoPhoto& photo) {
     demo::PhotoExif exif = *photo.exif;
     exif.date = photo.date;
     const fixture::Built tiff =
-        fixture::BuildTiff(demo::ExifSpecOf(exif, kWidth, kHeight, Thumbnail(photo.subject)));
+        fixture::BuildTiff(demo::ExifContentOf(exif, kWidth, kHeight, Thumbnail(photo.subject)));
     return demo::ExifJpeg(tiff.bytes, picture);
 }
 

@@ -41,15 +41,15 @@ std::vector<std::uint8_t> Thumbnail(const exif::Image& picture) {
     return bytes;
 }
 
-ExifSpec TemplateSpec(std::vector<std::uint8_t> thumbnail) {
-    ExifSpec spec;
+ExifContent TemplateContent(std::vector<std::uint8_t> thumbnail) {
+    ExifContent content;
     // Title and comment get the room the demonstration photos have, so that the title and
     // comment commands can fill them in after EXIF add.
-    spec.ifd0 = {AsciiFixed(0x010E, "", 32), Ascii(0x010F, "Hestrom"),   Ascii(0x0110, "LumaroUty"),
+    content.ifd0 = {AsciiFixed(0x010E, "", 32), Ascii(0x010F, "Hestrom"),   Ascii(0x0110, "LumaroUty"),
                  Short(0x0112, {1}),         Rational(0x011A, 72, 1),    Rational(0x011B, 72, 1),
                  Short(0x0128, {2}),         Ascii(0x0131, "LumaroUty"), Ascii(0x0132, kDate),
                  Short(0x0213, {2})};
-    spec.exif = std::vector<Entry>{
+    content.exif = std::vector<Entry>{
         Undefined(0x9000, Chars("0220")),
         Ascii(0x9003, kDate),
         Ascii(0x9004, kDate),
@@ -60,10 +60,10 @@ ExifSpec TemplateSpec(std::vector<std::uint8_t> thumbnail) {
         Long(0xA002, {kWidth}),
         Long(0xA003, {kHeight}),
     };
-    spec.ifd1 = std::vector<Entry>{Short(0x0103, {6}), Rational(0x011A, 72, 1),
+    content.ifd1 = std::vector<Entry>{Short(0x0103, {6}), Rational(0x011A, 72, 1),
                                    Rational(0x011B, 72, 1), Short(0x0128, {2})};
-    spec.thumbnail = std::move(thumbnail);
-    return spec;
+    content.thumbnail = std::move(thumbnail);
+    return content;
 }
 
 } // namespace
@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
     const std::filesystem::path file = argv[1];
     try {
         const auto thumbnail = Thumbnail(demo::Paint(demo::Subject::GreenHills, 160, 120));
-        const Built tiff = BuildTiff(TemplateSpec(thumbnail));
+        const Built tiff = BuildTiff(TemplateContent(thumbnail));
         WriteFile(file, demo::ExifJpeg(tiff.bytes, Encoded(demo::Paint(demo::Subject::GreenHills,
                                                                        kWidth, kHeight))));
     } catch (const std::exception& error) {

@@ -27,7 +27,7 @@ Outcome Dump(std::vector<std::string> args) {
 
 TEST(DumpCommand, PrintsEachReportInUtf8AfterItsPath) {
     Sandbox sandbox;
-    ExifSpec withComment;
+    ExifContent withComment;
     withComment.ifd0 = {Ascii(0x010F, "NIKON"), Ascii(0x010E, "\x8E\xCA\x90\x5E")}; // 写真
     const auto first = sandbox.Path() / "a.jpg";
     const auto second = sandbox.Path() / "b.jpg";

@@ -55,14 +55,14 @@ class ExifCommands : public ::testing::Test {
 protected:
     // An E990 photo shot at the given date, with a comment that holds a tab and a line break.
     std::string Photo(const std::string& name, std::string_view date = "2000:12:31 09:05:07") {
-        ExifSpec spec;
-        spec.ifd0 = {Ascii(kMake, "NIKON"), Ascii(kModel, "E990")};
-        spec.exif = std::vector<Entry>{Rational(kFNumber, 28, 10), Ascii(kDateTimeOriginal, date),
+        ExifContent content;
+        content.ifd0 = {Ascii(kMake, "NIKON"), Ascii(kModel, "E990")};
+        content.exif = std::vector<Entry>{Rational(kFNumber, 28, 10), Ascii(kDateTimeOriginal, date),
                                        Undefined(kUserComment, {'a', '\t', 'b', '\n', 'c', 0})};
-        spec.makerNote = MakerNote{MakerNoteLayout::Headerless, {}};
+        content.makerNote = MakerNote{MakerNoteLayout::Headerless, {}};
         const auto path = sandbox.Path() / name;
         std::filesystem::create_directories(path.parent_path());
-        WriteFile(path, BuildJpeg(spec).bytes);
+        WriteFile(path, BuildJpeg(content).bytes);
         return path.string();
     }
     Sandbox sandbox;

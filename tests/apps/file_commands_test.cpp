@@ -30,12 +30,12 @@ protected:
     void SetUp() override { setenv("XDG_DATA_HOME", (sandbox.Path() / "data").c_str(), 1); }
 
     fs::path Photo(const std::string& name, const std::string& date) const {
-        fixture::ExifSpec spec;
-        spec.ifd0 = {fixture::Ascii(0x010F, "NIKON"), fixture::Ascii(0x0110, "E990")};
-        spec.exif = std::vector<fixture::Entry>{fixture::Ascii(0x9003, date)};
+        fixture::ExifContent content;
+        content.ifd0 = {fixture::Ascii(0x010F, "NIKON"), fixture::Ascii(0x0110, "E990")};
+        content.exif = std::vector<fixture::Entry>{fixture::Ascii(0x9003, date)};
         const fs::path file = sandbox.Path() / "in" / name;
         fs::create_directories(file.parent_path());
-        fixture::WriteFile(file, fixture::BuildJpeg(spec).bytes);
+        fixture::WriteFile(file, fixture::BuildJpeg(content).bytes);
         return file;
     }
 

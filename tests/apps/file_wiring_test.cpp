@@ -29,9 +29,9 @@ class FileMenu : public ::testing::Test {
 protected:
     void SetUp() override {
         for (const char* name : {"a.jpg", "b.jpg"}) {
-            fixture::ExifSpec spec;
-            spec.ifd0 = {fixture::Ascii(0x010F, "NIKON")};
-            fixture::WriteFile(photos.Path() / name, fixture::BuildJpeg(spec).bytes);
+            fixture::ExifContent content;
+            content.ifd0 = {fixture::Ascii(0x010F, "NIKON")};
+            fixture::WriteFile(photos.Path() / name, fixture::BuildJpeg(content).bytes);
         }
         lumarouty::WireFileCommands(form, store, live);
         form.show();

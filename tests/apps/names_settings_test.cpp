@@ -14,11 +14,11 @@ using namespace fixture;
 TEST(NamesWithSavedSettings, TakeTheDateNameSettingsTheUtilitySaved) {
     MachineSandbox machine;
     Sandbox photos;
-    ExifSpec spec;
-    spec.ifd0 = {Ascii(0x010F, "NIKON")};
-    spec.exif = std::vector<Entry>{Ascii(0x9003, "2000:12:31 09:05:07")};
+    ExifContent content;
+    content.ifd0 = {Ascii(0x010F, "NIKON")};
+    content.exif = std::vector<Entry>{Ascii(0x9003, "2000:12:31 09:05:07")};
     const auto photo = photos.Path() / "DSCN0001.JPG";
-    WriteFile(photo, BuildJpeg(spec).bytes);
+    WriteFile(photo, BuildJpeg(content).bytes);
 
     auto names = [&] {
         std::ostringstream out;

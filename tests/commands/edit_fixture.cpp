@@ -62,9 +62,9 @@ bool ScriptedPrompt::Ask(const std::string& question) {
     return answer;
 }
 
-void WritePhoto(const std::filesystem::path& path, const PhotoSpec& photo) {
-    ExifSpec spec;
-    spec.ifd0 = {AsciiFixed(0x010E, photo.title, photo.titleCount),
+void WritePhoto(const std::filesystem::path& path, const PhotoContent& photo) {
+    ExifContent content;
+    content.ifd0 = {AsciiFixed(0x010E, photo.title, photo.titleCount),
                  Ascii(0x010F, photo.make),
                  Ascii(0x0110, photo.model),
                  Short(0x0112, {1}),
@@ -73,7 +73,7 @@ void WritePhoto(const std::filesystem::path& path, const PhotoSpec& photo) {
                  Short(0x0128, {2}),
                  Ascii(0x0132, photo.date),
                  Short(0x0213, {2})};
-    spec.exif = std::vector<Entry>{Undefined(0x9000, Chars("0220")),
+    content.exif = std::vector<Entry>{Undefined(0x9000, Chars("0220")),
                                    Ascii(0x9003, photo.date),
                                    Ascii(0x9004, photo.date),
                                    Undefined(0x9101, {1, 2, 3, 0}),
@@ -83,11 +83,11 @@ void WritePhoto(const std::filesystem::path& path, const PhotoSpec& photo) {
                                    Long(0xA002, {photo.sizeTagWidth}),
                                    Long(0xA003, {photo.sizeTagHeight})};
     if (photo.thumbnail) {
-        spec.ifd1 = std::vector<Entry>{Short(0x0103, {6}), Rational(0x011A, 72, 1),
+        content.ifd1 = std::vector<Entry>{Short(0x0103, {6}), Rational(0x011A, 72, 1),
                                        Rational(0x011B, 72, 1), Short(0x0128, {2})};
-        spec.thumbnail = Thumbnail();
+        content.thumbnail = Thumbnail();
     }
-    WriteFile(path, BuildJpeg(spec, {photo.width, photo.height}).bytes);
+    WriteFile(path, BuildJpeg(content, {photo.width, photo.height}).bytes);
 }
 
 void WritePlainJpeg(const std::filesystem::path& path, int width, int height) {

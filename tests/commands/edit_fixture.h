@@ -64,7 +64,7 @@ struct Ports {
     [[nodiscard]] commands::EditPorts Edit() { return {confirm, progress, prompt}; }
 };
 
-struct PhotoSpec {
+struct PhotoContent {
     std::string make = "NIKON";
     std::string model = "E990";
     std::string date = "2000:12:31 09:05:07"; // all three date tags
@@ -79,7 +79,7 @@ struct PhotoSpec {
 };
 
 // A camera JPEG with the tags exiftool -validate wants, written by the fixture builder.
-void WritePhoto(const std::filesystem::path& path, const PhotoSpec& spec = {});
+void WritePhoto(const std::filesystem::path& path, const PhotoContent& content = {});
 
 // A JFIF JPEG without EXIF data.
 void WritePlainJpeg(const std::filesystem::path& path, int width = 320, int height = 240);

@@ -34,12 +34,12 @@ platform::OverwriteAnswer ScriptedOverwrite::AskOverwrite(const fs::path& /*sour
 fs::path FileCommandTest::WritePhoto(const fs::path& relative, const std::string& date) const {
     constexpr std::uint16_t kMake = 0x010F;
     constexpr std::uint16_t kDateTimeOriginal = 0x9003;
-    ExifSpec spec;
-    spec.ifd0 = {Ascii(kMake, "NIKON")};
-    spec.exif = std::vector<Entry>{Ascii(kDateTimeOriginal, date)};
+    ExifContent content;
+    content.ifd0 = {Ascii(kMake, "NIKON")};
+    content.exif = std::vector<Entry>{Ascii(kDateTimeOriginal, date)};
     const fs::path file = sandbox.Path() / relative;
     fs::create_directories(file.parent_path());
-    fixture::WriteFile(file, BuildJpeg(spec).bytes);
+    fixture::WriteFile(file, BuildJpeg(content).bytes);
     return file;
 }
 

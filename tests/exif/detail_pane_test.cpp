@@ -53,27 +53,27 @@ std::vector<int> ShownFields(const std::string& pane) {
 
 class ADetailPane : public ::testing::Test {
 protected:
-    std::filesystem::path Write(const ExifSpec& spec) {
+    std::filesystem::path Write(const ExifContent& content) {
         const auto path = sandbox.Path() / "photo.jpg";
-        WriteFile(path, BuildJpeg(spec).bytes);
+        WriteFile(path, BuildJpeg(content).bytes);
         return path;
     }
     Sandbox sandbox;
 };
 
-ExifSpec Camera(std::string_view make, std::string_view model) {
-    ExifSpec spec;
-    spec.ifd0 = {Ascii(kMake, make), Ascii(kModel, model)};
-    spec.exif = std::vector<Entry>{Rational(kFNumber, 28, 10)};
-    return spec;
+ExifContent Camera(std::string_view make, std::string_view model) {
+    ExifContent content;
+    content.ifd0 = {Ascii(kMake, make), Ascii(kModel, model)};
+    content.exif = std::vector<Entry>{Rational(kFNumber, 28, 10)};
+    return content;
 }
 
 } // namespace
 
 TEST_F(ADetailPane, ShowsOnlyTheFieldsOfFilesWithoutExifIfd) {
-    ExifSpec spec = Camera("NIKON", "E990");
-    spec.exif.reset();
-    EXPECT_EQ(ShownFields(BuildDetailPaneText(Write(spec), AllFieldNames(), false)),
+    ExifContent content = Camera("NIKON", "E990");
+    content.exif.reset();
+    EXPECT_EQ(ShownFields(BuildDetailPaneText(Write(content), AllFieldNames(), false)),
               (std::vector<int>{1, 2, 6, 7}))
         << "a decoded camera without an Exif IFD is still a file without one";
 }
@@ -85,9 +85,9 @@ TEST_F(ADetailPane, ShowsOnlyTheFieldsOfFilesWithExifButNoDecodedMakerNote) {
 }
 
 TEST_F(ADetailPane, ShowsEveryChosenFieldOfADecodedMakerNoteInTheUsersOrder) {
-    ExifSpec spec = Camera("NIKON", "E950");
-    spec.makerNote = MakerNote{MakerNoteLayout::NikonHeader, {Short(0x0007, {2})}};
-    const auto path = Write(spec);
+    ExifContent content = Camera("NIKON", "E950");
+    content.makerNote = MakerNote{MakerNoteLayout::NikonHeader, {Short(0x0007, {2})}};
+    const auto path = Write(content);
     std::vector<int> all(25);
     std::iota(all.begin(), all.end(), 1);
     EXPECT_EQ(ShownFields(BuildDetailPaneText(path, AllFieldNames(), false)), all);
@@ -97,10 +97,10 @@ TEST_F(ADetailPane, ShowsEveryChosenFieldOfADecodedMakerNoteInTheUsersOrder) {
 }
 
 TEST_F(ADetailPane, PadsNamesToSixteenBytesWithFullWidthBlanks) {
-    ExifSpec spec = Camera("NIKON", "E950");
-    spec.makerNote = MakerNote{MakerNoteLayout::NikonHeader, {Short(0x0007, {2})}};
+    ExifContent content = Camera("NIKON", "E950");
+    content.makerNote = MakerNote{MakerNoteLayout::NikonHeader, {Short(0x0007, {2})}};
     const auto chosen = Cp932Names({"絞り値", "メーカー", "ホワイトバランス", "ファイル名"});
-    const std::string pane = BuildDetailPaneText(Write(spec), chosen, false);
+    const std::string pane = BuildDetailPaneText(Write(content), chosen, false);
     EXPECT_EQ(platform::Cp932ToUtf8(pane), "絞り値　　　　　：F2.8\r\n"
                                            "メーカー　　　　：NIKON\r\n"
                                            "ホワイトバランス：太陽光\r\n"

@@ -65,15 +65,15 @@ TEST(TagTables, HaveTheirRowsWithUniqueNames) {
 }
 
 TEST_F(ADetailReport, PrintsEachEntryWithNameTypeCountAndValues) {
-    ExifSpec spec;
-    spec.ifd0 = {Short(0x0102, {8, 8, 8}), Ascii(0x010F, "NIKON"), Rational(0x011A, 300, 1),
+    ExifContent content;
+    content.ifd0 = {Short(0x0102, {8, 8, 8}), Ascii(0x010F, "NIKON"), Rational(0x011A, 300, 1),
                  Short(0x0128, {2}), Short(0x0212, {2, 1}), Long(0x0111, {5, 300}),
                  Byte(0x0001, {0xAB}), SShort(0x0002, {-1}), SShort(0x0003, {-1, 2, -3}),
                  SLong(0x0004, {-7}), SLong(0x0005, {-7, 8}), SRational(0x9204, -3, 10),
                  SByte(0x0006, {-2}), Raw(0x0007, fixture::kFloat, 1, 0x3F800000),
                  Undefined(0xC4A5, {1, 2, 3, 4, 5, 6, 7, 8}), Raw(0x0008, fixture::kShort, 0, 0),
                  Raw(0x0009, 99, 1, 0x10)};
-    const std::vector<std::string> lines = Lines(Report(BuildJpeg(spec)));
+    const std::vector<std::string> lines = Lines(Report(BuildJpeg(content)));
     const std::vector<std::string> expected = {
         "== IFD ==",
         "BitsPerSample(S:3): 8($8) 8($8) 8($8)",
@@ -99,14 +99,14 @@ TEST_F(ADetailReport, PrintsEachEntryWithNameTypeCountAndValues) {
 }
 
 TEST_F(ADetailReport, ShowsTheSectionsAFileHolds) {
-    ExifSpec spec;
-    spec.ifd0 = {Ascii(0x010F, "NIKON"), Ascii(0x0110, "E990")};
-    spec.exif = std::vector<Entry>{Rational(0x829D, 28, 10)};
-    spec.makerNote = MakerNote{MakerNoteLayout::Headerless,
+    ExifContent content;
+    content.ifd0 = {Ascii(0x010F, "NIKON"), Ascii(0x0110, "E990")};
+    content.exif = std::vector<Entry>{Rational(0x829D, 28, 10)};
+    content.makerNote = MakerNote{MakerNoteLayout::Headerless,
                                {Ascii(0x0004, "FINE  "), Raw(0x0001, fixture::kUndefined, 4, 0x100)}};
-    spec.ifd1 = std::vector<Entry>{Short(0x0103, {6})};
-    spec.thumbnail = EncodeJpeg(8, 8);
-    const Built built = BuildJpeg(spec);
+    content.ifd1 = std::vector<Entry>{Short(0x0103, {6})};
+    content.thumbnail = EncodeJpeg(8, 8);
+    const Built built = BuildJpeg(content);
     char makerNoteOffset[16];
     std::snprintf(makerNoteOffset, sizeof makerNoteOffset, "$%x", built.layout.makerNote);
     const std::vector<std::string> expected = {
@@ -117,7 +117,7 @@ TEST_F(ADetailReport, ShowsTheSectionsAFileHolds) {
         "== IFD ==",
         "Compression(S:1): 6",
         "JPEGInterchangeFormat(L:1): " + std::to_string(built.layout.thumbnail),
-        "JPEGInterchangeFormatLength(L:1): " + std::to_string(spec.thumbnail->size()),
+        "JPEGInterchangeFormatLength(L:1): " + std::to_string(content.thumbnail->size()),
         "== Exif ==",
         "FNumber(R:1): 28/10",
         "MakerNote",
@@ -134,15 +134,15 @@ TEST_F(ADetailReport, ShowsTheSectionsAFileHolds) {
     EXPECT_EQ(lines, expected);
 
     // The E950 layout: 8 header bytes, then the IFD; named from the kind-2 dictionary.
-    spec.ifd0[1] = Ascii(0x0110, "E950");
-    spec.makerNote = MakerNote{MakerNoteLayout::NikonHeader, {Short(0x0003, {20})}};
-    const std::vector<std::string> e950 = Lines(Report(BuildJpeg(spec), "e950.jpg"));
+    content.ifd0[1] = Ascii(0x0110, "E950");
+    content.makerNote = MakerNote{MakerNoteLayout::NikonHeader, {Short(0x0003, {20})}};
+    const std::vector<std::string> e950 = Lines(Report(BuildJpeg(content), "e950.jpg"));
     EXPECT_EQ(e950.at(e950.size() - 2), "== MakerNote ==");
     EXPECT_EQ(e950.back(), "SizeQuality(S:1): 20");
 
     // Another model's maker note is not decoded.
-    spec.ifd0[1] = Ascii(0x0110, "E995");
-    const std::string e995 = Report(BuildJpeg(spec), "e995.jpg");
+    content.ifd0[1] = Ascii(0x0110, "E995");
+    const std::string e995 = Report(BuildJpeg(content), "e995.jpg");
     EXPECT_EQ(e995.find("== MakerNote =="), std::string::npos);
     EXPECT_NE(e995.find("== Exif =="), std::string::npos);
 }
@@ -153,10 +153,10 @@ TEST_F(ADetailReport, IsEmptyWithoutABlockAndHasNoExifSectionWithoutTheLink) {
     WriteFile(plain, EncodeJpeg(8, 8));
     EXPECT_EQ(BuildDetailReport(LoadExifBlock(plain)), "");
 
-    ExifSpec spec;
-    spec.ifd0 = {Ascii(0x010F, "Canon")};
-    spec.ifd1 = std::vector<Entry>{Short(0x0103, {6})};
-    const std::vector<std::string> lines = Lines(Report(BuildJpeg(spec)));
+    ExifContent content;
+    content.ifd0 = {Ascii(0x010F, "Canon")};
+    content.ifd1 = std::vector<Entry>{Short(0x0103, {6})};
+    const std::vector<std::string> lines = Lines(Report(BuildJpeg(content)));
     EXPECT_EQ(lines, (std::vector<std::string>{"== IFD ==", "Make(A:6): Canon", "== IFD ==",
                                                "Compression(S:1): 6"}));
 }

@@ -41,11 +41,11 @@ void PutU32(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t valu
 } // namespace
 
 TEST_F(AHostileBlock, ValuesOutsideTheBlockAreAbsentAndPrintTheirHeadOnly) {
-    ExifSpec spec;
-    spec.ifd0 = {Raw(0x010F, fixture::kAscii, 0xFFFFFFFF, 0xFFFFFFF0), Raw(0x0102, fixture::kShort, 0x80000000, 8),
+    ExifContent content;
+    content.ifd0 = {Raw(0x010F, fixture::kAscii, 0xFFFFFFFF, 0xFFFFFFF0), Raw(0x0102, fixture::kShort, 0x80000000, 8),
                  Raw(0x011A, fixture::kRational, 1, 0xFFFFFFFC), Raw(0x0111, fixture::kLong, 3, 0xFFFFFFFE),
                  Raw(0x0003, fixture::kSShort, 0xFFFFFFFF, 0xFFFFFFFF), Raw(0x0110, fixture::kAscii, 300, 8000)};
-    const auto path = Write(BuildJpeg(spec).bytes);
+    const auto path = Write(BuildJpeg(content).bytes);
     const auto block = LoadExifBlock(path);
     ASSERT_TRUE(block);
     for (const char* name : {"Make", "BitsPerSample", "XResolution", "StripOffsets", "Model"}) {
@@ -65,29 +65,29 @@ TEST_F(AHostileBlock, ValuesOutsideTheBlockAreAbsentAndPrintTheirHeadOnly) {
 }
 
 TEST_F(AHostileBlock, IfdChainsThatLoopEndAtTheFirstRepeat) {
-    ExifSpec spec;
-    spec.ifd0 = {Ascii(0x010F, "NIKON")};
-    spec.ifd1 = std::vector<Entry>{Short(0x0103, {6})};
-    spec.ifd1Next = 8; // back to IFD0
-    const std::string report = BuildDetailReport(LoadExifBlock(Write(BuildJpeg(spec).bytes)));
+    ExifContent content;
+    content.ifd0 = {Ascii(0x010F, "NIKON")};
+    content.ifd1 = std::vector<Entry>{Short(0x0103, {6})};
+    content.ifd1Next = 8; // back to IFD0
+    const std::string report = BuildDetailReport(LoadExifBlock(Write(BuildJpeg(content).bytes)));
     EXPECT_EQ(Count(report, "== IFD =="), 2);
-    EXPECT_FALSE(FindEntry(*LoadExifBlock(Write(BuildJpeg(spec).bytes)), TagDictionary::Standard,
+    EXPECT_FALSE(FindEntry(*LoadExifBlock(Write(BuildJpeg(content).bytes)), TagDictionary::Standard,
                            "Artist"));
 
-    Built selfLoop = BuildJpeg(spec);
-    spec.ifd1Next = selfLoop.layout.ifd1;
-    selfLoop = BuildJpeg(spec);
+    Built selfLoop = BuildJpeg(content);
+    content.ifd1Next = selfLoop.layout.ifd1;
+    selfLoop = BuildJpeg(content);
     EXPECT_EQ(Count(BuildDetailReport(LoadExifBlock(Write(selfLoop.bytes, "self.jpg"))),
                     "== IFD =="),
               2);
 }
 
 TEST_F(AHostileBlock, IfdsAndSubIfdsOutsideTheBlockAreAbsent) {
-    ExifSpec spec;
-    spec.ifd0 = {Ascii(0x010F, "NIKON"), Ascii(0x0110, "E990")};
-    spec.exif = std::vector<Entry>{Rational(0x829D, 28, 10)};
-    spec.makerNote = MakerNote{MakerNoteLayout::Headerless, {Ascii(0x0004, "FINE  ")}};
-    Built built = BuildJpeg(spec);
+    ExifContent content;
+    content.ifd0 = {Ascii(0x010F, "NIKON"), Ascii(0x0110, "E990")};
+    content.exif = std::vector<Entry>{Rational(0x829D, 28, 10)};
+    content.makerNote = MakerNote{MakerNoteLayout::Headerless, {Ascii(0x0004, "FINE  ")}};
+    Built built = BuildJpeg(content);
 
     // The maker note pointing past the end: no maker-note section, no maker-note tag.
     Built farMakerNote = built;
@@ -117,13 +117,13 @@ TEST_F(AHostileBlock, IfdsAndSubIfdsOutsideTheBlockAreAbsent) {
 }
 
 TEST_F(AHostileBlock, EveryTruncationOfAFileIsReadWithoutHarm) {
-    ExifSpec spec;
-    spec.ifd0 = {Ascii(0x010F, "NIKON"), Ascii(0x0110, "E950")};
-    spec.exif = std::vector<Entry>{Rational(0x829D, 28, 10), Ascii(0x9003, "2000:01:01 00:00:00")};
-    spec.makerNote = MakerNote{MakerNoteLayout::NikonHeader, {Short(0x0003, {5})}};
-    spec.ifd1 = std::vector<Entry>{Short(0x0103, {6})};
-    spec.thumbnail = EncodeJpeg(8, 8);
-    const Built built = BuildJpeg(spec, {.width = 16, .height = 8});
+    ExifContent content;
+    content.ifd0 = {Ascii(0x010F, "NIKON"), Ascii(0x0110, "E950")};
+    content.exif = std::vector<Entry>{Rational(0x829D, 28, 10), Ascii(0x9003, "2000:01:01 00:00:00")};
+    content.makerNote = MakerNote{MakerNoteLayout::NikonHeader, {Short(0x0003, {5})}};
+    content.ifd1 = std::vector<Entry>{Short(0x0103, {6})};
+    content.thumbnail = EncodeJpeg(8, 8);
+    const Built built = BuildJpeg(content, {.width = 16, .height = 8});
     const std::string full = BuildDetailReport(LoadExifBlock(Write(built.bytes, "full.jpg")));
     ASSERT_NE(full.find("SizeQuality(S:1): 5"), std::string::npos);
 

@@ -20,16 +20,16 @@ protected:
     Sandbox sandbox;
 };
 
-ExifSpec SmallSpec() {
-    ExifSpec spec;
-    spec.ifd0 = {Ascii(0x010F, "NIKON")};
-    return spec;
+ExifContent SmallContent() {
+    ExifContent content;
+    content.ifd0 = {Ascii(0x010F, "NIKON")};
+    return content;
 }
 
 } // namespace
 
 TEST_F(AJpegImageSize, ReadsTheBaselineAndProgressiveFrameHeaders) {
-    const Built built = BuildJpeg(SmallSpec(), {.width = 640, .height = 480});
+    const Built built = BuildJpeg(SmallContent(), {.width = 640, .height = 480});
     EXPECT_EQ(SizeOf(built.bytes), (ImageSize{640, 480}));
 
     // The same file with its frame marked progressive.
@@ -44,7 +44,7 @@ TEST_F(AJpegImageSize, ReadsTheBaselineAndProgressiveFrameHeaders) {
 
     // A camera may put 0xFF fill bytes before a marker.
     const Built filled =
-        BuildJpeg(SmallSpec(), {.width = 640, .height = 480, .fillBytesBeforeMarkers = true});
+        BuildJpeg(SmallContent(), {.width = 640, .height = 480, .fillBytesBeforeMarkers = true});
     EXPECT_EQ(SizeOf(filled.bytes), (ImageSize{640, 480}));
 }
 

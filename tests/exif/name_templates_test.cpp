@@ -39,10 +39,10 @@ protected:
     std::filesystem::path Photo(std::string_view date, const std::string& name = "a.JPG") {
         std::filesystem::create_directories(sandbox.Path() / "source");
         const auto path = sandbox.Path() / "source" / name;
-        ExifSpec spec;
-        spec.ifd0 = {Ascii(kMake, "NIKON")};
-        spec.exif = std::vector<Entry>{Ascii(kDateTimeOriginal, date)};
-        WriteFile(path, BuildJpeg(spec).bytes);
+        ExifContent content;
+        content.ifd0 = {Ascii(kMake, "NIKON")};
+        content.exif = std::vector<Entry>{Ascii(kDateTimeOriginal, date)};
+        WriteFile(path, BuildJpeg(content).bytes);
         return path;
     }
     void Touch(const std::string& name) const { WriteFile(destination / name, {}); }
@@ -121,9 +121,9 @@ TEST_F(NameTemplates, CountsTheBatchWhateverTheCaseOfItsLetters) {
 
 TEST_F(NameTemplates, UsesTheFileTimeWithoutAShootingDate) {
     const auto path = sandbox.Path() / "undated.JPG";
-    ExifSpec spec;
-    spec.ifd0 = {Ascii(kMake, "Canon")};
-    WriteFile(path, BuildJpeg(spec).bytes);
+    ExifContent content;
+    content.ifd0 = {Ascii(kMake, "Canon")};
+    WriteFile(path, BuildJpeg(content).bytes);
     std::tm local{};
     local.tm_year = 2002 - 1900;
     local.tm_mon = 6;

@@ -53,15 +53,15 @@ std::string Text(const ExifBlock& block, std::string_view name, ValuePart part =
     return std::get<std::string>(EntryValue(block, *entry, part).value());
 }
 
-ExifSpec CameraSpec() {
-    ExifSpec spec;
-    spec.ifd0 = {Ascii(0x010F, "NIKON"), Ascii(0x0110, "E990"), Rational(0x011A, 72, 1),
+ExifContent CameraContent() {
+    ExifContent content;
+    content.ifd0 = {Ascii(0x010F, "NIKON"), Ascii(0x0110, "E990"), Rational(0x011A, 72, 1),
                  Ascii(0x0132, "2000:12:31 09:05:07")};
-    spec.exif = std::vector<Entry>{Rational(0x829A, 1, 125), Rational(0x829D, 28, 10),
+    content.exif = std::vector<Entry>{Rational(0x829A, 1, 125), Rational(0x829D, 28, 10),
                                    Ascii(0x9003, "2000:12:30 10:18:16")};
-    spec.ifd1 = std::vector<Entry>{Short(0x0103, {6}), Rational(0x011A, 300, 1)};
-    spec.thumbnail = EncodeJpeg(16, 12);
-    return spec;
+    content.ifd1 = std::vector<Entry>{Short(0x0103, {6}), Rational(0x011A, 300, 1)};
+    content.thumbnail = EncodeJpeg(16, 12);
+    return content;
 }
 
 } // namespace
@@ -76,7 +76,7 @@ TEST_F(AReader, RecognisesJpegNamesWithoutRegardToCase) {
 }
 
 TEST_F(AReader, SizesTheBlockByTheApp1LengthOrElse8192Bytes) {
-    const Built built = BuildJpeg(CameraSpec());
+    const Built built = BuildJpeg(CameraContent());
     const std::size_t app1Length = built.bytes[4] << 8 | built.bytes[5];
     EXPECT_EQ(Load("exif.jpg", built).Bytes().size(), app1Length);
 
@@ -87,23 +87,23 @@ TEST_F(AReader, SizesTheBlockByTheApp1LengthOrElse8192Bytes) {
     EXPECT_EQ(Text(block, "Make"), "NIKON");
 
     // A bare TIFF, and a ".jpeg" name, are read from offset 0.
-    EXPECT_EQ(Load("bare.tif", BuildTiff(CameraSpec())).Bytes().size(), 8192u);
-    EXPECT_EQ(Text(Load("bare.jpeg", BuildTiff(CameraSpec())), "Model"), "E990");
+    EXPECT_EQ(Load("bare.tif", BuildTiff(CameraContent())).Bytes().size(), 8192u);
+    EXPECT_EQ(Text(Load("bare.jpeg", BuildTiff(CameraContent())), "Model"), "E990");
     EXPECT_FALSE(LoadExifBlock(Write("picture.jpeg", built)));
 }
 
 TEST_F(AReader, RefusesMotorolaOrderOldVersionsAndJfifFirstFiles) {
-    ExifSpec motorola = CameraSpec();
+    ExifContent motorola = CameraContent();
     motorola.bigEndianMark = true;
     EXPECT_FALSE(LoadExifBlock(Write("mm.jpg", BuildJpeg(motorola))));
 
-    ExifSpec oldVersion = CameraSpec();
+    ExifContent oldVersion = CameraContent();
     oldVersion.version = 41;
     EXPECT_FALSE(LoadExifBlock(Write("v41.jpg", BuildJpeg(oldVersion))));
 
     JpegOptions app0;
     app0.app0First = true;
-    EXPECT_FALSE(LoadExifBlock(Write("jfif.jpg", BuildJpeg(CameraSpec(), app0))));
+    EXPECT_FALSE(LoadExifBlock(Write("jfif.jpg", BuildJpeg(CameraContent(), app0))));
 
     const std::vector<std::uint8_t> empty;
     WriteFile(sandbox.Path() / "empty.jpg", empty);
@@ -123,14 +123,14 @@ TEST_F(AReader, ReportsFilesThatCannotBeOpened) {
 }
 
 TEST_F(AReader, SearchesIfd0ThenIfd1ThenTheExifIfd) {
-    const Built built = BuildJpeg(CameraSpec());
+    const Built built = BuildJpeg(CameraContent());
     const ExifBlock block = Load("camera.jpg", built);
 
     EXPECT_EQ(Integer(block, "XResolution"), 72); // IFD0 wins over IFD1's 300
     EXPECT_EQ(Integer(block, "Compression"), 6);  // only in IFD1
     EXPECT_EQ(Integer(block, "JPEGInterchangeFormat"), built.layout.thumbnail);
     EXPECT_EQ(Integer(block, "JPEGInterchangeFormatLength"),
-              static_cast<std::int64_t>(CameraSpec().thumbnail->size()));
+              static_cast<std::int64_t>(CameraContent().thumbnail->size()));
     EXPECT_EQ(Text(block, "DateTimeOriginal"), "2000:12:30 10:18:16");
     EXPECT_FALSE(FindEntry(block, TagDictionary::Standard, "GPSInfo"));
     EXPECT_FALSE(FindEntry(block, TagDictionary::Standard, "make")); // names are case-sensitive
@@ -152,8 +152,8 @@ TEST_F(AReader, SearchesIfd0ThenIfd1ThenTheExifIfd) {
 }
 
 TEST_F(AReader, ReadsEachValueTypeByItsRule) {
-    ExifSpec spec;
-    spec.ifd0 = {
+    ExifContent content;
+    content.ifd0 = {
         Byte(0x0001, {0x12, 0x34}),
         Ascii(0x0002, "ABC"),        // count 4: inside the entry
         Ascii(0x0003, "NIKON"),      // count 6: at the offset
@@ -173,7 +173,7 @@ TEST_F(AReader, ReadsEachValueTypeByItsRule) {
         Undefined(0x0011, {'0', '2', '1', '0'}),
         AsciiFixed(0x0012, "LONG TEXT", 300),
     };
-    const Built built = BuildTiff(spec);
+    const Built built = BuildTiff(content);
     const ExifBlock block = Load("types.tif", built);
     auto value = [&](std::uint16_t tag, ValuePart part = ValuePart::First) {
         IfdEntry entry{};
@@ -212,12 +212,12 @@ TEST_F(AReader, ReadsEachValueTypeByItsRule) {
 
 TEST_F(AReader, TellsTheMakerNoteLayoutByMakeAndModel) {
     auto kind = [&](std::string make, std::optional<std::string> model) {
-        ExifSpec spec;
-        spec.ifd0 = {Ascii(0x010F, make)};
+        ExifContent content;
+        content.ifd0 = {Ascii(0x010F, make)};
         if (model) {
-            spec.ifd0.push_back(Ascii(0x0110, *model));
+            content.ifd0.push_back(Ascii(0x0110, *model));
         }
-        return GetMakerNoteKind(Load("kind.jpg", BuildJpeg(spec)));
+        return GetMakerNoteKind(Load("kind.jpg", BuildJpeg(content)));
     };
     EXPECT_EQ(kind("NIKON", "E950"), MakerNoteKind::Kind2);
     EXPECT_EQ(kind("NIKON", "E700"), MakerNoteKind::Kind2);
@@ -231,7 +231,7 @@ TEST_F(AReader, TellsTheMakerNoteLayoutByMakeAndModel) {
 }
 
 TEST_F(AReader, FindsMakerNoteTagsInBothNikonLayouts) {
-    ExifSpec kind2 = CameraSpec();
+    ExifContent kind2 = CameraContent();
     kind2.ifd0[1] = Ascii(0x0110, "E950");
     kind2.makerNote = MakerNote{MakerNoteLayout::NikonHeader,
                                 {Short(0x0003, {20}), Ascii(0x0007, "SUNNY"),
@@ -242,7 +242,7 @@ TEST_F(AReader, FindsMakerNoteTagsInBothNikonLayouts) {
     EXPECT_EQ(Integer(block2, "FocusMode", ValuePart::Second, TagDictionary::MakerNote2), 10);
     EXPECT_FALSE(FindEntry(block2, TagDictionary::MakerNote2, "Converter"));
 
-    ExifSpec kind3 = CameraSpec();
+    ExifContent kind3 = CameraContent();
     kind3.makerNote = MakerNote{MakerNoteLayout::Headerless,
                                 {Short(0x0002, {0, 200}), Ascii(0x0005, "FLUORESCENT ")}};
     const ExifBlock block3 = Load("e990.jpg", BuildJpeg(kind3));
@@ -252,7 +252,7 @@ TEST_F(AReader, FindsMakerNoteTagsInBothNikonLayouts) {
 }
 
 TEST_F(AReader, ReadsTagTextAndCountFromAFile) {
-    const auto path = Write("camera.jpg", BuildJpeg(CameraSpec()));
+    const auto path = Write("camera.jpg", BuildJpeg(CameraContent()));
     EXPECT_EQ(ReadTagText(path, "Make"), "NIKON");
     EXPECT_EQ(ReadTagText(path, "FNumber"), "10"); // the second part: the denominator
     EXPECT_EQ(ReadTagCount(path, "DateTime"), 20u);
@@ -266,7 +266,7 @@ TEST_F(AReader, ReadsTagTextAndCountFromAFile) {
 }
 
 TEST_F(AReader, FormatsTheFileDateInLocalTime) {
-    const auto path = Write("dated.jpg", BuildJpeg(CameraSpec()));
+    const auto path = Write("dated.jpg", BuildJpeg(CameraContent()));
     std::tm local{};
     local.tm_year = 2001 - 1900;
     local.tm_mon = 1;

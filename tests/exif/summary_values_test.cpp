@@ -34,39 +34,39 @@ constexpr std::uint16_t k3IsoValue = 0x0002, k3MonoMode = 0x0003, k3Quality = 0x
                         k3SpeedLightMode = 0x0008, k3ImageAdjust = 0x0080, k3Converter = 0x0082,
                         k3FocusPosition = 0x0085, k3DigitalTele = 0x0086, k3FocusArea = 0x0088;
 
-ExifSpec Camera(std::string_view make, std::string_view model, std::vector<Entry> exif) {
-    ExifSpec spec;
-    spec.ifd0 = {Ascii(kMake, make), Ascii(kModel, model)};
-    spec.exif = std::move(exif);
-    return spec;
+ExifContent Camera(std::string_view make, std::string_view model, std::vector<Entry> exif) {
+    ExifContent content;
+    content.ifd0 = {Ascii(kMake, make), Ascii(kModel, model)};
+    content.exif = std::move(exif);
+    return content;
 }
 
-ExifSpec OtherCamera(std::vector<Entry> exif = {}) {
+ExifContent OtherCamera(std::vector<Entry> exif = {}) {
     return Camera("Canon", "Canon PowerShot S40", std::move(exif));
 }
 
-ExifSpec KindTwo(std::vector<Entry> makerNote, std::vector<Entry> exif = {}) {
-    ExifSpec spec = Camera("NIKON", "E950", std::move(exif));
-    spec.makerNote = MakerNote{MakerNoteLayout::NikonHeader, std::move(makerNote)};
-    return spec;
+ExifContent KindTwo(std::vector<Entry> makerNote, std::vector<Entry> exif = {}) {
+    ExifContent content = Camera("NIKON", "E950", std::move(exif));
+    content.makerNote = MakerNote{MakerNoteLayout::NikonHeader, std::move(makerNote)};
+    return content;
 }
 
-ExifSpec KindThree(std::vector<Entry> makerNote, std::vector<Entry> exif = {}) {
-    ExifSpec spec = Camera("NIKON", "E990", std::move(exif));
-    spec.makerNote = MakerNote{MakerNoteLayout::Headerless, std::move(makerNote)};
-    return spec;
+ExifContent KindThree(std::vector<Entry> makerNote, std::vector<Entry> exif = {}) {
+    ExifContent content = Camera("NIKON", "E990", std::move(exif));
+    content.makerNote = MakerNote{MakerNoteLayout::Headerless, std::move(makerNote)};
+    return content;
 }
 
 class ASummary : public ::testing::Test {
 protected:
-    std::filesystem::path Write(const ExifSpec& spec, const JpegOptions& options = {}) {
+    std::filesystem::path Write(const ExifContent& content, const JpegOptions& options = {}) {
         const auto path = sandbox.Path() / "DSCN0001.JPG";
-        WriteFile(path, BuildJpeg(spec, options).bytes);
+        WriteFile(path, BuildJpeg(content, options).bytes);
         return path;
     }
     // The value as UTF-8, so expectations read as the user sees them.
-    std::string Value(const ExifSpec& spec, SummaryFieldId field) {
-        return ValueOf(Write(spec), field);
+    std::string Value(const ExifContent& content, SummaryFieldId field) {
+        return ValueOf(Write(content), field);
     }
     static std::string ValueOf(const std::filesystem::path& path, SummaryFieldId field) {
         return platform::Cp932ToUtf8(SummaryValue(LoadExifBlock(path), field, path));
@@ -163,14 +163,14 @@ TEST_F(ASummary, WritesShutterSpeedFromTheApexValueWithoutExposureTime) {
 }
 
 TEST_F(ASummary, WritesApertureBiasAndFocalLengthWithOneDecimal) {
-    const ExifSpec spec = OtherCamera({Rational(kFNumber, 28, 10), SRational(kExposureBias, -3, 10),
+    const ExifContent content = OtherCamera({Rational(kFNumber, 28, 10), SRational(kExposureBias, -3, 10),
                                        Rational(kFocalLength, 70, 10)});
-    EXPECT_EQ(Value(spec, SummaryFieldId::Aperture), "F2.8");
-    EXPECT_EQ(Value(spec, SummaryFieldId::ExposureBias), "-0.3");
-    EXPECT_EQ(Value(spec, SummaryFieldId::FocalLength), "7.0 mm");
+    EXPECT_EQ(Value(content, SummaryFieldId::Aperture), "F2.8");
+    EXPECT_EQ(Value(content, SummaryFieldId::ExposureBias), "-0.3");
+    EXPECT_EQ(Value(content, SummaryFieldId::FocalLength), "7.0 mm");
     EXPECT_EQ(Value(OtherCamera({SRational(kExposureBias, 2, 3)}), SummaryFieldId::ExposureBias),
               "0.7");
-    const ExifSpec zero = OtherCamera({Rational(kFNumber, 28, 0), SRational(kExposureBias, -3, 0),
+    const ExifContent zero = OtherCamera({Rational(kFNumber, 28, 0), SRational(kExposureBias, -3, 0),
                                        Rational(kFocalLength, 70, 0)});
     EXPECT_EQ(Value(zero, SummaryFieldId::Aperture), "");
     EXPECT_EQ(Value(zero, SummaryFieldId::ExposureBias), "");
@@ -233,11 +233,11 @@ TEST_F(ASummary, NamesWhiteBalanceOfBothMakerNoteKinds) {
 }
 
 TEST_F(ASummary, LeavesMakerNoteFieldsEmptyForOtherCamerasWithTheSameLayout) {
-    ExifSpec spec = KindTwo({Short(k2WhiteBalance, {2}), Short(k2SizeQuality, {12})});
-    spec.ifd0 = {Ascii(kMake, "NIKON"), Ascii(kModel, "E900")};
-    EXPECT_EQ(Value(spec, SummaryFieldId::WhiteBalance), "");
-    EXPECT_EQ(Value(spec, SummaryFieldId::Sharpening), "");
-    EXPECT_EQ(Value(spec, SummaryFieldId::QualityMode), "");
+    ExifContent content = KindTwo({Short(k2WhiteBalance, {2}), Short(k2SizeQuality, {12})});
+    content.ifd0 = {Ascii(kMake, "NIKON"), Ascii(kModel, "E900")};
+    EXPECT_EQ(Value(content, SummaryFieldId::WhiteBalance), "");
+    EXPECT_EQ(Value(content, SummaryFieldId::Sharpening), "");
+    EXPECT_EQ(Value(content, SummaryFieldId::QualityMode), "");
 }
 
 TEST_F(ASummary, WritesQualityFromTheMakerNoteOrTheCompressionRate) {
@@ -313,40 +313,40 @@ TEST_F(ASummary, WritesDigitalZoomOfBothKinds) {
 }
 
 TEST_F(ASummary, NamesToneSharpnessMonochromeAndConverterOfKindTwo) {
-    const ExifSpec spec =
+    const ExifContent content =
         KindTwo({Short(k2ImageAdjust, {3}), Short(k2MonoMode, {2}), Short(k2Converter, {1})});
-    EXPECT_EQ(Value(spec, SummaryFieldId::ToneAdjust), "コントラスト強");
-    EXPECT_EQ(Value(spec, SummaryFieldId::Sharpening), "標準");
-    EXPECT_EQ(Value(spec, SummaryFieldId::MonoMode), "モノクロ");
-    EXPECT_EQ(Value(spec, SummaryFieldId::Converter), "あり");
+    EXPECT_EQ(Value(content, SummaryFieldId::ToneAdjust), "コントラスト強");
+    EXPECT_EQ(Value(content, SummaryFieldId::Sharpening), "標準");
+    EXPECT_EQ(Value(content, SummaryFieldId::MonoMode), "モノクロ");
+    EXPECT_EQ(Value(content, SummaryFieldId::Converter), "あり");
 }
 
 TEST_F(ASummary, NamesToneSharpnessMonochromeAndConverterOfKindThree) {
-    const ExifSpec spec =
+    const ExifContent content =
         KindThree({Ascii(k3ImageAdjust, "BRIGHTNESS(+) "), Ascii(k3Sharpness, "HIGH  "),
                    Ascii(k3MonoMode, "B & W"), Ascii(k3Converter, "FISHEYE 1   ")});
-    EXPECT_EQ(Value(spec, SummaryFieldId::ToneAdjust), "明るめ");
-    EXPECT_EQ(Value(spec, SummaryFieldId::Sharpening), "強");
-    EXPECT_EQ(Value(spec, SummaryFieldId::MonoMode), "モノクロ");
-    EXPECT_EQ(Value(spec, SummaryFieldId::Converter), "フィッシュアイ１");
-    const ExifSpec other = KindThree({Ascii(k3Sharpness, "NONE"), Ascii(k3Converter, "MACRO")});
+    EXPECT_EQ(Value(content, SummaryFieldId::ToneAdjust), "明るめ");
+    EXPECT_EQ(Value(content, SummaryFieldId::Sharpening), "強");
+    EXPECT_EQ(Value(content, SummaryFieldId::MonoMode), "モノクロ");
+    EXPECT_EQ(Value(content, SummaryFieldId::Converter), "フィッシュアイ１");
+    const ExifContent other = KindThree({Ascii(k3Sharpness, "NONE"), Ascii(k3Converter, "MACRO")});
     EXPECT_EQ(Value(other, SummaryFieldId::Sharpening), "OFF");
     EXPECT_EQ(Value(other, SummaryFieldId::Converter), "MACRO");
 }
 
 TEST_F(ASummary, TakesTheImageSizeFromExifThenTiffThenTheFrameHeader) {
     const JpegOptions picture{.width = 640, .height = 480};
-    ExifSpec both = OtherCamera({Long(kExifImageWidth, {2048}), Short(kExifImageLength, {1536})});
+    ExifContent both = OtherCamera({Long(kExifImageWidth, {2048}), Short(kExifImageLength, {1536})});
     both.ifd0.push_back(Long(kImageWidth, {100}));
     both.ifd0.push_back(Long(kImageLength, {75}));
     EXPECT_EQ(ValueOf(Write(both, picture), SummaryFieldId::ImageSize), "2048 × 1536");
 
-    ExifSpec tiffOnly = OtherCamera();
+    ExifContent tiffOnly = OtherCamera();
     tiffOnly.ifd0.push_back(Long(kImageWidth, {100}));
     tiffOnly.ifd0.push_back(Long(kImageLength, {75}));
     EXPECT_EQ(ValueOf(Write(tiffOnly, picture), SummaryFieldId::ImageSize), "100 × 75");
 
-    ExifSpec noExif;
+    ExifContent noExif;
     noExif.ifd0 = {Ascii(kMake, "Canon")};
     EXPECT_EQ(ValueOf(Write(noExif, picture), SummaryFieldId::ImageSize), "640 × 480");
 
@@ -357,9 +357,9 @@ TEST_F(ASummary, TakesTheImageSizeFromExifThenTiffThenTheFrameHeader) {
 }
 
 TEST_F(ASummary, LeavesTheThumbnailSizeOfIfd1OutOfTheImageSize) {
-    ExifSpec spec = OtherCamera();
-    spec.ifd1 = std::vector<Entry>{Long(kImageWidth, {80}), Long(kImageLength, {60})};
-    EXPECT_EQ(ValueOf(Write(spec, {.width = 320, .height = 240}), SummaryFieldId::ImageSize),
+    ExifContent content = OtherCamera();
+    content.ifd1 = std::vector<Entry>{Long(kImageWidth, {80}), Long(kImageLength, {60})};
+    EXPECT_EQ(ValueOf(Write(content, {.width = 320, .height = 240}), SummaryFieldId::ImageSize),
               "320 × 240");
 }
 
@@ -395,12 +395,12 @@ TEST_F(ASummary, TakesTheShootingDateOrElseTheFileTime) {
 }
 
 TEST_F(ASummary, ShowsTextTagsUntrimmedAndTheCommentUpToItsFirstZeroByte) {
-    ExifSpec spec = OtherCamera({Undefined(kUserComment, {'H', 'i', ' ', 0, 'x', 'y'})});
-    spec.ifd0 = {Ascii(kMake, "NIKON "), Ascii(kModel, " E990"), Ascii(kSoftware, "E990v1.1"),
+    ExifContent content = OtherCamera({Undefined(kUserComment, {'H', 'i', ' ', 0, 'x', 'y'})});
+    content.ifd0 = {Ascii(kMake, "NIKON "), Ascii(kModel, " E990"), Ascii(kSoftware, "E990v1.1"),
                  Ascii(kImageDescription, "\x93\xFA\x96\x7B")}; // "日本" in CP932
-    EXPECT_EQ(Value(spec, SummaryFieldId::Make), "NIKON ");
-    EXPECT_EQ(Value(spec, SummaryFieldId::Model), " E990");
-    EXPECT_EQ(Value(spec, SummaryFieldId::Software), "E990v1.1");
-    EXPECT_EQ(Value(spec, SummaryFieldId::ImageTitle), "日本");
-    EXPECT_EQ(Value(spec, SummaryFieldId::Comment), "Hi ");
+    EXPECT_EQ(Value(content, SummaryFieldId::Make), "NIKON ");
+    EXPECT_EQ(Value(content, SummaryFieldId::Model), " E990");
+    EXPECT_EQ(Value(content, SummaryFieldId::Software), "E990v1.1");
+    EXPECT_EQ(Value(content, SummaryFieldId::ImageTitle), "日本");
+    EXPECT_EQ(Value(content, SummaryFieldId::Comment), "Hi ");
 }

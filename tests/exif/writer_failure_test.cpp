@@ -38,7 +38,7 @@ private:
 
 struct Folder {
     fixture::Sandbox box;
-    fixture::Built camera = fixture::BuildJpeg(CameraSpec(), {.width = 640, .height = 480});
+    fixture::Built camera = fixture::BuildJpeg(CameraContent(), {.width = 640, .height = 480});
     std::filesystem::path file = box.Path() / "DSCN0001.JPG";
     std::filesystem::file_time_type time;
 

@@ -24,7 +24,7 @@ inline constexpr std::uint16_t kExifImageLength = 0xA003;
 
 // IFD0 with a 32-byte title, make, model and DateTime; an Exif IFD with the two other dates, a
 // comment and the picture size 64 x 48; IFD1 with a JPEG thumbnail of thumbnailWidth x 24.
-[[nodiscard]] fixture::ExifSpec CameraSpec(int thumbnailWidth = 32);
+[[nodiscard]] fixture::ExifContent CameraContent(int thumbnailWidth = 32);
 
 struct RawEntry {
     std::size_t fileOffset = 0; // of the 12-byte entry

@@ -16,8 +16,8 @@ struct PatchFile {
     std::filesystem::path path;
     std::filesystem::file_time_type time;
 
-    explicit PatchFile(const fixture::ExifSpec& spec, const fixture::JpegOptions& options = {})
-        : built(fixture::BuildJpeg(spec, options)), path(box.Path() / "DSCN0001.JPG") {
+    explicit PatchFile(const fixture::ExifContent& content, const fixture::JpegOptions& options = {})
+        : built(fixture::BuildJpeg(content, options)), path(box.Path() / "DSCN0001.JPG") {
         fixture::WriteFile(path, built.bytes);
         time = AgeFile(path, 30);
     }
@@ -38,7 +38,7 @@ struct PatchFile {
 } // namespace
 
 TEST(WriteTagText, CutsTheTextToCountMinusOneAndKeepsTheTerminator) {
-    const PatchFile file(CameraSpec());
+    const PatchFile file(CameraContent());
     const RawEntry date = EntryIn(file.built.bytes, file.built.layout.ifd0, kDateTime);
     ASSERT_EQ(date.count, 20u);
     EXPECT_TRUE(WriteTagText(file.path, "DateTime", "2024:12:31 23:59:58 and thirty more"));
@@ -48,7 +48,7 @@ TEST(WriteTagText, CutsTheTextToCountMinusOneAndKeepsTheTerminator) {
 }
 
 TEST(WriteTagText, EmptyTextZeroFillsTheValue) {
-    const PatchFile file(CameraSpec());
+    const PatchFile file(CameraContent());
     const RawEntry title = EntryIn(file.built.bytes, file.built.layout.ifd0, kImageDescription);
     EXPECT_TRUE(WriteTagText(file.path, "ImageDescription", ""));
     EXPECT_EQ(ValueText(ReadAll(file.path), title), std::string(32, '\0'));
@@ -56,9 +56,9 @@ TEST(WriteTagText, EmptyTextZeroFillsTheValue) {
 }
 
 TEST(WriteTagText, NeverSplitsADoubleByteCharacter) {
-    fixture::ExifSpec spec = CameraSpec();
-    spec.ifd0[0] = fixture::AsciiFixed(kImageDescription, "", 6);
-    const PatchFile file(spec);
+    fixture::ExifContent content = CameraContent();
+    content.ifd0[0] = fixture::AsciiFixed(kImageDescription, "", 6);
+    const PatchFile file(content);
     const RawEntry title = EntryIn(file.built.bytes, file.built.layout.ifd0, kImageDescription);
     // "ab" + two double-byte characters is 6 bytes; 5 fit, so the second character goes whole.
     EXPECT_TRUE(WriteTagText(file.path, "ImageDescription", "ab\x93\xFA\x96\x7B"));
@@ -66,9 +66,9 @@ TEST(WriteTagText, NeverSplitsADoubleByteCharacter) {
 }
 
 TEST(WriteTagText, WritesValuesLongerThan256Bytes) {
-    fixture::ExifSpec spec = CameraSpec();
-    spec.ifd0[0] = fixture::AsciiFixed(kImageDescription, "", 300);
-    const PatchFile file(spec);
+    fixture::ExifContent content = CameraContent();
+    content.ifd0[0] = fixture::AsciiFixed(kImageDescription, "", 300);
+    const PatchFile file(content);
     const RawEntry title = EntryIn(file.built.bytes, file.built.layout.ifd0, kImageDescription);
     const std::string text(400, 'x');
     EXPECT_TRUE(WriteTagText(file.path, "ImageDescription", text));
@@ -77,9 +77,9 @@ TEST(WriteTagText, WritesValuesLongerThan256Bytes) {
 }
 
 TEST(WriteTagText, PatchesAShortValueInsideItsEntry) {
-    fixture::ExifSpec spec = CameraSpec();
-    spec.ifd0[0] = fixture::Ascii(kImageDescription, "abc"); // count 4: in the value field
-    const PatchFile file(spec);
+    fixture::ExifContent content = CameraContent();
+    content.ifd0[0] = fixture::Ascii(kImageDescription, "abc"); // count 4: in the value field
+    const PatchFile file(content);
     const RawEntry title = EntryIn(file.built.bytes, file.built.layout.ifd0, kImageDescription);
     EXPECT_TRUE(WriteTagText(file.path, "ImageDescription", "wxyz12"));
     const RawEntry patched = EntryIn(ReadAll(file.path), file.built.layout.ifd0, kImageDescription);
@@ -90,20 +90,20 @@ TEST(WriteTagText, PatchesAShortValueInsideItsEntry) {
 }
 
 TEST(WriteTagText, WritesTheUserCommentOfTheExifIfd) {
-    const PatchFile file(CameraSpec());
+    const PatchFile file(CameraContent());
     const RawEntry comment = EntryIn(file.built.bytes, file.built.layout.exif, kUserComment);
     EXPECT_TRUE(WriteTagText(file.path, "UserComment", "hello"));
     EXPECT_EQ(ValueText(ReadAll(file.path), comment), "hello" + std::string(35, '\0'));
 }
 
 TEST(WriteTagText, DoesNothingWithoutBlockOrTag) {
-    const PatchFile file(CameraSpec());
+    const PatchFile file(CameraContent());
     EXPECT_FALSE(WriteTagText(file.path, "Artist", "nobody"));
     EXPECT_FALSE(WriteTagText(file.path, "NoSuchTag", "nobody"));
     EXPECT_FALSE(WriteTagText(file.path, "ExifImageWidth", "a number, not a text"));
     file.ExpectOnlyChanged(0, 0);
 
-    const PatchFile jfif(CameraSpec(), {.app0First = true});
+    const PatchFile jfif(CameraContent(), {.app0First = true});
     EXPECT_FALSE(WriteTagText(jfif.path, "DateTime", "2024:01:01 00:00:00"));
     jfif.ExpectOnlyChanged(0, 0);
 }
@@ -119,9 +119,9 @@ TEST(WriteTagText, ReportsAFileThatCannotBeOpened) {
 }
 
 TEST(WriteTagShort, SetsShortAndLongValuesZeroExtended) {
-    fixture::ExifSpec spec = CameraSpec();
-    spec.exif->back() = fixture::Long(kExifImageLength, {0x12345678});
-    const PatchFile file(spec);
+    fixture::ExifContent content = CameraContent();
+    content.exif->back() = fixture::Long(kExifImageLength, {0x12345678});
+    const PatchFile file(content);
     const std::uint32_t exif = file.built.layout.exif;
     EXPECT_TRUE(WriteTagShort(file.path, "ExifImageWidth", 0xBEEF));
     EXPECT_TRUE(WriteTagShort(file.path, "ExifImageLength", 480));
@@ -136,9 +136,9 @@ TEST(WriteTagShort, SetsShortAndLongValuesZeroExtended) {
 }
 
 TEST(WriteTagShort, DoesNothingForOtherKindsOfEntry) {
-    fixture::ExifSpec spec = CameraSpec();
-    spec.exif->back() = fixture::Short(kExifImageLength, {1, 2});
-    const PatchFile file(spec);
+    fixture::ExifContent content = CameraContent();
+    content.exif->back() = fixture::Short(kExifImageLength, {1, 2});
+    const PatchFile file(content);
     EXPECT_FALSE(WriteTagShort(file.path, "ExifImageLength", 5)); // two values
     EXPECT_FALSE(WriteTagShort(file.path, "DateTime", 5));        // a text
     EXPECT_FALSE(WriteTagShort(file.path, "Artist", 5));          // absent

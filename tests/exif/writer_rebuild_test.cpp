@@ -24,7 +24,7 @@ struct Rebuild {
     std::filesystem::path picturePath = box.Path() / "edited.jpg";
     std::filesystem::path target = box.Path() / "result.jpg";
 
-    explicit Rebuild(const fixture::ExifSpec& spec) : source(fixture::BuildJpeg(spec)) {
+    explicit Rebuild(const fixture::ExifContent& content) : source(fixture::BuildJpeg(content)) {
         fixture::WriteFile(sourcePath, source.bytes);
         fixture::WriteFile(picturePath, picture);
         fixture::WriteFile(target, Bytes{9, 9, 9});
@@ -90,7 +90,7 @@ void ExpectRenewedThumbnail(const Rebuild& rebuild) {
 } // namespace
 
 TEST(RebuildWithExif, RenewsALongerThumbnailAndTheSizeTags) {
-    const Rebuild rebuild(CameraSpec(8));
+    const Rebuild rebuild(CameraContent(8));
     rebuild.Run();
     ExpectRenewedThumbnail(rebuild);
     const std::uint32_t old =
@@ -103,7 +103,7 @@ TEST(RebuildWithExif, RenewsALongerThumbnailAndTheSizeTags) {
 }
 
 TEST(RebuildWithExif, RenewsAShorterThumbnailAndCutsTheSegment) {
-    const Rebuild rebuild(CameraSpec(1600));
+    const Rebuild rebuild(CameraContent(1600));
     rebuild.Run();
     ExpectRenewedThumbnail(rebuild);
     const std::uint32_t old =
@@ -113,9 +113,9 @@ TEST(RebuildWithExif, RenewsAShorterThumbnailAndCutsTheSegment) {
 }
 
 TEST(RebuildWithExif, KeepsTheSegmentWithoutJpegInterchangeFormat) {
-    fixture::ExifSpec spec = CameraSpec();
-    spec.thumbnail.reset();
-    const Rebuild rebuild(spec);
+    fixture::ExifContent content = CameraContent();
+    content.thumbnail.reset();
+    const Rebuild rebuild(content);
     rebuild.Run();
     const Bytes result = ReadAll(rebuild.target);
     const std::size_t segmentEnd = 4 + BigEndian16(rebuild.source.bytes, 4);
@@ -133,7 +133,7 @@ TEST(RebuildWithExif, KeepsTheSegmentWithoutJpegInterchangeFormat) {
 
 TEST(RebuildWithExif, RenewsTheThumbnailOfAFileInPlace) {
     const fixture::Sandbox box;
-    const fixture::Built built = fixture::BuildJpeg(CameraSpec(), {.width = 200, .height = 150});
+    const fixture::Built built = fixture::BuildJpeg(CameraContent(), {.width = 200, .height = 150});
     const auto file = box.Path() / "DSCN0001.JPG";
     fixture::WriteFile(file, built.bytes);
     exif::RebuildWithExif(file, file, file, RebuildDates::FromDateTimeTag, RebuildThumbnail::Renew);
@@ -147,7 +147,7 @@ TEST(RebuildWithExif, RenewsTheThumbnailOfAFileInPlace) {
 }
 
 TEST(RebuildWithExif, TakesTheDatesFromThePictureFile) {
-    const Rebuild rebuild(CameraSpec());
+    const Rebuild rebuild(CameraContent());
     const auto time = AgeFile(rebuild.picturePath, 400);
     const std::string date = exif::FileDateText(rebuild.picturePath);
     rebuild.Run(RebuildDates::FromPictureFile);
@@ -160,18 +160,18 @@ TEST(RebuildWithExif, TakesTheDatesFromThePictureFile) {
 }
 
 TEST(RebuildWithExif, KeepsThePictureTimeWhenDateTimeNamesNoMoment) {
-    fixture::ExifSpec spec = CameraSpec();
-    spec.ifd0[3] = fixture::Ascii(kDateTime, "0000:00:00 00:00:00");
-    const Rebuild rebuild(spec);
+    fixture::ExifContent content = CameraContent();
+    content.ifd0[3] = fixture::Ascii(kDateTime, "0000:00:00 00:00:00");
+    const Rebuild rebuild(content);
     const auto time = AgeFile(rebuild.picturePath, 7);
     rebuild.Run();
     EXPECT_EQ(std::filesystem::last_write_time(rebuild.target), time);
 }
 
 TEST(RebuildWithExif, RefusesASourceWithoutAnExifApp1First) {
-    const Rebuild rebuild(CameraSpec());
+    const Rebuild rebuild(CameraContent());
     fixture::WriteFile(rebuild.sourcePath,
-                       fixture::BuildJpeg(CameraSpec(), {.app0First = true}).bytes);
+                       fixture::BuildJpeg(CameraContent(), {.app0First = true}).bytes);
     try {
         rebuild.Run();
         FAIL() << "no error";
@@ -182,9 +182,9 @@ TEST(RebuildWithExif, RefusesASourceWithoutAnExifApp1First) {
 }
 
 TEST(RebuildWithExif, RefusesASegmentThatWouldExceed65535Bytes) {
-    fixture::ExifSpec spec = CameraSpec(8);
-    spec.ifd0.push_back(fixture::Undefined(0xC4A5, Bytes(63000, 0x55)));
-    const Rebuild rebuild(spec);
+    fixture::ExifContent content = CameraContent(8);
+    content.ifd0.push_back(fixture::Undefined(0xC4A5, Bytes(63000, 0x55)));
+    const Rebuild rebuild(content);
     ASSERT_LT(rebuild.source.bytes.size(), 65535u + 4 + 1000);
     try {
         rebuild.Run();
@@ -197,17 +197,17 @@ TEST(RebuildWithExif, RefusesASegmentThatWouldExceed65535Bytes) {
 }
 
 TEST(RebuildWithExif, RefusesAThumbnailOutsideTheSegment) {
-    fixture::ExifSpec spec = CameraSpec();
-    spec.thumbnail.reset();
-    spec.ifd1->push_back(fixture::Raw(0x0201, fixture::kLong, 1, 60000));
-    spec.ifd1->push_back(fixture::Raw(0x0202, fixture::kLong, 1, 100));
-    const Rebuild rebuild(spec);
+    fixture::ExifContent content = CameraContent();
+    content.thumbnail.reset();
+    content.ifd1->push_back(fixture::Raw(0x0201, fixture::kLong, 1, 60000));
+    content.ifd1->push_back(fixture::Raw(0x0202, fixture::kLong, 1, 100));
+    const Rebuild rebuild(content);
     EXPECT_THROW(rebuild.Run(), platform::FileError);
     rebuild.ExpectUntouched();
 }
 
 TEST(RebuildWithExif, RefusesAPictureItCannotRead) {
-    const Rebuild rebuild(CameraSpec());
+    const Rebuild rebuild(CameraContent());
     fixture::WriteFile(rebuild.picturePath, Bytes{0xFF, 0xD8, 0xFF, 0xE0, 0, 4, 0, 0, 1, 2, 3});
     try {
         rebuild.Run();

@@ -35,7 +35,7 @@ std::filesystem::path Write(const fixture::Sandbox& box, const std::string& name
 
 TEST(StripExif, WritesTheStubAndTheBodyWithTheSourceTime) {
     const fixture::Sandbox box;
-    const fixture::Built built = fixture::BuildJpeg(CameraSpec());
+    const fixture::Built built = fixture::BuildJpeg(CameraContent());
     const auto source = Write(box, "a.jpg", built.bytes);
     const auto time = AgeFile(source, 10);
     exif::StripExif(box.Path() / "b.jpg", source);
@@ -46,7 +46,7 @@ TEST(StripExif, WritesTheStubAndTheBodyWithTheSourceTime) {
 
 TEST(StripExif, DropsAFirstJfifSegmentAndKeepsThePicture) {
     const fixture::Sandbox box;
-    const fixture::Built built = fixture::BuildJpeg(CameraSpec(), {.app0First = true});
+    const fixture::Built built = fixture::BuildJpeg(CameraContent(), {.app0First = true});
     const auto file = Write(box, "jfif.jpg", built.bytes);
     const auto time = AgeFile(file, 3);
     exif::StripExif(file, file); // in place
@@ -66,7 +66,7 @@ TEST(StripExif, RefusesASourceThatIsNoJpeg) {
 
 TEST(ExtractExifSegment, CopiesSoiAndTheWholeApp1) {
     const fixture::Sandbox box;
-    const fixture::Built built = fixture::BuildJpeg(CameraSpec());
+    const fixture::Built built = fixture::BuildJpeg(CameraContent());
     const auto source = Write(box, "a.jpg", built.bytes);
     const auto destination = Write(box, "exif.jpg", Bytes{1});
     const auto time = AgeFile(destination, 4);
@@ -80,8 +80,8 @@ TEST(ExtractExifSegment, CopiesSoiAndTheWholeApp1) {
 TEST(ExtractExifSegment, FindsNothingWithoutAnExifApp1First) {
     const fixture::Sandbox box;
     const auto jfif =
-        Write(box, "jfif.jpg", fixture::BuildJpeg(CameraSpec(), {.app0First = true}).bytes);
-    const auto otherName = Write(box, "a.jpeg", fixture::BuildJpeg(CameraSpec()).bytes);
+        Write(box, "jfif.jpg", fixture::BuildJpeg(CameraContent(), {.app0First = true}).bytes);
+    const auto otherName = Write(box, "a.jpeg", fixture::BuildJpeg(CameraContent()).bytes);
     EXPECT_FALSE(exif::ExtractExifSegment(box.Path() / "out1.jpg", jfif));
     EXPECT_FALSE(exif::ExtractExifSegment(box.Path() / "out2.jpg", otherName));
     EXPECT_FALSE(std::filesystem::exists(box.Path() / "out1.jpg"));
@@ -90,7 +90,7 @@ TEST(ExtractExifSegment, FindsNothingWithoutAnExifApp1First) {
 
 TEST(AppendBody, WritesTheBodyAtTheEndOrAtAPosition) {
     const fixture::Sandbox box;
-    const fixture::Built built = fixture::BuildJpeg(CameraSpec());
+    const fixture::Built built = fixture::BuildJpeg(CameraContent());
     const auto source = Write(box, "a.jpg", built.bytes);
     const auto destination = box.Path() / "b.jpg";
     exif::WriteJfifStub(destination);
@@ -118,8 +118,8 @@ TEST(WriteJfifStub, CreatesOrReplacesTheFile) {
 
 TEST(SaveThumbnail, AppendsTheIfd1ThumbnailWithoutItsSoi) {
     const fixture::Sandbox box;
-    const fixture::ExifSpec spec = CameraSpec();
-    const auto source = Write(box, "a.jpg", fixture::BuildJpeg(spec).bytes);
+    const fixture::ExifContent content = CameraContent();
+    const auto source = Write(box, "a.jpg", fixture::BuildJpeg(content).bytes);
     const auto block = exif::LoadExifBlock(source);
     ASSERT_TRUE(block);
     const auto destination = box.Path() / "thumb.jpg";
@@ -127,7 +127,7 @@ TEST(SaveThumbnail, AppendsTheIfd1ThumbnailWithoutItsSoi) {
     const auto time = AgeFile(destination, 2);
     EXPECT_TRUE(exif::SaveThumbnail(0, destination, source, *block));
     EXPECT_EQ(std::filesystem::last_write_time(destination), time);
-    const Bytes& thumbnail = *spec.thumbnail;
+    const Bytes& thumbnail = *content.thumbnail;
     EXPECT_EQ(ReadAll(destination), Joined(kStub, Bytes(thumbnail.begin() + 2, thumbnail.end())));
     const auto picture = exif::ExifLoadImage(destination);
     ASSERT_TRUE(picture);
@@ -136,12 +136,12 @@ TEST(SaveThumbnail, AppendsTheIfd1ThumbnailWithoutItsSoi) {
 
 TEST(SaveThumbnail, FallsBackToTheMakerNoteThumbnail) {
     const fixture::Sandbox box;
-    fixture::ExifSpec spec = CameraSpec();
+    fixture::ExifContent content = CameraContent();
     const Bytes thumbnail = fixture::EncodeJpeg(40, 30);
-    spec.thumbnail.reset();
-    spec.makerNote = fixture::MakerNote{fixture::MakerNoteLayout::Headerless,
+    content.thumbnail.reset();
+    content.makerNote = fixture::MakerNote{fixture::MakerNoteLayout::Headerless,
                                         {fixture::Undefined(0x0100, thumbnail)}};
-    const auto source = Write(box, "e990.jpg", fixture::BuildJpeg(spec).bytes);
+    const auto source = Write(box, "e990.jpg", fixture::BuildJpeg(content).bytes);
     const auto block = exif::LoadExifBlock(source);
     ASSERT_TRUE(block);
     const auto destination = box.Path() / "thumb.jpg";
@@ -152,12 +152,12 @@ TEST(SaveThumbnail, FallsBackToTheMakerNoteThumbnail) {
 
 TEST(SaveThumbnail, DoesNothingWithoutAThumbnailInsideTheFile) {
     const fixture::Sandbox box;
-    fixture::ExifSpec spec = CameraSpec();
-    spec.thumbnail.reset();
-    const auto none = Write(box, "none.jpg", fixture::BuildJpeg(spec).bytes);
-    spec.ifd1->push_back(fixture::Raw(0x0201, fixture::kLong, 1, 0x7FFFFFF0));
-    spec.ifd1->push_back(fixture::Raw(0x0202, fixture::kLong, 1, 5000));
-    const auto outside = Write(box, "outside.jpg", fixture::BuildJpeg(spec).bytes);
+    fixture::ExifContent content = CameraContent();
+    content.thumbnail.reset();
+    const auto none = Write(box, "none.jpg", fixture::BuildJpeg(content).bytes);
+    content.ifd1->push_back(fixture::Raw(0x0201, fixture::kLong, 1, 0x7FFFFFF0));
+    content.ifd1->push_back(fixture::Raw(0x0202, fixture::kLong, 1, 5000));
+    const auto outside = Write(box, "outside.jpg", fixture::BuildJpeg(content).bytes);
     const auto destination = box.Path() / "thumb.jpg";
     exif::WriteJfifStub(destination);
     for (const auto& source : {none, outside}) {

@@ -61,7 +61,7 @@ TEST_F(AlbumText, EveryFieldPlaceholderInTableOrder) {
 }
 
 TEST_F(AlbumText, DataOfAFileWithoutAnExifIfdShowsOnlyItsFields) {
-    fixture::ExifSpec withoutExifIfd;
+    fixture::ExifContent withoutExifIfd;
     withoutExifIfd.ifd0 = {fixture::Ascii(0x010F, "Maker")};
     const fs::path plain = Write("plain.JPG", fixture::BuildJpeg(withoutExifIfd).bytes);
     const std::vector<std::string> nameAndMake{Sjis("ファイル名"), Sjis("メーカー")};

@@ -32,19 +32,19 @@ void PhaseRecorder::SetTexts(const std::string& action, const std::string& sourc
 Built PhotoBytes(int width, int height, const std::string& comment) {
     constexpr std::uint16_t kMake = 0x010F, kModel = 0x0110, kDateTimeOriginal = 0x9003,
                             kFNumber = 0x829D, kUserComment = 0x9286;
-    ExifSpec spec;
-    spec.ifd0 = {Ascii(kMake, "Canon"), Ascii(kModel, "PowerShot A5")};
+    ExifContent content;
+    content.ifd0 = {Ascii(kMake, "Canon"), Ascii(kModel, "PowerShot A5")};
     std::vector<Entry> exif{Rational(kFNumber, 28, 10),
                             Ascii(kDateTimeOriginal, "2001:05:03 10:20:30")};
     if (!comment.empty()) {
         exif.push_back(
             Undefined(kUserComment, std::vector<std::uint8_t>(comment.begin(), comment.end())));
     }
-    spec.exif = exif;
+    content.exif = exif;
     JpegOptions options;
     options.width = width;
     options.height = height;
-    return BuildJpeg(spec, options);
+    return BuildJpeg(content, options);
 }
 
 fs::path PublishTest::Write(const fs::path& relative,

@@ -27,32 +27,32 @@ protected:
         return shell::ReadEmbeddedThumbnail(*block, path);
     }
     // IFD1 with the two thumbnail tags given verbatim.
-    static ExifSpec Claiming(std::uint32_t offset, std::uint32_t length) {
-        ExifSpec spec;
-        spec.ifd0 = {Ascii(kMake, "Maker")};
-        spec.ifd1 = std::vector<Entry>{Long(kThumbnailOffsetTag, {offset}),
+    static ExifContent Claiming(std::uint32_t offset, std::uint32_t length) {
+        ExifContent content;
+        content.ifd0 = {Ascii(kMake, "Maker")};
+        content.ifd1 = std::vector<Entry>{Long(kThumbnailOffsetTag, {offset}),
                                        Long(kThumbnailLengthTag, {length})};
-        return spec;
+        return content;
     }
     Sandbox sandbox;
     const std::vector<std::uint8_t> thumbnail = EncodeJpeg(16, 12);
 };
 
 TEST_F(AnEmbeddedThumbnail, ComesFromIfd1OfAJpegAndOfABareTiff) {
-    ExifSpec spec;
-    spec.ifd0 = {Ascii(kMake, "Maker")};
-    spec.ifd1 = std::vector<Entry>{};
-    spec.thumbnail = thumbnail;
-    EXPECT_EQ(Read("photo.JPG", BuildJpeg(spec)), thumbnail);
-    EXPECT_EQ(Read("photo.tif", BuildTiff(spec)), thumbnail);
+    ExifContent content;
+    content.ifd0 = {Ascii(kMake, "Maker")};
+    content.ifd1 = std::vector<Entry>{};
+    content.thumbnail = thumbnail;
+    EXPECT_EQ(Read("photo.JPG", BuildJpeg(content)), thumbnail);
+    EXPECT_EQ(Read("photo.tif", BuildTiff(content)), thumbnail);
 }
 
 TEST_F(AnEmbeddedThumbnail, OfAFileCutShortInsideItsExifSegmentIsAbsent) {
-    ExifSpec spec;
-    spec.ifd0 = {Ascii(kMake, "Maker")};
-    spec.ifd1 = std::vector<Entry>{};
-    spec.thumbnail = thumbnail;
-    const Built built = BuildJpeg(spec);
+    ExifContent content;
+    content.ifd0 = {Ascii(kMake, "Maker")};
+    content.ifd1 = std::vector<Entry>{};
+    content.thumbnail = thumbnail;
+    const Built built = BuildJpeg(content);
     // The block keeps the segment's length and holds zeros past the file's end.
     const std::size_t thumbnailEnd = built.tiffStart + built.layout.thumbnail + thumbnail.size();
     Built whole = built;
@@ -64,24 +64,24 @@ TEST_F(AnEmbeddedThumbnail, OfAFileCutShortInsideItsExifSegmentIsAbsent) {
 }
 
 TEST_F(AnEmbeddedThumbnail, FallsBackToTheMakerNoteOfAnE990) {
-    ExifSpec spec;
-    spec.ifd0 = {Ascii(kMake, "NIKON"), Ascii(kModel, "E990")};
-    spec.exif = std::vector<Entry>{};
-    spec.makerNote =
+    ExifContent content;
+    content.ifd0 = {Ascii(kMake, "NIKON"), Ascii(kModel, "E990")};
+    content.exif = std::vector<Entry>{};
+    content.makerNote =
         MakerNote{MakerNoteLayout::Headerless, {Undefined(kThumbnailImage, thumbnail)}};
-    EXPECT_EQ(Read("nikon.jpg", BuildJpeg(spec)), thumbnail);
+    EXPECT_EQ(Read("nikon.jpg", BuildJpeg(content)), thumbnail);
 }
 
 TEST_F(AnEmbeddedThumbnail, IsAbsentWithoutTagsOrWhereTheTagsPointAtNoJpeg) {
-    ExifSpec none;
+    ExifContent none;
     none.ifd0 = {Ascii(kMake, "Maker")};
     EXPECT_EQ(Read("none.jpg", BuildJpeg(none)), std::nullopt);
 
-    ExifSpec spec;
-    spec.ifd0 = {Ascii(kMake, "Maker")};
-    spec.ifd1 = std::vector<Entry>{};
-    spec.thumbnail = thumbnail;
-    const Built built = BuildJpeg(spec);
+    ExifContent content;
+    content.ifd0 = {Ascii(kMake, "Maker")};
+    content.ifd1 = std::vector<Entry>{};
+    content.thumbnail = thumbnail;
+    const Built built = BuildJpeg(content);
     const std::uint32_t start = built.layout.thumbnail;
     const auto size = static_cast<std::uint32_t>(thumbnail.size());
 

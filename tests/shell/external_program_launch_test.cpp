@@ -61,14 +61,14 @@ std::vector<std::string> Lines(const fs::path& path) {
 
 // A camera file: make "Maker", a DateTime, the picture size 64 x 48 and a 32 x 24 thumbnail.
 fixture::Built CameraFile() {
-    fixture::ExifSpec spec;
-    spec.ifd0 = {fixture::Ascii(kMake, "Maker"), fixture::Ascii(kDateTime, "2001:02:03 04:05:06")};
-    spec.exif = std::vector<fixture::Entry>{
+    fixture::ExifContent content;
+    content.ifd0 = {fixture::Ascii(kMake, "Maker"), fixture::Ascii(kDateTime, "2001:02:03 04:05:06")};
+    content.exif = std::vector<fixture::Entry>{
         fixture::Ascii(kDateTimeOriginal, "2001:02:03 04:05:06"),
         fixture::Short(kExifImageWidth, {64}), fixture::Short(kExifImageLength, {48})};
-    spec.ifd1 = std::vector<fixture::Entry>{fixture::Short(kCompression, {6})};
-    spec.thumbnail = fixture::EncodeJpeg(32, 24);
-    return fixture::BuildJpeg(spec);
+    content.ifd1 = std::vector<fixture::Entry>{fixture::Short(kCompression, {6})};
+    content.thumbnail = fixture::EncodeJpeg(32, 24);
+    return fixture::BuildJpeg(content);
 }
 
 std::optional<std::string> TagText(const fs::path& file, std::string_view name) {

@@ -84,20 +84,20 @@ TEST(TickedFields, KeepTheChoiceOrderAndSkipUntickedRows) {
 
 TEST(PhotoRow, HoldsTheChosenValuesInOrderAndTheThumbnail) {
     Sandbox sandbox;
-    ExifSpec spec;
-    spec.ifd0 = {Ascii(kMake, "Maker"), Ascii(kModel, "Model 1")};
-    spec.exif = std::vector<Entry>{Rational(kFNumber, 28, 10)};
-    spec.ifd1 = std::vector<Entry>{};
-    spec.thumbnail = EncodeJpeg(16, 12);
+    ExifContent content;
+    content.ifd0 = {Ascii(kMake, "Maker"), Ascii(kModel, "Model 1")};
+    content.exif = std::vector<Entry>{Rational(kFNumber, 28, 10)};
+    content.ifd1 = std::vector<Entry>{};
+    content.thumbnail = EncodeJpeg(16, 12);
     const fs::path file = sandbox.Path() / "DSCN0001.JPG";
-    WriteFile(file, BuildJpeg(spec).bytes);
+    WriteFile(file, BuildJpeg(content).bytes);
 
     const std::vector columns{SummaryFieldId::Aperture, SummaryFieldId::FileName,
                               SummaryFieldId::Model, SummaryFieldId::ImageTitle};
     const PhotoRow row = ReadPhotoRow(file, columns);
     EXPECT_EQ(row.file, file);
     EXPECT_EQ(row.values, (std::vector<std::string>{"F2.8", "DSCN0001.JPG", "Model 1", ""}));
-    EXPECT_EQ(row.thumbnail, spec.thumbnail);
+    EXPECT_EQ(row.thumbnail, content.thumbnail);
 }
 
 TEST(PhotoRow, OfAFileWithoutExifOrThatCannotBeReadHasNoThumbnail) {

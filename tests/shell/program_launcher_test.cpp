@@ -50,12 +50,12 @@ bool StartsWithExif(const fs::path& file) {
 }
 
 fixture::Built CameraFile() {
-    fixture::ExifSpec spec;
-    spec.ifd0 = {fixture::Ascii(0x010F, "Maker"), fixture::Ascii(0x0132, "2001:02:03 04:05:06")};
-    spec.exif = std::vector<fixture::Entry>{};
-    spec.ifd1 = std::vector<fixture::Entry>{};
-    spec.thumbnail = fixture::EncodeJpeg(32, 24);
-    return fixture::BuildJpeg(spec);
+    fixture::ExifContent content;
+    content.ifd0 = {fixture::Ascii(0x010F, "Maker"), fixture::Ascii(0x0132, "2001:02:03 04:05:06")};
+    content.exif = std::vector<fixture::Entry>{};
+    content.ifd1 = std::vector<fixture::Entry>{};
+    content.thumbnail = fixture::EncodeJpeg(32, 24);
+    return fixture::BuildJpeg(content);
 }
 
 // The editor's entry: it records its start in `record` and saves once `release` exists.

@@ -119,27 +119,27 @@ std::uint32_t AppendMakerNote(Bytes& out, const MakerNote& note) {
     return start;
 }
 
-void CheckSpec(const ExifSpec& spec) {
-    if (spec.makerNote && !spec.exif) {
+void CheckContent(const ExifContent& content) {
+    if (content.makerNote && !content.exif) {
         throw std::invalid_argument("a maker note needs an Exif IFD to hold its entry");
     }
-    if ((spec.thumbnail || spec.ifd1Next) && !spec.ifd1) {
+    if ((content.thumbnail || content.ifd1Next) && !content.ifd1) {
         throw std::invalid_argument("a thumbnail or IFD1 link needs an IFD1");
     }
 }
 
 // Appends the Exif IFD (and the maker note it holds) and points IFD0's ExifOffset at it.
-void AppendExifIfd(Bytes& out, const ExifSpec& spec, std::size_t exifOffsetField, Layout& layout) {
-    std::vector<Entry> entries = *spec.exif;
+void AppendExifIfd(Bytes& out, const ExifContent& content, std::size_t exifOffsetField, Layout& layout) {
+    std::vector<Entry> entries = *content.exif;
     std::optional<std::size_t> makerNoteIndex;
-    if (spec.makerNote) {
+    if (content.makerNote) {
         makerNoteIndex = InsertInTagOrder(entries, Raw(kMakerNoteTag, kUndefined, 0, 0));
     }
     const WrittenIfd exif = AppendIfd(out, entries);
     layout.exif = exif.offset;
     Put32(out, exifOffsetField, exif.offset);
     if (makerNoteIndex) {
-        layout.makerNote = AppendMakerNote(out, *spec.makerNote);
+        layout.makerNote = AppendMakerNote(out, *content.makerNote);
         const std::size_t valueField = exif.valueFields[*makerNoteIndex];
         Put32(out, valueField - 4, CurrentOffset(out) - layout.makerNote); // the count field
         Put32(out, valueField, layout.makerNote);
@@ -147,22 +147,22 @@ void AppendExifIfd(Bytes& out, const ExifSpec& spec, std::size_t exifOffsetField
 }
 
 // Appends IFD1 (and the thumbnail it points to) and links it from IFD0.
-void AppendIfd1(Bytes& out, const ExifSpec& spec, std::size_t ifd0NextLink, Layout& layout) {
-    std::vector<Entry> entries = *spec.ifd1;
+void AppendIfd1(Bytes& out, const ExifContent& content, std::size_t ifd0NextLink, Layout& layout) {
+    std::vector<Entry> entries = *content.ifd1;
     std::optional<std::size_t> thumbnailIndex;
-    if (spec.thumbnail) {
-        const auto length = static_cast<std::uint32_t>(spec.thumbnail->size());
+    if (content.thumbnail) {
+        const auto length = static_cast<std::uint32_t>(content.thumbnail->size());
         thumbnailIndex = InsertInTagOrder(entries, Long(kThumbnailOffsetTag, {0}));
         InsertInTagOrder(entries, Long(kThumbnailLengthTag, {length}));
     }
     const WrittenIfd ifd1 = AppendIfd(out, entries);
     layout.ifd1 = ifd1.offset;
     Put32(out, ifd0NextLink, ifd1.offset);
-    Put32(out, ifd1.nextLink, spec.ifd1Next.value_or(0));
+    Put32(out, ifd1.nextLink, content.ifd1Next.value_or(0));
     if (thumbnailIndex) {
         AlignToWord(out);
         layout.thumbnail = CurrentOffset(out);
-        AppendBytes(out, *spec.thumbnail);
+        AppendBytes(out, *content.thumbnail);
         Put32(out, ifd1.valueFields[*thumbnailIndex], layout.thumbnail);
     }
 }
@@ -267,35 +267,35 @@ Entry Raw(std::uint16_t tag, std::uint16_t type, std::uint32_t count, std::uint3
     return Entry{tag, type, count, {}, valueField};
 }
 
-Built BuildTiff(const ExifSpec& spec) {
-    CheckSpec(spec);
+Built BuildTiff(const ExifContent& content) {
+    CheckContent(content);
     Built built;
     Bytes& out = built.bytes;
-    const std::uint8_t mark = spec.bigEndianMark ? 'M' : 'I';
+    const std::uint8_t mark = content.bigEndianMark ? 'M' : 'I';
     out = {mark, mark};
-    AppendLittleEndian(out, spec.version, 2);
+    AppendLittleEndian(out, content.version, 2);
     AppendLittleEndian(out, 8, 4);
 
-    std::vector<Entry> ifd0Entries = spec.ifd0;
+    std::vector<Entry> ifd0Entries = content.ifd0;
     std::optional<std::size_t> exifOffsetIndex;
-    if (spec.exif) {
+    if (content.exif) {
         exifOffsetIndex = InsertInTagOrder(ifd0Entries, Long(kExifOffsetTag, {0}));
     }
     const WrittenIfd ifd0 = AppendIfd(out, ifd0Entries);
     built.layout.ifd0 = ifd0.offset;
     if (exifOffsetIndex) {
-        AppendExifIfd(out, spec, ifd0.valueFields[*exifOffsetIndex], built.layout);
+        AppendExifIfd(out, content, ifd0.valueFields[*exifOffsetIndex], built.layout);
     }
-    if (spec.ifd1) {
-        AppendIfd1(out, spec, ifd0.nextLink, built.layout);
+    if (content.ifd1) {
+        AppendIfd1(out, content, ifd0.nextLink, built.layout);
     }
     return built;
 }
 
-Built BuildJpeg(const ExifSpec& spec, const JpegOptions& options) {
+Built BuildJpeg(const ExifContent& content, const JpegOptions& options) {
     constexpr std::uint8_t kApp0 = 0xE0;
     constexpr std::array<std::uint8_t, 6> kExifName = {'E', 'x', 'i', 'f', 0, 0};
-    Built tiff = BuildTiff(spec);
+    Built tiff = BuildTiff(content);
     // The APP1 length counts its own two bytes and "Exif\0\0" besides the TIFF block.
     const std::size_t app1Length = 2 + 6 + tiff.bytes.size();
     if (app1Length > 0xFFFF) {

@@ -83,7 +83,7 @@ struct MakerNote {
 // builder adds itself (ExifOffset in IFD0, MakerNote in the Exif IFD, the two thumbnail LONGs
 // in IFD1) go before the first given entry with a larger tag, so a list in tag order stays in
 // tag order; they are appended when no larger tag is there.
-struct ExifSpec {
+struct ExifContent {
     std::vector<Entry> ifd0;
     std::optional<std::vector<Entry>> exif; // adds ExifOffset (0x8769, LONG) to IFD0
     std::optional<MakerNote> makerNote;     // adds MakerNote (0x927C, UNDEFINED); needs exif
@@ -112,7 +112,7 @@ struct Built {
 
 // A bare TIFF block: "II" (or "MM"), version, IFD0 at 8; then IFD0, Exif IFD, maker note, IFD1
 // and thumbnail, each IFD followed by its data area, every part on an even offset.
-[[nodiscard]] Built BuildTiff(const ExifSpec& spec);
+[[nodiscard]] Built BuildTiff(const ExifContent& content);
 
 struct JpegOptions {
     int width = 64;
@@ -124,7 +124,7 @@ struct JpegOptions {
 // SOI, APP1 (big-endian length counting itself, "Exif\0\0", the TIFF block), then the remaining
 // segments and scan of a real encoded picture of width x height, so decoders accept the file.
 // The TIFF header lies at file offset 12, or after the APP0 with app0First.
-[[nodiscard]] Built BuildJpeg(const ExifSpec& spec, const JpegOptions& options = {});
+[[nodiscard]] Built BuildJpeg(const ExifContent& content, const JpegOptions& options = {});
 
 // Writes the bytes to a new or truncated file; throws std::runtime_error naming the file.
 void WriteFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);

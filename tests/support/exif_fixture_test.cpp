@@ -58,9 +58,9 @@ Bytes Chars(std::string_view text) {
 
 // A camera file as a Nikon of the given model writes it, with the tags exiftool -validate
 // wants in a JPEG, every IFD in tag order.
-ExifSpec CameraSpec(std::string_view model, MakerNote note) {
-    ExifSpec spec;
-    spec.ifd0 = {Ascii(0x010F, "NIKON"),
+ExifContent CameraContent(std::string_view model, MakerNote note) {
+    ExifContent content;
+    content.ifd0 = {Ascii(0x010F, "NIKON"),
                  Ascii(0x0110, model),
                  Short(0x0112, {1}),
                  Rational(0x011A, 300, 1),
@@ -68,7 +68,7 @@ ExifSpec CameraSpec(std::string_view model, MakerNote note) {
                  Short(0x0128, {2}),
                  Ascii(0x0132, "2001:02:03 04:05:06"),
                  Short(0x0213, {2})};
-    spec.exif = std::vector<Entry>{Rational(0x829A, 1, 125),
+    content.exif = std::vector<Entry>{Rational(0x829A, 1, 125),
                                    Rational(0x829D, 28, 10),
                                    Undefined(0x9000, Chars("0220")),
                                    Ascii(0x9003, "2001:02:03 04:05:06"),
@@ -78,11 +78,11 @@ ExifSpec CameraSpec(std::string_view model, MakerNote note) {
                                    Short(0xA001, {1}),
                                    Long(0xA002, {64}),
                                    Long(0xA003, {48})};
-    spec.makerNote = std::move(note);
-    spec.ifd1 = std::vector<Entry>{Short(0x0103, {6}), Rational(0x011A, 72, 1),
+    content.makerNote = std::move(note);
+    content.ifd1 = std::vector<Entry>{Short(0x0103, {6}), Rational(0x011A, 72, 1),
                                    Rational(0x011B, 72, 1), Short(0x0128, {2})};
-    spec.thumbnail = EncodeJpeg(16, 12);
-    return spec;
+    content.thumbnail = EncodeJpeg(16, 12);
+    return content;
 }
 
 MakerNote E950MakerNote() {
@@ -100,9 +100,9 @@ MakerNote E990MakerNote() {
 } // namespace
 
 TEST(BuildTiff, WritesHeaderAndEntriesInGivenOrderValuesInlineOrBehindTheIfd) {
-    ExifSpec spec;
-    spec.ifd0 = {Ascii(0x0131, "ABC"), Ascii(0x010F, "NIKON"), Short(0x0112, {6})};
-    const Built built = BuildTiff(spec);
+    ExifContent content;
+    content.ifd0 = {Ascii(0x0131, "ABC"), Ascii(0x010F, "NIKON"), Short(0x0112, {6})};
+    const Built built = BuildTiff(content);
     const Bytes& bytes = built.bytes;
 
     EXPECT_EQ(Text(bytes, 0, 2), "II");
@@ -132,15 +132,15 @@ TEST(BuildTiff, WritesHeaderAndEntriesInGivenOrderValuesInlineOrBehindTheIfd) {
 }
 
 TEST(BuildTiff, AlignsValuesAndEncodesEveryNumberType) {
-    ExifSpec spec;
-    spec.ifd0 = {Byte(0x0001, {1, 2, 3, 4, 5}),
+    ExifContent content;
+    content.ifd0 = {Byte(0x0001, {1, 2, 3, 4, 5}),
                  Short(0x0002, {8, 8, 8}),
                  SShort(0x0003, {-2, 3}),
                  SLong(0x0004, {-1}),
                  Rationals(0x0005, {{1, 2}, {3, 4}}),
                  SRational(0x0006, -5, 7),
                  SByte(0x0007, {-1})};
-    const Bytes bytes = BuildTiff(spec).bytes;
+    const Bytes bytes = BuildTiff(content).bytes;
     const std::uint32_t bytesAt = U32(bytes, EntryAt(8, 0) + 8);
     EXPECT_EQ(Text(bytes, bytesAt, 5), "\x01\x02\x03\x04\x05");
     const std::uint32_t shortsAt = U32(bytes, EntryAt(8, 1) + 8);
@@ -159,8 +159,8 @@ TEST(BuildTiff, AlignsValuesAndEncodesEveryNumberType) {
 
 TEST(BuildTiff, LinksExifIfdMakerNotesIfd1AndThumbnail) {
     for (const MakerNote& note : {E950MakerNote(), E990MakerNote()}) {
-        const ExifSpec spec = CameraSpec("E950", note);
-        const Built built = BuildTiff(spec);
+        const ExifContent content = CameraContent("E950", note);
+        const Built built = BuildTiff(content);
         const Bytes& bytes = built.bytes;
         const Layout& layout = built.layout;
 
@@ -196,21 +196,21 @@ TEST(BuildTiff, LinksExifIfdMakerNotesIfd1AndThumbnail) {
         EXPECT_EQ(U16(bytes, EntryAt(layout.ifd1, 4)), kThumbnailOffsetTag);
         EXPECT_EQ(U32(bytes, EntryAt(layout.ifd1, 4) + 8), layout.thumbnail);
         EXPECT_EQ(U16(bytes, EntryAt(layout.ifd1, 5)), kThumbnailLengthTag);
-        EXPECT_EQ(U32(bytes, EntryAt(layout.ifd1, 5) + 8), spec.thumbnail->size());
+        EXPECT_EQ(U32(bytes, EntryAt(layout.ifd1, 5) + 8), content.thumbnail->size());
         EXPECT_EQ(U32(bytes, EntryAt(layout.ifd1, 6)), 0u);
-        EXPECT_EQ(Bytes(bytes.begin() + layout.thumbnail, bytes.end()), *spec.thumbnail);
+        EXPECT_EQ(Bytes(bytes.begin() + layout.thumbnail, bytes.end()), *content.thumbnail);
     }
 }
 
 TEST(BuildTiff, WritesHostileFieldsVerbatim) {
-    ExifSpec spec;
-    spec.ifd0 = {Raw(0x010F, kAscii, 6, 0xFFFFFFF0), AsciiFixed(0x0110, "E990", 4),
+    ExifContent content;
+    content.ifd0 = {Raw(0x010F, kAscii, 6, 0xFFFFFFF0), AsciiFixed(0x0110, "E990", 4),
                  AsciiFixed(0x0131, "AB", 6)};
-    spec.ifd1 = std::vector<Entry>{};
-    spec.ifd1Next = 8;
-    spec.bigEndianMark = true;
-    spec.version = 41;
-    const Built built = BuildTiff(spec);
+    content.ifd1 = std::vector<Entry>{};
+    content.ifd1Next = 8;
+    content.bigEndianMark = true;
+    content.version = 41;
+    const Built built = BuildTiff(content);
     const Bytes& bytes = built.bytes;
 
     EXPECT_EQ(Text(bytes, 0, 4), std::string("MM\x29\0", 4));
@@ -223,19 +223,19 @@ TEST(BuildTiff, WritesHostileFieldsVerbatim) {
 }
 
 TEST(BuildTiff, RefusesPartsWithNothingToHoldThem) {
-    ExifSpec makerNoteAlone;
+    ExifContent makerNoteAlone;
     makerNoteAlone.makerNote = E990MakerNote();
     EXPECT_THROW((void)BuildTiff(makerNoteAlone), std::invalid_argument);
-    ExifSpec thumbnailAlone;
+    ExifContent thumbnailAlone;
     thumbnailAlone.thumbnail = Bytes{0xFF, 0xD8};
     EXPECT_THROW((void)BuildTiff(thumbnailAlone), std::invalid_argument);
     EXPECT_THROW((void)AsciiFixed(0x010F, "NIKON", 4), std::invalid_argument);
 }
 
 TEST(BuildJpeg, PutsTheTiffBlockInAnApp1SegmentAtOffset12) {
-    const ExifSpec spec = CameraSpec("E950", E950MakerNote());
-    const Bytes tiff = BuildTiff(spec).bytes;
-    const Built jpeg = BuildJpeg(spec);
+    const ExifContent content = CameraContent("E950", E950MakerNote());
+    const Bytes tiff = BuildTiff(content).bytes;
+    const Built jpeg = BuildJpeg(content);
     const Bytes& bytes = jpeg.bytes;
 
     EXPECT_EQ(Text(bytes, 0, 4), "\xFF\xD8\xFF\xE1");
@@ -243,16 +243,16 @@ TEST(BuildJpeg, PutsTheTiffBlockInAnApp1SegmentAtOffset12) {
     EXPECT_EQ(Text(bytes, 6, 6), std::string("Exif\0\0", 6));
     EXPECT_EQ(jpeg.tiffStart, 12u);
     EXPECT_EQ(Bytes(bytes.begin() + 12, bytes.begin() + 12 + tiff.size()), tiff);
-    EXPECT_EQ(jpeg.layout.exif, BuildTiff(spec).layout.exif);
+    EXPECT_EQ(jpeg.layout.exif, BuildTiff(content).layout.exif);
     EXPECT_EQ(bytes[12 + tiff.size()], 0xFF) << "the next segment follows the APP1 at once";
     EXPECT_NE(bytes[12 + tiff.size() + 1], 0xE0) << "the encoder's APP0 is dropped";
 }
 
 TEST(BuildJpeg, PutsApp0FirstOrFillBytesBeforeMarkersOnRequest) {
-    const ExifSpec spec = CameraSpec("E950", E950MakerNote());
-    const std::size_t tiffSize = BuildTiff(spec).bytes.size();
+    const ExifContent content = CameraContent("E950", E950MakerNote());
+    const std::size_t tiffSize = BuildTiff(content).bytes.size();
 
-    const Built app0First = BuildJpeg(spec, {.app0First = true});
+    const Built app0First = BuildJpeg(content, {.app0First = true});
     const Bytes& withApp0 = app0First.bytes;
     EXPECT_EQ(Text(withApp0, 0, 4), "\xFF\xD8\xFF\xE0");
     EXPECT_EQ(Text(withApp0, 6, 5), std::string("JFIF\0", 5));
@@ -260,7 +260,7 @@ TEST(BuildJpeg, PutsApp0FirstOrFillBytesBeforeMarkersOnRequest) {
     EXPECT_EQ(Text(withApp0, app1, 2), "\xFF\xE1");
     EXPECT_EQ(app0First.tiffStart, app1 + 10);
 
-    const Bytes filled = BuildJpeg(spec, {.fillBytesBeforeMarkers = true}).bytes;
+    const Bytes filled = BuildJpeg(content, {.fillBytesBeforeMarkers = true}).bytes;
     EXPECT_EQ(Text(filled, 0, 4), "\xFF\xD8\xFF\xE1") << "no fill byte before the APP1";
     EXPECT_EQ(Text(filled, 12 + tiffSize, 3), "\xFF\xFF\xDB");
 }
@@ -285,7 +285,7 @@ protected:
 };
 
 TEST_F(BuiltFilesInterop, ExiftoolReadsStandardTagsAndHeaderMakerNote) {
-    const auto file = Write("e950.jpg", BuildJpeg(CameraSpec("E950", E950MakerNote())));
+    const auto file = Write("e950.jpg", BuildJpeg(CameraContent("E950", E950MakerNote())));
     auto tags = ExiftoolTags(file);
     EXPECT_EQ(tags["Make"], "NIKON");
     EXPECT_EQ(tags["Model"], "E950");
@@ -300,7 +300,7 @@ TEST_F(BuiltFilesInterop, ExiftoolReadsStandardTagsAndHeaderMakerNote) {
 }
 
 TEST_F(BuiltFilesInterop, ExiftoolReadsHeaderlessMakerNote) {
-    const auto file = Write("e990.jpg", BuildJpeg(CameraSpec("E990", E990MakerNote())));
+    const auto file = Write("e990.jpg", BuildJpeg(CameraContent("E990", E990MakerNote())));
     auto tags = ExiftoolTags(file);
     EXPECT_EQ(tags["Model"], "E990");
     EXPECT_EQ(tags["ISO"], "0 100");
@@ -311,16 +311,16 @@ TEST_F(BuiltFilesInterop, ExiftoolReadsHeaderlessMakerNote) {
 }
 
 TEST_F(BuiltFilesInterop, ExiftoolExtractsTheThumbnailBytes) {
-    const ExifSpec spec = CameraSpec("E990", E990MakerNote());
-    const auto file = Write("thumb.jpg", BuildJpeg(spec));
+    const ExifContent content = CameraContent("E990", E990MakerNote());
+    const auto file = Write("thumb.jpg", BuildJpeg(content));
     const ToolRun run = RunTool("exiftool -b -ThumbnailImage " + Quoted(file));
     ASSERT_EQ(run.exitCode, 0);
-    EXPECT_EQ(Bytes(run.output.begin(), run.output.end()), *spec.thumbnail);
+    EXPECT_EQ(Bytes(run.output.begin(), run.output.end()), *content.thumbnail);
 }
 
 TEST_F(BuiltFilesInterop, ExiftoolValidatesWellFormedFilesWithoutComplaint) {
     for (const MakerNote& note : {E950MakerNote(), E990MakerNote()}) {
-        const auto file = Write("valid.jpg", BuildJpeg(CameraSpec("E950", note)));
+        const auto file = Write("valid.jpg", BuildJpeg(CameraContent("E950", note)));
         const ToolRun run =
             RunTool("exiftool -validate -warning -error -a -s " + Quoted(file) + " 2>&1");
         EXPECT_EQ(run.exitCode, 0);
@@ -329,14 +329,14 @@ TEST_F(BuiltFilesInterop, ExiftoolValidatesWellFormedFilesWithoutComplaint) {
 }
 
 TEST_F(BuiltFilesInterop, DjpegDecodesEveryVariantWithoutWarnings) {
-    const ExifSpec spec = CameraSpec("E950", E950MakerNote());
+    const ExifContent content = CameraContent("E950", E950MakerNote());
     const std::vector<std::pair<std::string, JpegOptions>> variants = {
         {"plain.jpg", {.width = 40, .height = 30}},
         {"app0.jpg", {.app0First = true}},
         {"filled.jpg", {.fillBytesBeforeMarkers = true}},
     };
     for (const auto& [name, options] : variants) {
-        const auto file = Write(name, BuildJpeg(spec, options));
+        const auto file = Write(name, BuildJpeg(content, options));
         const ToolRun run = RunTool("djpeg -pnm " + Quoted(file) + " 2>&1 >/dev/null");
         EXPECT_EQ(run.exitCode, 0) << name;
         EXPECT_EQ(run.output, "") << name;

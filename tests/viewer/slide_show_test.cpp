@@ -122,9 +122,9 @@ TEST(SlideShowDecode, GivesNothingForAFileThatHoldsNoPicture) {
     fixture::Sandbox sandbox;
     exif::JpegDecoder decoder;
     const fs::path block = sandbox.Path() / "block.tif";
-    fixture::ExifSpec spec;
-    spec.ifd0 = {fixture::Ascii(0x010F, "Maker")};
-    fixture::WriteFile(block, fixture::BuildTiff(spec).bytes);
+    fixture::ExifContent content;
+    content.ifd0 = {fixture::Ascii(0x010F, "Maker")};
+    fixture::WriteFile(block, fixture::BuildTiff(content).bytes);
     EXPECT_FALSE(LoadSlidePicture(block, {800, 600}, decoder));
     EXPECT_FALSE(LoadSlidePicture(sandbox.Path() / "missing.jpg", {800, 600}, decoder));
 }

@@ -13,13 +13,13 @@ namespace {
 
 constexpr std::uint16_t kMake = 0x010F, kModel = 0x0110, kFNumber = 0x829D;
 
-ExifSpec CameraWithThumbnail(std::string_view make, std::string_view model) {
-    ExifSpec spec;
-    spec.ifd0 = {Ascii(kMake, make), Ascii(kModel, model)};
-    spec.exif = std::vector<Entry>{Rational(kFNumber, 28, 10)};
-    spec.ifd1 = std::vector<Entry>{};
-    spec.thumbnail = EncodeJpeg(160, 120);
-    return spec;
+ExifContent CameraWithThumbnail(std::string_view make, std::string_view model) {
+    ExifContent content;
+    content.ifd0 = {Ascii(kMake, make), Ascii(kModel, model)};
+    content.exif = std::vector<Entry>{Rational(kFNumber, 28, 10)};
+    content.ifd1 = std::vector<Entry>{};
+    content.thumbnail = EncodeJpeg(160, 120);
+    return content;
 }
 
 } // namespace

@@ -27,18 +27,18 @@ constexpr std::uint16_t kMake = 0x010F, kModel = 0x0110, kDateTimeOriginal = 0x9
 // headerless layout with a few of the values the pane decodes.
 fixture::Built FixtureE990() {
     constexpr std::uint16_t kQuality = 0x0004, kWhiteBalance = 0x0005, kSharpness = 0x0006;
-    fixture::ExifSpec spec;
-    spec.ifd0 = {fixture::Ascii(kMake, "NIKON"), fixture::Ascii(kModel, "E990")};
-    spec.exif = std::vector<fixture::Entry>{
+    fixture::ExifContent content;
+    content.ifd0 = {fixture::Ascii(kMake, "NIKON"), fixture::Ascii(kModel, "E990")};
+    content.exif = std::vector<fixture::Entry>{
         fixture::Rational(kExposureTime, 1, 344), fixture::Rational(kFNumber, 70, 10),
         fixture::Ascii(kDateTimeOriginal, "2000:12:30 10:18:16")};
-    spec.makerNote = fixture::MakerNote{fixture::MakerNoteLayout::Headerless,
+    content.makerNote = fixture::MakerNote{fixture::MakerNoteLayout::Headerless,
                                         {fixture::Ascii(kQuality, "FINE  "),
                                          fixture::Ascii(kWhiteBalance, "AUTO        "),
                                          fixture::Ascii(kSharpness, "AUTO  ")}};
-    spec.ifd1 = std::vector<fixture::Entry>{};
-    spec.thumbnail = fixture::EncodeJpeg(160, 120);
-    return fixture::BuildJpeg(spec, {640, 480});
+    content.ifd1 = std::vector<fixture::Entry>{};
+    content.thumbnail = fixture::EncodeJpeg(160, 120);
+    return fixture::BuildJpeg(content, {640, 480});
 }
 
 class AMainWindowPicture : public ::testing::Test, public fixture::MainWindowTest {
@@ -54,16 +54,16 @@ protected:
             {"OLYMPUS", "C-3040Z"}};
         int number = 1;
         for (const auto& [make, model] : cameras) {
-            fixture::ExifSpec spec;
-            spec.ifd0 = {fixture::Ascii(kMake, make), fixture::Ascii(kModel, model)};
-            spec.exif = std::vector<fixture::Entry>{
+            fixture::ExifContent content;
+            content.ifd0 = {fixture::Ascii(kMake, make), fixture::Ascii(kModel, model)};
+            content.exif = std::vector<fixture::Entry>{
                 fixture::Rational(kExposureTime, 1, 125), fixture::Rational(kFNumber, 56, 10),
                 fixture::Ascii(kDateTimeOriginal, "2001:05:0" + std::to_string(number) + " 10:2" +
                                                       std::to_string(number) + ":00")};
-            spec.ifd1 = std::vector<fixture::Entry>{};
-            spec.thumbnail = fixture::EncodeJpeg(160, 120 - 8 * number);
+            content.ifd1 = std::vector<fixture::Entry>{};
+            content.thumbnail = fixture::EncodeJpeg(160, 120 - 8 * number);
             const std::string name = "DSCN000" + std::to_string(number++) + ".JPG";
-            fixture::WriteFile(photos.Path() / name, fixture::BuildJpeg(spec).bytes);
+            fixture::WriteFile(photos.Path() / name, fixture::BuildJpeg(content).bytes);
         }
         fixture::WriteFile(photos.Path() / "scan.jpg", fixture::EncodeJpeg(640, 480));
         if (fixture::SamplesDir()) {
