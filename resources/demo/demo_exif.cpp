@@ -109,7 +109,7 @@ std::vector<Entry> ExifIfd(const PhotoExif& photo, std::uint32_t width, std::uin
 } // namespace
 
 ExifContent ExifContentOf(const PhotoExif& photo, std::uint32_t width, std::uint32_t height,
-                    std::vector<std::uint8_t> thumbnail) {
+                          std::vector<std::uint8_t> thumbnail) {
     ExifContent content;
     content.ifd0 = ImageIfd(photo);
     content.exif = ExifIfd(photo, width, height);

@@ -69,8 +69,8 @@ struct PhotoExif {
 
 // The IFDs of the photo, its picture size and its thumbnail (a JPEG file's bytes).
 [[nodiscard]] fixture::ExifContent ExifContentOf(const PhotoExif& photo, std::uint32_t width,
-                                           std::uint32_t height,
-                                           std::vector<std::uint8_t> thumbnail);
+                                                 std::uint32_t height,
+                                                 std::vector<std::uint8_t> thumbnail);
 
 // The segments and scan of an encoded JPEG without its SOI and APPn segments. Throws
 // std::runtime_error when the bytes are no JPEG.

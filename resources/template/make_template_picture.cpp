@@ -45,10 +45,11 @@ ExifContent TemplateContent(std::vector<std::uint8_t> thumbnail) {
     ExifContent content;
     // Title and comment get the room the demonstration photos have, so that the title and
     // comment commands can fill them in after EXIF add.
-    content.ifd0 = {AsciiFixed(0x010E, "", 32), Ascii(0x010F, "Hestrom"),   Ascii(0x0110, "LumaroUty"),
-                 Short(0x0112, {1}),         Rational(0x011A, 72, 1),    Rational(0x011B, 72, 1),
-                 Short(0x0128, {2}),         Ascii(0x0131, "LumaroUty"), Ascii(0x0132, kDate),
-                 Short(0x0213, {2})};
+    content.ifd0 = {AsciiFixed(0x010E, "", 32), Ascii(0x010F, "Hestrom"),
+                    Ascii(0x0110, "LumaroUty"), Short(0x0112, {1}),
+                    Rational(0x011A, 72, 1),    Rational(0x011B, 72, 1),
+                    Short(0x0128, {2}),         Ascii(0x0131, "LumaroUty"),
+                    Ascii(0x0132, kDate),       Short(0x0213, {2})};
     content.exif = std::vector<Entry>{
         Undefined(0x9000, Chars("0220")),
         Ascii(0x9003, kDate),
@@ -61,7 +62,7 @@ ExifContent TemplateContent(std::vector<std::uint8_t> thumbnail) {
         Long(0xA003, {kHeight}),
     };
     content.ifd1 = std::vector<Entry>{Short(0x0103, {6}), Rational(0x011A, 72, 1),
-                                   Rational(0x011B, 72, 1), Short(0x0128, {2})};
+                                      Rational(0x011B, 72, 1), Short(0x0128, {2})};
     content.thumbnail = std::move(thumbnail);
     return content;
 }

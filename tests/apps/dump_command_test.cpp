@@ -3,7 +3,6 @@
 #include "tests/support/sandbox.h"
 
 #include <gtest/gtest.h>
-
 #include <sstream>
 
 using namespace fixture;
@@ -43,8 +42,8 @@ TEST(DumpCommand, PrintsEachReportInUtf8AfterItsPath) {
               "== IFD ==\r\nMake(A:6): NIKON\r\nImageDescription(A:5): \x8E\xCA\x90\x5E\r\n");
 
     const Outcome two = Dump({first.string(), second.string()});
-    EXPECT_EQ(two.out, "# " + first.string() + "\n" + one.out + "# " + second.string() + "\n" +
-                           one.out);
+    EXPECT_EQ(two.out,
+              "# " + first.string() + "\n" + one.out + "# " + second.string() + "\n" + one.out);
 }
 
 TEST(DumpCommand, NamesFilesItCannotOpenAndGoesOn) {

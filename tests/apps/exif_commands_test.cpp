@@ -57,8 +57,9 @@ protected:
     std::string Photo(const std::string& name, std::string_view date = "2000:12:31 09:05:07") {
         ExifContent content;
         content.ifd0 = {Ascii(kMake, "NIKON"), Ascii(kModel, "E990")};
-        content.exif = std::vector<Entry>{Rational(kFNumber, 28, 10), Ascii(kDateTimeOriginal, date),
-                                       Undefined(kUserComment, {'a', '\t', 'b', '\n', 'c', 0})};
+        content.exif =
+            std::vector<Entry>{Rational(kFNumber, 28, 10), Ascii(kDateTimeOriginal, date),
+                               Undefined(kUserComment, {'a', '\t', 'b', '\n', 'c', 0})};
         content.makerNote = MakerNote{MakerNoteLayout::Headerless, {}};
         const auto path = sandbox.Path() / name;
         std::filesystem::create_directories(path.parent_path());

@@ -6,7 +6,6 @@
 #include "tests/support/machine_sandbox.h"
 
 #include <gtest/gtest.h>
-
 #include <sstream>
 
 using namespace fixture;

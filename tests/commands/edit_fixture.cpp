@@ -65,26 +65,26 @@ bool ScriptedPrompt::Ask(const std::string& question) {
 void WritePhoto(const std::filesystem::path& path, const PhotoContent& photo) {
     ExifContent content;
     content.ifd0 = {AsciiFixed(0x010E, photo.title, photo.titleCount),
-                 Ascii(0x010F, photo.make),
-                 Ascii(0x0110, photo.model),
-                 Short(0x0112, {1}),
-                 Rational(0x011A, 72, 1),
-                 Rational(0x011B, 72, 1),
-                 Short(0x0128, {2}),
-                 Ascii(0x0132, photo.date),
-                 Short(0x0213, {2})};
+                    Ascii(0x010F, photo.make),
+                    Ascii(0x0110, photo.model),
+                    Short(0x0112, {1}),
+                    Rational(0x011A, 72, 1),
+                    Rational(0x011B, 72, 1),
+                    Short(0x0128, {2}),
+                    Ascii(0x0132, photo.date),
+                    Short(0x0213, {2})};
     content.exif = std::vector<Entry>{Undefined(0x9000, Chars("0220")),
-                                   Ascii(0x9003, photo.date),
-                                   Ascii(0x9004, photo.date),
-                                   Undefined(0x9101, {1, 2, 3, 0}),
-                                   Comment(photo.comment),
-                                   Undefined(0xA000, Chars("0100")),
-                                   Short(0xA001, {1}),
-                                   Long(0xA002, {photo.sizeTagWidth}),
-                                   Long(0xA003, {photo.sizeTagHeight})};
+                                      Ascii(0x9003, photo.date),
+                                      Ascii(0x9004, photo.date),
+                                      Undefined(0x9101, {1, 2, 3, 0}),
+                                      Comment(photo.comment),
+                                      Undefined(0xA000, Chars("0100")),
+                                      Short(0xA001, {1}),
+                                      Long(0xA002, {photo.sizeTagWidth}),
+                                      Long(0xA003, {photo.sizeTagHeight})};
     if (photo.thumbnail) {
         content.ifd1 = std::vector<Entry>{Short(0x0103, {6}), Rational(0x011A, 72, 1),
-                                       Rational(0x011B, 72, 1), Short(0x0128, {2})};
+                                          Rational(0x011B, 72, 1), Short(0x0128, {2})};
         content.thumbnail = Thumbnail();
     }
     WriteFile(path, BuildJpeg(content, {photo.width, photo.height}).bytes);

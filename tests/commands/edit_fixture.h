@@ -11,8 +11,8 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
-#include <ostream>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 

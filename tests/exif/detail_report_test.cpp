@@ -4,9 +4,8 @@
 #include "tests/support/jpeg_pictures.h"
 #include "tests/support/sandbox.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdio>
+#include <gtest/gtest.h>
 #include <set>
 #include <sstream>
 
@@ -43,9 +42,9 @@ protected:
 } // namespace
 
 TEST(TagTables, HaveTheirRowsWithUniqueNames) {
-    const std::pair<TagDictionary, std::size_t> tables[] = {
-        {TagDictionary::Standard, 105}, {TagDictionary::MakerNote2, 12},
-        {TagDictionary::MakerNote3, 17}};
+    const std::pair<TagDictionary, std::size_t> tables[] = {{TagDictionary::Standard, 105},
+                                                            {TagDictionary::MakerNote2, 12},
+                                                            {TagDictionary::MakerNote3, 17}};
     for (const auto& [dictionary, size] : tables) {
         std::set<std::string_view> names;
         std::set<std::uint16_t> ids;
@@ -66,13 +65,23 @@ TEST(TagTables, HaveTheirRowsWithUniqueNames) {
 
 TEST_F(ADetailReport, PrintsEachEntryWithNameTypeCountAndValues) {
     ExifContent content;
-    content.ifd0 = {Short(0x0102, {8, 8, 8}), Ascii(0x010F, "NIKON"), Rational(0x011A, 300, 1),
-                 Short(0x0128, {2}), Short(0x0212, {2, 1}), Long(0x0111, {5, 300}),
-                 Byte(0x0001, {0xAB}), SShort(0x0002, {-1}), SShort(0x0003, {-1, 2, -3}),
-                 SLong(0x0004, {-7}), SLong(0x0005, {-7, 8}), SRational(0x9204, -3, 10),
-                 SByte(0x0006, {-2}), Raw(0x0007, fixture::kFloat, 1, 0x3F800000),
-                 Undefined(0xC4A5, {1, 2, 3, 4, 5, 6, 7, 8}), Raw(0x0008, fixture::kShort, 0, 0),
-                 Raw(0x0009, 99, 1, 0x10)};
+    content.ifd0 = {Short(0x0102, {8, 8, 8}),
+                    Ascii(0x010F, "NIKON"),
+                    Rational(0x011A, 300, 1),
+                    Short(0x0128, {2}),
+                    Short(0x0212, {2, 1}),
+                    Long(0x0111, {5, 300}),
+                    Byte(0x0001, {0xAB}),
+                    SShort(0x0002, {-1}),
+                    SShort(0x0003, {-1, 2, -3}),
+                    SLong(0x0004, {-7}),
+                    SLong(0x0005, {-7, 8}),
+                    SRational(0x9204, -3, 10),
+                    SByte(0x0006, {-2}),
+                    Raw(0x0007, fixture::kFloat, 1, 0x3F800000),
+                    Undefined(0xC4A5, {1, 2, 3, 4, 5, 6, 7, 8}),
+                    Raw(0x0008, fixture::kShort, 0, 0),
+                    Raw(0x0009, 99, 1, 0x10)};
     const std::vector<std::string> lines = Lines(Report(BuildJpeg(content)));
     const std::vector<std::string> expected = {
         "== IFD ==",
@@ -102,8 +111,9 @@ TEST_F(ADetailReport, ShowsTheSectionsAFileHolds) {
     ExifContent content;
     content.ifd0 = {Ascii(0x010F, "NIKON"), Ascii(0x0110, "E990")};
     content.exif = std::vector<Entry>{Rational(0x829D, 28, 10)};
-    content.makerNote = MakerNote{MakerNoteLayout::Headerless,
-                               {Ascii(0x0004, "FINE  "), Raw(0x0001, fixture::kUndefined, 4, 0x100)}};
+    content.makerNote =
+        MakerNote{MakerNoteLayout::Headerless,
+                  {Ascii(0x0004, "FINE  "), Raw(0x0001, fixture::kUndefined, 4, 0x100)}};
     content.ifd1 = std::vector<Entry>{Short(0x0103, {6})};
     content.thumbnail = EncodeJpeg(8, 8);
     const Built built = BuildJpeg(content);
@@ -123,7 +133,8 @@ TEST_F(ADetailReport, ShowsTheSectionsAFileHolds) {
         "MakerNote",
         "== MakerNote ==",
         "Quality(A:7): FINE  ",
-        "$1 ???" "(U:4): $100",
+        "$1 ???"
+        "(U:4): $100",
     };
     std::vector<std::string> lines = Lines(Report(built));
     ASSERT_EQ(lines.size(), expected.size());
@@ -157,6 +168,6 @@ TEST_F(ADetailReport, IsEmptyWithoutABlockAndHasNoExifSectionWithoutTheLink) {
     content.ifd0 = {Ascii(0x010F, "Canon")};
     content.ifd1 = std::vector<Entry>{Short(0x0103, {6})};
     const std::vector<std::string> lines = Lines(Report(BuildJpeg(content)));
-    EXPECT_EQ(lines, (std::vector<std::string>{"== IFD ==", "Make(A:6): Canon", "== IFD ==",
-                                               "Compression(S:1): 6"}));
+    EXPECT_EQ(lines, (std::vector<std::string>{"== IFD ==", "Make(A:6): Canon",
+                                               "== IFD ==", "Compression(S:1): 6"}));
 }

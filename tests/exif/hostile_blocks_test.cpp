@@ -42,9 +42,12 @@ void PutU32(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t valu
 
 TEST_F(AHostileBlock, ValuesOutsideTheBlockAreAbsentAndPrintTheirHeadOnly) {
     ExifContent content;
-    content.ifd0 = {Raw(0x010F, fixture::kAscii, 0xFFFFFFFF, 0xFFFFFFF0), Raw(0x0102, fixture::kShort, 0x80000000, 8),
-                 Raw(0x011A, fixture::kRational, 1, 0xFFFFFFFC), Raw(0x0111, fixture::kLong, 3, 0xFFFFFFFE),
-                 Raw(0x0003, fixture::kSShort, 0xFFFFFFFF, 0xFFFFFFFF), Raw(0x0110, fixture::kAscii, 300, 8000)};
+    content.ifd0 = {Raw(0x010F, fixture::kAscii, 0xFFFFFFFF, 0xFFFFFFF0),
+                    Raw(0x0102, fixture::kShort, 0x80000000, 8),
+                    Raw(0x011A, fixture::kRational, 1, 0xFFFFFFFC),
+                    Raw(0x0111, fixture::kLong, 3, 0xFFFFFFFE),
+                    Raw(0x0003, fixture::kSShort, 0xFFFFFFFF, 0xFFFFFFFF),
+                    Raw(0x0110, fixture::kAscii, 300, 8000)};
     const auto path = Write(BuildJpeg(content).bytes);
     const auto block = LoadExifBlock(path);
     ASSERT_TRUE(block);
@@ -77,9 +80,8 @@ TEST_F(AHostileBlock, IfdChainsThatLoopEndAtTheFirstRepeat) {
     Built selfLoop = BuildJpeg(content);
     content.ifd1Next = selfLoop.layout.ifd1;
     selfLoop = BuildJpeg(content);
-    EXPECT_EQ(Count(BuildDetailReport(LoadExifBlock(Write(selfLoop.bytes, "self.jpg"))),
-                    "== IFD =="),
-              2);
+    EXPECT_EQ(
+        Count(BuildDetailReport(LoadExifBlock(Write(selfLoop.bytes, "self.jpg"))), "== IFD =="), 2);
 }
 
 TEST_F(AHostileBlock, IfdsAndSubIfdsOutsideTheBlockAreAbsent) {
@@ -119,7 +121,8 @@ TEST_F(AHostileBlock, IfdsAndSubIfdsOutsideTheBlockAreAbsent) {
 TEST_F(AHostileBlock, EveryTruncationOfAFileIsReadWithoutHarm) {
     ExifContent content;
     content.ifd0 = {Ascii(0x010F, "NIKON"), Ascii(0x0110, "E950")};
-    content.exif = std::vector<Entry>{Rational(0x829D, 28, 10), Ascii(0x9003, "2000:01:01 00:00:00")};
+    content.exif =
+        std::vector<Entry>{Rational(0x829D, 28, 10), Ascii(0x9003, "2000:01:01 00:00:00")};
     content.makerNote = MakerNote{MakerNoteLayout::NikonHeader, {Short(0x0003, {5})}};
     content.ifd1 = std::vector<Entry>{Short(0x0103, {6})};
     content.thumbnail = EncodeJpeg(8, 8);

@@ -51,9 +51,8 @@ TEST_F(AJpegImageSize, ReadsTheBaselineAndProgressiveFrameHeaders) {
 TEST_F(AJpegImageSize, FindsNothingAfterTheScanOrInABrokenSegmentChain) {
     // SOI, APP1 of length 8, SOS, then a frame header that comes too late.
     const std::vector<std::uint8_t> frameAfterScan = {
-        0xFF, 0xD8, 0xFF, 0xE1, 0x00, 0x08, 'E', 'x', 'i', 'f', 0, 0,
-        0xFF, 0xDA, 0x00, 0x04, 0x00, 0x00,
-        0xFF, 0xC0, 0x00, 0x11, 0x08, 0x01, 0xE0, 0x02, 0x80, 0x03};
+        0xFF, 0xD8, 0xFF, 0xE1, 0x00, 0x08, 'E',  'x',  'i',  'f',  0,    0,    0xFF, 0xDA,
+        0x00, 0x04, 0x00, 0x00, 0xFF, 0xC0, 0x00, 0x11, 0x08, 0x01, 0xE0, 0x02, 0x80, 0x03};
     EXPECT_EQ(SizeOf(frameAfterScan), std::nullopt);
 
     // A segment length below 2 would never move on.
@@ -62,8 +61,8 @@ TEST_F(AJpegImageSize, FindsNothingAfterTheScanOrInABrokenSegmentChain) {
     EXPECT_EQ(SizeOf(zeroLength), std::nullopt);
 
     // A chain that runs off the end of the file, and a file too short to hold anything.
-    const std::vector<std::uint8_t> offTheEnd = {0xFF, 0xD8, 0xFF, 0xE1, 0x00, 0x02,
-                                                 0xFF, 0xE2, 0x7F, 0xF0};
+    const std::vector<std::uint8_t> offTheEnd = {0xFF, 0xD8, 0xFF, 0xE1, 0x00,
+                                                 0x02, 0xFF, 0xE2, 0x7F, 0xF0};
     EXPECT_EQ(SizeOf(offTheEnd), std::nullopt);
     EXPECT_EQ(SizeOf({0xFF, 0xD8}), std::nullopt);
 

@@ -5,11 +5,10 @@
 #include "tests/support/jpeg_pictures.h"
 #include "tests/support/sandbox.h"
 
-#include <gtest/gtest.h>
-
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 using namespace exif;
@@ -56,9 +55,9 @@ std::string Text(const ExifBlock& block, std::string_view name, ValuePart part =
 ExifContent CameraContent() {
     ExifContent content;
     content.ifd0 = {Ascii(0x010F, "NIKON"), Ascii(0x0110, "E990"), Rational(0x011A, 72, 1),
-                 Ascii(0x0132, "2000:12:31 09:05:07")};
+                    Ascii(0x0132, "2000:12:31 09:05:07")};
     content.exif = std::vector<Entry>{Rational(0x829A, 1, 125), Rational(0x829D, 28, 10),
-                                   Ascii(0x9003, "2000:12:30 10:18:16")};
+                                      Ascii(0x9003, "2000:12:30 10:18:16")};
     content.ifd1 = std::vector<Entry>{Short(0x0103, {6}), Rational(0x011A, 300, 1)};
     content.thumbnail = EncodeJpeg(16, 12);
     return content;
@@ -155,8 +154,8 @@ TEST_F(AReader, ReadsEachValueTypeByItsRule) {
     ExifContent content;
     content.ifd0 = {
         Byte(0x0001, {0x12, 0x34}),
-        Ascii(0x0002, "ABC"),        // count 4: inside the entry
-        Ascii(0x0003, "NIKON"),      // count 6: at the offset
+        Ascii(0x0002, "ABC"),   // count 4: inside the entry
+        Ascii(0x0003, "NIKON"), // count 6: at the offset
         Short(0x0004, {7}),
         Short(0x0005, {8, 9}),       // the second value
         Short(0x0006, {1, 2, 3, 4}), // the last value
@@ -233,9 +232,9 @@ TEST_F(AReader, TellsTheMakerNoteLayoutByMakeAndModel) {
 TEST_F(AReader, FindsMakerNoteTagsInBothNikonLayouts) {
     ExifContent kind2 = CameraContent();
     kind2.ifd0[1] = Ascii(0x0110, "E950");
-    kind2.makerNote = MakerNote{MakerNoteLayout::NikonHeader,
-                                {Short(0x0003, {20}), Ascii(0x0007, "SUNNY"),
-                                 Rational(0x0008, 15, 10)}};
+    kind2.makerNote =
+        MakerNote{MakerNoteLayout::NikonHeader,
+                  {Short(0x0003, {20}), Ascii(0x0007, "SUNNY"), Rational(0x0008, 15, 10)}};
     const ExifBlock block2 = Load("e950.jpg", BuildJpeg(kind2));
     EXPECT_EQ(Integer(block2, "SizeQuality", ValuePart::First, TagDictionary::MakerNote2), 20);
     EXPECT_EQ(Text(block2, "WhiteBalance", ValuePart::First, TagDictionary::MakerNote2), "SUNNY");

@@ -163,15 +163,17 @@ TEST_F(ASummary, WritesShutterSpeedFromTheApexValueWithoutExposureTime) {
 }
 
 TEST_F(ASummary, WritesApertureBiasAndFocalLengthWithOneDecimal) {
-    const ExifContent content = OtherCamera({Rational(kFNumber, 28, 10), SRational(kExposureBias, -3, 10),
-                                       Rational(kFocalLength, 70, 10)});
+    const ExifContent content =
+        OtherCamera({Rational(kFNumber, 28, 10), SRational(kExposureBias, -3, 10),
+                     Rational(kFocalLength, 70, 10)});
     EXPECT_EQ(Value(content, SummaryFieldId::Aperture), "F2.8");
     EXPECT_EQ(Value(content, SummaryFieldId::ExposureBias), "-0.3");
     EXPECT_EQ(Value(content, SummaryFieldId::FocalLength), "7.0 mm");
     EXPECT_EQ(Value(OtherCamera({SRational(kExposureBias, 2, 3)}), SummaryFieldId::ExposureBias),
               "0.7");
-    const ExifContent zero = OtherCamera({Rational(kFNumber, 28, 0), SRational(kExposureBias, -3, 0),
-                                       Rational(kFocalLength, 70, 0)});
+    const ExifContent zero =
+        OtherCamera({Rational(kFNumber, 28, 0), SRational(kExposureBias, -3, 0),
+                     Rational(kFocalLength, 70, 0)});
     EXPECT_EQ(Value(zero, SummaryFieldId::Aperture), "");
     EXPECT_EQ(Value(zero, SummaryFieldId::ExposureBias), "");
     EXPECT_EQ(Value(zero, SummaryFieldId::FocalLength), "");
@@ -336,7 +338,8 @@ TEST_F(ASummary, NamesToneSharpnessMonochromeAndConverterOfKindThree) {
 
 TEST_F(ASummary, TakesTheImageSizeFromExifThenTiffThenTheFrameHeader) {
     const JpegOptions picture{.width = 640, .height = 480};
-    ExifContent both = OtherCamera({Long(kExifImageWidth, {2048}), Short(kExifImageLength, {1536})});
+    ExifContent both =
+        OtherCamera({Long(kExifImageWidth, {2048}), Short(kExifImageLength, {1536})});
     both.ifd0.push_back(Long(kImageWidth, {100}));
     both.ifd0.push_back(Long(kImageLength, {75}));
     EXPECT_EQ(ValueOf(Write(both, picture), SummaryFieldId::ImageSize), "2048 × 1536");
@@ -397,7 +400,7 @@ TEST_F(ASummary, TakesTheShootingDateOrElseTheFileTime) {
 TEST_F(ASummary, ShowsTextTagsUntrimmedAndTheCommentUpToItsFirstZeroByte) {
     ExifContent content = OtherCamera({Undefined(kUserComment, {'H', 'i', ' ', 0, 'x', 'y'})});
     content.ifd0 = {Ascii(kMake, "NIKON "), Ascii(kModel, " E990"), Ascii(kSoftware, "E990v1.1"),
-                 Ascii(kImageDescription, "\x93\xFA\x96\x7B")}; // "日本" in CP932
+                    Ascii(kImageDescription, "\x93\xFA\x96\x7B")}; // "日本" in CP932
     EXPECT_EQ(Value(content, SummaryFieldId::Make), "NIKON ");
     EXPECT_EQ(Value(content, SummaryFieldId::Model), " E990");
     EXPECT_EQ(Value(content, SummaryFieldId::Software), "E990v1.1");

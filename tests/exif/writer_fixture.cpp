@@ -9,12 +9,12 @@ namespace writer_test {
 fixture::ExifContent CameraContent(int thumbnailWidth) {
     fixture::ExifContent content;
     content.ifd0 = {fixture::AsciiFixed(kImageDescription, "OLYMPUS DIGITAL CAMERA", 32),
-                 fixture::Ascii(kMake, "NIKON"), fixture::Ascii(kModel, "E990"),
-                 fixture::Ascii(kDateTime, "2001:02:03 04:05:06")};
+                    fixture::Ascii(kMake, "NIKON"), fixture::Ascii(kModel, "E990"),
+                    fixture::Ascii(kDateTime, "2001:02:03 04:05:06")};
     content.exif = {fixture::Ascii(kDateTimeOriginal, "2001:02:03 04:05:06"),
-                 fixture::Ascii(kDateTimeDigitized, "2001:02:03 04:05:06"),
-                 fixture::Undefined(kUserComment, std::vector<std::uint8_t>(40, 0)),
-                 fixture::Short(kExifImageWidth, {64}), fixture::Long(kExifImageLength, {48})};
+                    fixture::Ascii(kDateTimeDigitized, "2001:02:03 04:05:06"),
+                    fixture::Undefined(kUserComment, std::vector<std::uint8_t>(40, 0)),
+                    fixture::Short(kExifImageWidth, {64}), fixture::Long(kExifImageLength, {48})};
     content.ifd1 = {fixture::Short(kCompression, {6})};
     content.thumbnail = fixture::EncodeJpeg(thumbnailWidth, 24);
     return content;

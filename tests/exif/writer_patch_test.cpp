@@ -16,7 +16,8 @@ struct PatchFile {
     std::filesystem::path path;
     std::filesystem::file_time_type time;
 
-    explicit PatchFile(const fixture::ExifContent& content, const fixture::JpegOptions& options = {})
+    explicit PatchFile(const fixture::ExifContent& content,
+                       const fixture::JpegOptions& options = {})
         : built(fixture::BuildJpeg(content, options)), path(box.Path() / "DSCN0001.JPG") {
         fixture::WriteFile(path, built.bytes);
         time = AgeFile(path, 30);

@@ -140,7 +140,7 @@ TEST(SaveThumbnail, FallsBackToTheMakerNoteThumbnail) {
     const Bytes thumbnail = fixture::EncodeJpeg(40, 30);
     content.thumbnail.reset();
     content.makerNote = fixture::MakerNote{fixture::MakerNoteLayout::Headerless,
-                                        {fixture::Undefined(0x0100, thumbnail)}};
+                                           {fixture::Undefined(0x0100, thumbnail)}};
     const auto source = Write(box, "e990.jpg", fixture::BuildJpeg(content).bytes);
     const auto block = exif::LoadExifBlock(source);
     ASSERT_TRUE(block);

@@ -31,7 +31,7 @@ protected:
         ExifContent content;
         content.ifd0 = {Ascii(kMake, "Maker")};
         content.ifd1 = std::vector<Entry>{Long(kThumbnailOffsetTag, {offset}),
-                                       Long(kThumbnailLengthTag, {length})};
+                                          Long(kThumbnailLengthTag, {length})};
         return content;
     }
     Sandbox sandbox;

@@ -62,7 +62,8 @@ std::vector<std::string> Lines(const fs::path& path) {
 // A camera file: make "Maker", a DateTime, the picture size 64 x 48 and a 32 x 24 thumbnail.
 fixture::Built CameraFile() {
     fixture::ExifContent content;
-    content.ifd0 = {fixture::Ascii(kMake, "Maker"), fixture::Ascii(kDateTime, "2001:02:03 04:05:06")};
+    content.ifd0 = {fixture::Ascii(kMake, "Maker"),
+                    fixture::Ascii(kDateTime, "2001:02:03 04:05:06")};
     content.exif = std::vector<fixture::Entry>{
         fixture::Ascii(kDateTimeOriginal, "2001:02:03 04:05:06"),
         fixture::Short(kExifImageWidth, {64}), fixture::Short(kExifImageLength, {48})};

@@ -129,7 +129,8 @@ void CheckContent(const ExifContent& content) {
 }
 
 // Appends the Exif IFD (and the maker note it holds) and points IFD0's ExifOffset at it.
-void AppendExifIfd(Bytes& out, const ExifContent& content, std::size_t exifOffsetField, Layout& layout) {
+void AppendExifIfd(Bytes& out, const ExifContent& content, std::size_t exifOffsetField,
+                   Layout& layout) {
     std::vector<Entry> entries = *content.exif;
     std::optional<std::size_t> makerNoteIndex;
     if (content.makerNote) {

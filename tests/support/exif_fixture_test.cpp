@@ -61,26 +61,26 @@ Bytes Chars(std::string_view text) {
 ExifContent CameraContent(std::string_view model, MakerNote note) {
     ExifContent content;
     content.ifd0 = {Ascii(0x010F, "NIKON"),
-                 Ascii(0x0110, model),
-                 Short(0x0112, {1}),
-                 Rational(0x011A, 300, 1),
-                 Rational(0x011B, 300, 1),
-                 Short(0x0128, {2}),
-                 Ascii(0x0132, "2001:02:03 04:05:06"),
-                 Short(0x0213, {2})};
+                    Ascii(0x0110, model),
+                    Short(0x0112, {1}),
+                    Rational(0x011A, 300, 1),
+                    Rational(0x011B, 300, 1),
+                    Short(0x0128, {2}),
+                    Ascii(0x0132, "2001:02:03 04:05:06"),
+                    Short(0x0213, {2})};
     content.exif = std::vector<Entry>{Rational(0x829A, 1, 125),
-                                   Rational(0x829D, 28, 10),
-                                   Undefined(0x9000, Chars("0220")),
-                                   Ascii(0x9003, "2001:02:03 04:05:06"),
-                                   Ascii(0x9004, "2001:02:03 04:05:06"),
-                                   Undefined(0x9101, {1, 2, 3, 0}),
-                                   Undefined(0xA000, Chars("0100")),
-                                   Short(0xA001, {1}),
-                                   Long(0xA002, {64}),
-                                   Long(0xA003, {48})};
+                                      Rational(0x829D, 28, 10),
+                                      Undefined(0x9000, Chars("0220")),
+                                      Ascii(0x9003, "2001:02:03 04:05:06"),
+                                      Ascii(0x9004, "2001:02:03 04:05:06"),
+                                      Undefined(0x9101, {1, 2, 3, 0}),
+                                      Undefined(0xA000, Chars("0100")),
+                                      Short(0xA001, {1}),
+                                      Long(0xA002, {64}),
+                                      Long(0xA003, {48})};
     content.makerNote = std::move(note);
     content.ifd1 = std::vector<Entry>{Short(0x0103, {6}), Rational(0x011A, 72, 1),
-                                   Rational(0x011B, 72, 1), Short(0x0128, {2})};
+                                      Rational(0x011B, 72, 1), Short(0x0128, {2})};
     content.thumbnail = EncodeJpeg(16, 12);
     return content;
 }
@@ -134,12 +134,12 @@ TEST(BuildTiff, WritesHeaderAndEntriesInGivenOrderValuesInlineOrBehindTheIfd) {
 TEST(BuildTiff, AlignsValuesAndEncodesEveryNumberType) {
     ExifContent content;
     content.ifd0 = {Byte(0x0001, {1, 2, 3, 4, 5}),
-                 Short(0x0002, {8, 8, 8}),
-                 SShort(0x0003, {-2, 3}),
-                 SLong(0x0004, {-1}),
-                 Rationals(0x0005, {{1, 2}, {3, 4}}),
-                 SRational(0x0006, -5, 7),
-                 SByte(0x0007, {-1})};
+                    Short(0x0002, {8, 8, 8}),
+                    SShort(0x0003, {-2, 3}),
+                    SLong(0x0004, {-1}),
+                    Rationals(0x0005, {{1, 2}, {3, 4}}),
+                    SRational(0x0006, -5, 7),
+                    SByte(0x0007, {-1})};
     const Bytes bytes = BuildTiff(content).bytes;
     const std::uint32_t bytesAt = U32(bytes, EntryAt(8, 0) + 8);
     EXPECT_EQ(Text(bytes, bytesAt, 5), "\x01\x02\x03\x04\x05");
@@ -205,7 +205,7 @@ TEST(BuildTiff, LinksExifIfdMakerNotesIfd1AndThumbnail) {
 TEST(BuildTiff, WritesHostileFieldsVerbatim) {
     ExifContent content;
     content.ifd0 = {Raw(0x010F, kAscii, 6, 0xFFFFFFF0), AsciiFixed(0x0110, "E990", 4),
-                 AsciiFixed(0x0131, "AB", 6)};
+                    AsciiFixed(0x0131, "AB", 6)};
     content.ifd1 = std::vector<Entry>{};
     content.ifd1Next = 8;
     content.bigEndianMark = true;

@@ -33,9 +33,9 @@ fixture::Built FixtureE990() {
         fixture::Rational(kExposureTime, 1, 344), fixture::Rational(kFNumber, 70, 10),
         fixture::Ascii(kDateTimeOriginal, "2000:12:30 10:18:16")};
     content.makerNote = fixture::MakerNote{fixture::MakerNoteLayout::Headerless,
-                                        {fixture::Ascii(kQuality, "FINE  "),
-                                         fixture::Ascii(kWhiteBalance, "AUTO        "),
-                                         fixture::Ascii(kSharpness, "AUTO  ")}};
+                                           {fixture::Ascii(kQuality, "FINE  "),
+                                            fixture::Ascii(kWhiteBalance, "AUTO        "),
+                                            fixture::Ascii(kSharpness, "AUTO  ")}};
     content.ifd1 = std::vector<fixture::Entry>{};
     content.thumbnail = fixture::EncodeJpeg(160, 120);
     return fixture::BuildJpeg(content, {640, 480});
