@@ -5,17 +5,12 @@
 // write in place or, when asked, copies into an output folder that is made on request.
 
 #include "commands/edit_batch.h"
+#include "commands/output_folder.h"
 
 #include <filesystem>
 #include <optional>
 
 namespace commands {
-
-// Where the written files go: in place, or into the folder when copyToFolder is set.
-struct OutputChoice {
-    bool copyToFolder = false;
-    std::filesystem::path folder;
-};
 
 // The rows: JPEG files ticked, column 2 the file, column 3 where the result goes.
 [[nodiscard]] BatchPlan PlanExifAdd(const Selection& files, const OutputChoice& output,

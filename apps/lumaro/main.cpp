@@ -5,6 +5,7 @@
 #include "apps/lumaro/file_commands.h"
 #include "apps/lumaro/names_command.h"
 #include "apps/lumaro/pane_command.h"
+#include "apps/lumaro/presentation_command.h"
 #include "apps/lumaro/settings_command.h"
 #include "apps/lumaro/summary_command.h"
 
@@ -25,7 +26,8 @@ struct CommandRow {
 
 constexpr CommandRow kCommands[] = {
     {"dump", RunDumpCommand, "dump [--raw] FILE...\n      the EXIF entries of each file"},
-    {"summary", RunSummaryCommand, "summary FILE...\n      the 25 summary values of each file, tab-separated"},
+    {"summary", RunSummaryCommand,
+     "summary FILE...\n      the 25 summary values of each file, tab-separated"},
     {"pane", RunPaneCommand,
      "pane [--fields NAME,NAME...] [--dump] FILE...\n      the detail pane of each file"},
     {"names", RunNamesCommand,
@@ -73,6 +75,10 @@ constexpr CommandRow kCommands[] = {
     {"csv", RunCsvCommand,
      "csv --out FILE [--dry-run] FILE...\n"
      "      lists the summary values of the files as CSV (the settings' CSV columns)"},
+    {"presentation", RunPresentationCommand,
+     "presentation [--to DIR] [--prefix P] [--dry-run] [--yes] FILE...\n"
+     "      writes 640 x 480 copies into DIR under DCF names with the template picture's EXIF\n"
+     "      data (DIR and P default to the settings' CrePrezen values)"},
 };
 
 void PrintUsage(std::ostream& out) {

@@ -1,15 +1,19 @@
 #include "apps/lumarouty/file_commands_wiring.h"
 
 #include "commands/file_delete_command.h"
+#include "commands/template_picture.h"
 #include "commands/ui/exec_disp_dialog.h"
 #include "commands/ui/executing_window.h"
 #include "commands/ui/file_command_windows.h"
 #include "commands/ui/file_rename_dlg.h"
 #include "commands/ui/file_transfer_dlg.h"
+#include "commands/ui/message_box_edit_prompt.h"
 #include "publish/album_types.h"
 #include "publish/ui/csv_dlg.h"
 #include "publish/ui/html_dlg.h"
+#include "publish/ui/presentation_dlg.h"
 #include "publish/ui/publish_message_box.h"
+#include "shell/shipped_files.h"
 #include "shell/ui/form_main.h"
 
 #include <memory>
@@ -25,7 +29,7 @@ public:
     explicit FileWindows(shell::TFormMain& form)
         : form_(form), confirm_(new commands::TFormExecDisp(&form)),
           executing_(new commands::TFormExecuting(&form)), progress_(*executing_), messages_(&form),
-          overwrite_(&form), publishMessages_(&form) {}
+          overwrite_(&form), publishMessages_(&form), prompt_(&form) {}
 
     [[nodiscard]] commands::FileCommandPorts Ports() {
         return {*confirm_, progress_, overwrite_, messages_};
@@ -34,6 +38,8 @@ public:
     [[nodiscard]] commands::FileCommandContext Context() {
         return {form_.SelectedFiles(), [this] { form_.FillList(); }};
     }
+    // The presentation files run as the EXIF editing commands do.
+    [[nodiscard]] commands::EditPorts EditPorts() { return {*confirm_, progress_, prompt_}; }
     [[nodiscard]] publish::PublishPort& PublishMessages() { return publishMessages_; }
     [[nodiscard]] commands::ProgressPort& Progress() { return progress_; }
 
@@ -45,6 +51,7 @@ private:
     commands::FileMessageBox messages_;
     commands::OverwriteQuestionBox overwrite_;
     publish::PublishMessageBox publishMessages_;
+    commands::MessageBoxEditPrompt prompt_;
 };
 
 } // namespace
@@ -90,6 +97,15 @@ void WireFileCommands(shell::TFormMain& form, shell::SettingsStore& store,
         publish::TCsvDlg(window->SelectedFiles(), *settings, *liveSettings,
                          windows->PublishMessages(), window)
             .exec();
+    });
+    form.SetCommandHandler(MenuCommand::Prezen, [=] {
+        publish::TCrePrezenDlg dialog(window->SelectedFiles(), *settings,
+                                      commands::TemplatePicturePath(shell::ProgramFolder()),
+                                      windows->EditPorts(), window);
+        dialog.exec();
+        if (dialog.Report() && dialog.Report()->NeedsRefresh()) {
+            window->FillList();
+        }
     });
 }
 

@@ -1,7 +1,9 @@
 #include "apps/lumarouty/file_commands_wiring.h"
 #include "commands/ui/exec_disp_dialog.h"
 #include "commands/ui/file_transfer_dlg.h"
+#include "exif/file_probes.h"
 #include "publish/ui/csv_dlg.h"
+#include "publish/ui/presentation_dlg.h"
 #include "shell/settings_live.h"
 #include "shell/ui/file_list_model.h"
 #include "shell/ui/form_main.h"
@@ -91,4 +93,21 @@ TEST_F(FileMenu, TheListingDialogOpensWithItsSection) {
 
     EXPECT_EQ(dialog.shown, 1);
     EXPECT_TRUE(fs::exists(list));
+}
+
+TEST_F(FileMenu, PresentationFilesAreWrittenFromTheMenuWithTheShippedTemplate) {
+    const fs::path slides = elsewhere.Path() / "slides";
+    fs::create_directories(slides);
+    ASSERT_TRUE(store.WriteString("CrePrezen", "EditFolder", slides.string()).Ok());
+    WindowAnswer<publish::TCrePrezenDlg> dialog(
+        [](publish::TCrePrezenDlg& window) { window.OKBtn->click(); });
+    WindowAnswer<commands::TFormExecDisp> confirm(
+        [](commands::TFormExecDisp& window) { window.ButtonOk->click(); });
+
+    form.RunCommand(shell::MenuCommand::Prezen);
+
+    EXPECT_EQ(dialog.shown, 1);
+    EXPECT_EQ(confirm.shown, 1);
+    EXPECT_EQ(exif::JpegImageSize(slides / "DSCN0001.JPG"), (exif::ImageSize{640, 480}));
+    EXPECT_EQ(exif::JpegImageSize(slides / "DSCN0002.JPG"), (exif::ImageSize{640, 480}));
 }
