@@ -17,6 +17,8 @@ namespace {
 constexpr std::uint64_t kJpegTiffBase = 12;
 constexpr std::size_t kBlockSizeWithoutApp1 = 8192;
 constexpr std::uint16_t kTiffVersion = 42;
+// The first read of a file: enough for the block of most camera files.
+constexpr std::size_t kFirstRead = 8192;
 
 bool StartsWith(std::span<const std::uint8_t> bytes, std::uint64_t offset, std::string_view text) {
     return ByteView(bytes).Contains(offset, text.size()) &&
@@ -138,7 +140,8 @@ std::optional<std::uint16_t> HashedTagId(TagDictionary dictionary, std::string_v
 
 } // namespace
 
-ExifBlock::ExifBlock(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {
+ExifBlock::ExifBlock(std::vector<std::uint8_t> bytes, std::optional<FileFacts> file)
+    : bytes_(std::move(bytes)), file_(file) {
     IfdChain chain = WalkIfdChain(*this);
     for (const std::vector<IfdEntry>& entries : chain.ifds) {
         standardEntries_.insert(standardEntries_.end(), entries.begin(), entries.end());
@@ -154,8 +157,9 @@ std::optional<ExifBlock> LoadExifBlock(const std::filesystem::path& path) {
     const std::uint64_t tiffBase = IsJpegName(path) ? kJpegTiffBase : 0;
     const platform::InputFile file(path);
 
-    // A JPEG's segment head and the TIFF header come in one read, the block in a second.
-    const std::vector<std::uint8_t> head = file.ReadAt(0, tiffBase + 8);
+    // One read takes the segment head, the TIFF header and, for most cameras, the whole block;
+    // a longer block reads its rest in a second.
+    std::vector<std::uint8_t> head = file.ReadAt(0, kFirstRead);
     const auto header = std::span(head).subspan(std::min<std::size_t>(head.size(), tiffBase));
     const ByteView view(header);
     // Motorola-order ("MM") blocks are refused too: every number is read little-endian.
@@ -164,9 +168,16 @@ std::optional<ExifBlock> LoadExifBlock(const std::filesystem::path& path) {
     }
 
     const std::size_t size = tiffBase == kJpegTiffBase ? BlockSize(head) : kBlockSizeWithoutApp1;
-    std::vector<std::uint8_t> bytes = file.ReadAt(tiffBase, size);
+    std::vector<std::uint8_t> bytes;
+    if (head.size() == kFirstRead && tiffBase + size > kFirstRead) {
+        bytes = file.ReadAt(tiffBase, size);
+    } else {
+        head.erase(head.begin(), head.begin() + static_cast<std::ptrdiff_t>(tiffBase));
+        head.resize(std::min(head.size(), size));
+        bytes = std::move(head);
+    }
     bytes.resize(size, 0); // a short file leaves zeros behind what it held
-    return ExifBlock(std::move(bytes));
+    return ExifBlock(std::move(bytes), FileFacts{file.Size(), file.LastWrite()});
 }
 
 std::optional<IfdEntry> FindEntry(const ExifBlock& block, TagDictionary dictionary,

@@ -9,6 +9,7 @@
 #include "exif/tag_tables.h"
 
 #include <cstdint>
+#include <ctime>
 #include <filesystem>
 #include <optional>
 #include <span>
@@ -34,9 +35,16 @@ enum class MakerNoteKind { None = 0, Kind2 = 2, Kind3 = 3 };
 
 // The TIFF structure of one file, from its byte-order mark on. Every offset stored inside the
 // TIFF data counts from the start of this block.
+// The file a block was loaded from, as it was when read: the summary shows its size and, for a
+// picture without a shooting date, its time without examining the file a second time.
+struct FileFacts {
+    std::uint64_t size = 0;
+    std::time_t lastWrite = 0;
+};
+
 class ExifBlock {
 public:
-    explicit ExifBlock(std::vector<std::uint8_t> bytes);
+    explicit ExifBlock(std::vector<std::uint8_t> bytes, std::optional<FileFacts> file = {});
 
     [[nodiscard]] ByteView View() const { return ByteView(bytes_); }
     [[nodiscard]] std::span<const std::uint8_t> Bytes() const { return bytes_; }
@@ -48,10 +56,14 @@ public:
     // What GetMakerNoteKind gives, found once from Make and Model.
     [[nodiscard]] MakerNoteKind MakerNoteLayout() const { return makerNoteKind_; }
 
+    // None for a block that was not loaded from a file.
+    [[nodiscard]] const std::optional<FileFacts>& File() const { return file_; }
+
 private:
     std::vector<std::uint8_t> bytes_;
     std::vector<IfdEntry> standardEntries_;
     MakerNoteKind makerNoteKind_ = MakerNoteKind::None;
+    std::optional<FileFacts> file_;
 };
 
 // Value types of an entry.

@@ -57,8 +57,12 @@ std::string FileDateText(const std::filesystem::path& path) {
     if (::stat(path.c_str(), &status) != 0) {
         return "";
     }
+    return LocalDateText(status.st_mtime);
+}
+
+std::string LocalDateText(std::time_t moment) {
     std::tm local{};
-    if (::localtime_r(&status.st_mtime, &local) == nullptr) {
+    if (::localtime_r(&moment, &local) == nullptr) {
         return "";
     }
     char text[80];

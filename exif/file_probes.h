@@ -3,6 +3,7 @@
 // Small file questions the EXIF operations share.
 
 #include <cstdint>
+#include <ctime>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -15,6 +16,8 @@ namespace exif {
 
 // The file's last-write time, local time, as "yyyy:mm:dd hh:nn:ss"; "" when it cannot be read.
 [[nodiscard]] std::string FileDateText(const std::filesystem::path& path);
+// The same text for a moment.
+[[nodiscard]] std::string LocalDateText(std::time_t moment);
 
 // The value of a tag of the standard dictionary as text (see TagValueText); "" when the tag or
 // the block is missing. Loads the block anew on every call.

@@ -40,22 +40,29 @@ std::string Labelled(const ExifBlock& block, std::string_view tag,
     return value ? LabelOf(labels, *value) : "";
 }
 
-std::string FileSize(const std::filesystem::path& path) {
-    std::error_code error;
-    const std::uintmax_t bytes = std::filesystem::file_size(path, error);
-    if (error) {
-        return "";
+// The size and time of the file come from the block's loading when there is a block.
+std::string FileSize(const std::optional<ExifBlock>& block, const std::filesystem::path& path) {
+    std::uintmax_t bytes = 0;
+    if (block && block->File()) {
+        bytes = block->File()->size;
+    } else {
+        std::error_code error;
+        bytes = std::filesystem::file_size(path, error);
+        if (error) {
+            return "";
+        }
     }
     return FormatText("%ju KB", (bytes + 512) / 1024);
 }
 
 std::string ShotDate(const std::optional<ExifBlock>& block, const std::filesystem::path& path) {
-    if (block) {
-        if (auto date = ReadText(*block, kStandard, "DateTimeOriginal", ValuePart::Second)) {
-            return *date;
-        }
+    if (!block) {
+        return FileDateText(path);
     }
-    return FileDateText(path);
+    if (auto date = ReadText(*block, kStandard, "DateTimeOriginal", ValuePart::Second)) {
+        return *date;
+    }
+    return block->File() ? LocalDateText(block->File()->lastWrite) : FileDateText(path);
 }
 
 using IntegerReader = std::optional<std::int64_t> (*)(const ExifBlock&, std::string_view);
@@ -237,7 +244,7 @@ std::string SummaryValue(const std::optional<ExifBlock>& block, SummaryFieldId f
     case SummaryFieldId::FileName:
         return platform::PathToCp932(path.filename());
     case SummaryFieldId::FileSize:
-        return FileSize(path);
+        return FileSize(block, path);
     case SummaryFieldId::ShotDate:
         return ShotDate(block, path);
     case SummaryFieldId::ImageSize:

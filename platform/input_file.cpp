@@ -14,10 +14,17 @@ InputFile::InputFile(const std::filesystem::path& path)
         throw FileError("open", path_, std::strerror(errno));
     }
     struct stat status {};
-    if (::fstat(fd_, &status) == 0 && S_ISDIR(status.st_mode)) {
+    if (::fstat(fd_, &status) != 0) {
+        const int error = errno;
+        ::close(fd_);
+        throw FileError("examine", path_, std::strerror(error));
+    }
+    if (S_ISDIR(status.st_mode)) {
         ::close(fd_);
         throw FileError("open", path_, "it is a folder");
     }
+    size_ = static_cast<std::uint64_t>(status.st_size);
+    lastWrite_ = status.st_mtime;
 }
 
 InputFile::~InputFile() { ::close(fd_); }
@@ -41,14 +48,6 @@ std::vector<std::uint8_t> InputFile::ReadAt(std::uint64_t offset, std::size_t le
     }
     bytes.resize(done);
     return bytes;
-}
-
-std::uint64_t InputFile::Size() const {
-    struct stat status {};
-    if (::fstat(fd_, &status) != 0) {
-        throw FileError("examine", path_, std::strerror(errno));
-    }
-    return static_cast<std::uint64_t>(status.st_size);
 }
 
 } // namespace platform

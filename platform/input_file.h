@@ -5,6 +5,7 @@
 #include "platform/file_error.h"
 
 #include <cstdint>
+#include <ctime>
 #include <filesystem>
 #include <vector>
 
@@ -12,7 +13,7 @@ namespace platform {
 
 class InputFile {
 public:
-    // Throws FileError when the file cannot be opened.
+    // Throws FileError when the file cannot be opened or examined, or is a folder.
     explicit InputFile(const std::filesystem::path& path);
     ~InputFile();
     InputFile(const InputFile&) = delete;
@@ -22,12 +23,16 @@ public:
     // Throws FileError when the read itself fails.
     [[nodiscard]] std::vector<std::uint8_t> ReadAt(std::uint64_t offset, std::size_t length) const;
 
-    [[nodiscard]] std::uint64_t Size() const;
+    // The size and last-write time as the file was when it was opened.
+    [[nodiscard]] std::uint64_t Size() const { return size_; }
+    [[nodiscard]] std::time_t LastWrite() const { return lastWrite_; }
     [[nodiscard]] const std::filesystem::path& Path() const { return path_; }
 
 private:
     std::filesystem::path path_;
     int fd_;
+    std::uint64_t size_ = 0;
+    std::time_t lastWrite_ = 0;
 };
 
 } // namespace platform
