@@ -78,6 +78,10 @@ exif::Image SizedCopy(const exif::Image& picture, exif::PictureSize size) {
 
 } // namespace
 
+exif::PictureSize LargeIconPicture(bool listThumbSize) {
+    return listThumbSize ? exif::PictureSize{80, 60} : exif::PictureSize{160, 120};
+}
+
 std::optional<IconPictures> DecodeIconPictures(std::span<const std::uint8_t> jpeg,
                                                exif::PictureSize large) {
     if (large.width == 0 || large.height == 0) {

@@ -16,6 +16,9 @@ namespace shell {
 // The report view's icons.
 inline constexpr exif::PictureSize kSmallIconPicture{40, 30};
 
+// The icon view's icons: 80 x 60 when the setting ListThumbSize is on, else 160 x 120.
+[[nodiscard]] exif::PictureSize LargeIconPicture(bool listThumbSize);
+
 struct IconPictures {
     exif::Image small; // kSmallIconPicture
     exif::Image large; // the size asked for

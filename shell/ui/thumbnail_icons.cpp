@@ -17,7 +17,8 @@ QPixmap PixmapOf(const exif::Image& picture) {
 } // namespace
 
 QSize LargeIconSize(bool listThumbSize) {
-    return listThumbSize ? QSize(80, 60) : QSize(160, 120);
+    const exif::PictureSize size = LargeIconPicture(listThumbSize);
+    return {static_cast<int>(size.width), static_cast<int>(size.height)};
 }
 
 QPixmap PlaceholderPicture(QSize size) {

@@ -19,7 +19,7 @@ namespace shell {
 inline constexpr QSize kSmallIconSize{static_cast<int>(kSmallIconPicture.width),
                                       static_cast<int>(kSmallIconPicture.height)};
 
-// The icon view's icons: 80 x 60 when the setting ListThumbSize is on, else 160 x 120.
+// LargeIconPicture as the window's size.
 [[nodiscard]] QSize LargeIconSize(bool listThumbSize);
 
 // A rectangle from (1,1) to (width-2, height-2) with both diagonals, on white.
