@@ -5,6 +5,7 @@
 //   lumaro_bench thumbnail FILE...               a new 160 x 120 embedded thumbnail in each file
 // Prints the peak resident memory of the process in KiB as "peak_rss_kib N".
 
+#include "bench/peak_memory.h"
 #include "exif/exif_writer.h"
 #include "exif/imaging.h"
 
@@ -12,7 +13,6 @@
 #include <cstring>
 #include <exception>
 #include <filesystem>
-#include <sys/resource.h>
 
 namespace {
 
@@ -64,9 +64,7 @@ int Run(int argc, char** argv) {
 int main(int argc, char** argv) {
     try {
         const int status = Run(argc, argv);
-        rusage usage{};
-        getrusage(RUSAGE_SELF, &usage);
-        std::printf("peak_rss_kib %ld\n", usage.ru_maxrss);
+        std::printf("peak_rss_kib %ld\n", bench::PeakResidentKib());
         return status;
     } catch (const std::exception& error) {
         std::fprintf(stderr, "%s\n", error.what());

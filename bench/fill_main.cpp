@@ -6,6 +6,7 @@
 // everything else goes with its file. Prints "rows N", "icon_kib N" (the pixels kept) and
 // "peak_rss_kib N".
 
+#include "bench/peak_memory.h"
 #include "platform/codepage.h"
 #include "shell/file_list.h"
 #include "shell/list_icon_pictures.h"
@@ -15,7 +16,6 @@
 #include <QString>
 #include <cstdio>
 #include <exception>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -37,18 +37,6 @@ Item FillItem(const std::filesystem::path& file, std::span<const exif::SummaryFi
         item.icons = shell::DecodeIconPictures(*row.thumbnail, largeIcon);
     }
     return item;
-}
-
-// The peak resident memory of this program, in KiB; 0 when the system does not tell. Not
-// getrusage: its peak carries over from the process that started this one.
-long PeakResidentKib() {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind("VmHWM:", 0) == 0) {
-            return std::stol(line.substr(6));
-        }
-    }
-    return 0;
 }
 
 std::size_t IconBytes(const Item& item) {
@@ -79,7 +67,7 @@ int main(int argc, char** argv) {
             withoutIcons += items.back().icons ? 0 : 1;
         }
         std::printf("rows %zu\nicon_kib %zu\npeak_rss_kib %ld\n", items.size(), iconBytes / 1024,
-                    PeakResidentKib());
+                    bench::PeakResidentKib());
         if (withoutIcons > 0) {
             std::fprintf(stderr, "%d files without a decoded thumbnail\n", withoutIcons);
             return 1;
