@@ -1,13 +1,11 @@
 #include "apps/lumarouty/edit_commands_wiring.h"
 
+#include "apps/lumarouty/batch_windows.h"
 #include "commands/template_picture.h"
 #include "commands/thumbnail_command.h"
 #include "commands/ui/edit_date_dlg.h"
 #include "commands/ui/edit_text_dlg.h"
-#include "commands/ui/exec_disp_dialog.h"
-#include "commands/ui/executing_window.h"
 #include "commands/ui/exif_folder_dlg.h"
-#include "commands/ui/hourglass_progress.h"
 #include "commands/ui/message_box_edit_prompt.h"
 #include "shell/shipped_files.h"
 #include "shell/ui/form_main.h"
@@ -19,19 +17,17 @@ namespace {
 
 using shell::MenuCommand;
 
-// The windows every editing run reports through; Qt deletes them with the main window.
+// The shared batch windows and the editing commands' message boxes.
 class EditWindows {
 public:
-    explicit EditWindows(shell::TFormMain& form)
-        : confirm_(new commands::TFormExecDisp(&form)),
-          executing_(new commands::TFormExecuting(&form)), progress_(*executing_), prompt_(&form) {}
+    EditWindows(shell::TFormMain& form, BatchWindows& batch) : batch_(batch), prompt_(&form) {}
 
-    [[nodiscard]] commands::EditPorts Ports() { return {*confirm_, progress_, prompt_}; }
+    [[nodiscard]] commands::EditPorts Ports() {
+        return {batch_.Confirm(), batch_.Progress(), prompt_};
+    }
 
 private:
-    commands::TFormExecDisp* confirm_;
-    commands::TFormExecuting* executing_;
-    commands::HourglassProgress progress_;
+    BatchWindows& batch_;
     commands::MessageBoxEditPrompt prompt_;
 };
 
@@ -55,8 +51,9 @@ void RunDialog(shell::TFormMain& form, Arguments&&... arguments) {
 
 } // namespace
 
-void WireEditCommands(shell::TFormMain& form, shell::SettingsStore& store) {
-    auto windows = std::make_shared<EditWindows>(form);
+void WireEditCommands(shell::TFormMain& form, shell::SettingsStore& store,
+                      BatchWindows& batchWindows) {
+    auto windows = std::make_shared<EditWindows>(form, batchWindows);
     shell::TFormMain* window = &form;
     shell::SettingsStore* settings = &store;
     form.SetCommandHandler(MenuCommand::CopyExif, [=] {

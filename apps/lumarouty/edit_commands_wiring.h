@@ -11,8 +11,10 @@ class TFormMain;
 
 namespace lumarouty {
 
-// Registers the seven commands. Their confirmation list, progress window and message boxes
-// are created here as children of the window, once, and shared by every run.
-void WireEditCommands(shell::TFormMain& form, shell::SettingsStore& store);
+class BatchWindows;
+
+// Registers the seven commands. They report through the shared batch windows, which must last
+// as long as the main window; their message boxes are made here once.
+void WireEditCommands(shell::TFormMain& form, shell::SettingsStore& store, BatchWindows& windows);
 
 } // namespace lumarouty

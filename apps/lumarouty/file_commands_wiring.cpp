@@ -1,9 +1,8 @@
 #include "apps/lumarouty/file_commands_wiring.h"
 
+#include "apps/lumarouty/batch_windows.h"
 #include "commands/file_delete_command.h"
 #include "commands/template_picture.h"
-#include "commands/ui/exec_disp_dialog.h"
-#include "commands/ui/executing_window.h"
 #include "commands/ui/file_command_windows.h"
 #include "commands/ui/file_rename_dlg.h"
 #include "commands/ui/file_transfer_dlg.h"
@@ -23,31 +22,30 @@ namespace {
 
 using shell::MenuCommand;
 
-// The windows every file command reports through; Qt deletes them with the main window.
+// The shared batch windows and the file commands' message boxes.
 class FileWindows {
 public:
-    explicit FileWindows(shell::TFormMain& form)
-        : form_(form), confirm_(new commands::TFormExecDisp(&form)),
-          executing_(new commands::TFormExecuting(&form)), progress_(*executing_), messages_(&form),
-          overwrite_(&form), publishMessages_(&form), prompt_(&form) {}
+    FileWindows(shell::TFormMain& form, BatchWindows& batch)
+        : form_(form), batch_(batch), messages_(&form), overwrite_(&form), publishMessages_(&form),
+          prompt_(&form) {}
 
     [[nodiscard]] commands::FileCommandPorts Ports() {
-        return {*confirm_, progress_, overwrite_, messages_};
+        return {batch_.Confirm(), batch_.Progress(), overwrite_, messages_};
     }
     // The selection, and a refill of the list after a command that changed files.
     [[nodiscard]] commands::FileCommandContext Context() {
         return {form_.SelectedFiles(), [this] { form_.FillList(); }};
     }
     // The presentation files run as the EXIF editing commands do.
-    [[nodiscard]] commands::EditPorts EditPorts() { return {*confirm_, progress_, prompt_}; }
+    [[nodiscard]] commands::EditPorts EditPorts() {
+        return {batch_.Confirm(), batch_.Progress(), prompt_};
+    }
     [[nodiscard]] publish::PublishPort& PublishMessages() { return publishMessages_; }
-    [[nodiscard]] commands::ProgressPort& Progress() { return progress_; }
+    [[nodiscard]] commands::ProgressPort& Progress() { return batch_.Progress(); }
 
 private:
     shell::TFormMain& form_;
-    commands::TFormExecDisp* confirm_;
-    commands::TFormExecuting* executing_;
-    commands::WaitingProgress progress_;
+    BatchWindows& batch_;
     commands::FileMessageBox messages_;
     commands::OverwriteQuestionBox overwrite_;
     publish::PublishMessageBox publishMessages_;
@@ -57,8 +55,8 @@ private:
 } // namespace
 
 void WireFileCommands(shell::TFormMain& form, shell::SettingsStore& store,
-                      const shell::LiveSettings& live) {
-    auto windows = std::make_shared<FileWindows>(form);
+                      const shell::LiveSettings& live, BatchWindows& batchWindows) {
+    auto windows = std::make_shared<FileWindows>(form, batchWindows);
     shell::TFormMain* window = &form;
     shell::SettingsStore* settings = &store;
     const shell::LiveSettings* liveSettings = &live;

@@ -1,7 +1,8 @@
 #pragma once
 
 // The commands of the file menu that copy, move, rename and delete files and publish them:
-// copy, move, automatic rename, the two deletes, the HTML album and the CSV listing. Each runs
+// copy, move, automatic rename, the two deletes, the HTML album, the CSV listing and the
+// presentation files. Each runs
 // behind the main window's guard on the selected files.
 
 namespace shell {
@@ -12,9 +13,11 @@ struct LiveSettings;
 
 namespace lumarouty {
 
-// Registers the seven commands. Their confirmation list, progress window and message boxes
-// are created here as children of the window, once, and shared by every run.
+class BatchWindows;
+
+// Registers the eight commands. They report through the shared batch windows, which must last
+// as long as the main window; their message boxes are made here once.
 void WireFileCommands(shell::TFormMain& form, shell::SettingsStore& store,
-                      const shell::LiveSettings& live);
+                      const shell::LiveSettings& live, BatchWindows& windows);
 
 } // namespace lumarouty

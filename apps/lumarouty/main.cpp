@@ -1,6 +1,7 @@
 // LumaroUty: the photo-file utility's main window over the settings in the registry.
 // "LumaroUty FOLDER" opens the folder instead of the start folder of the settings.
 
+#include "apps/lumarouty/batch_windows.h"
 #include "apps/lumarouty/edit_commands_wiring.h"
 #include "apps/lumarouty/external_program_wiring.h"
 #include "apps/lumarouty/file_commands_wiring.h"
@@ -30,8 +31,9 @@ int main(int argc, char** argv) {
     shell::LiveSettings live = shell::LiveSettings::Load(store);
 
     TFormMain form(store, live);
-    lumarouty::WireEditCommands(form, store);
-    lumarouty::WireFileCommands(form, store, live);
+    lumarouty::BatchWindows batchWindows(form);
+    lumarouty::WireEditCommands(form, store, batchWindows);
+    lumarouty::WireFileCommands(form, store, live, batchWindows);
     lumarouty::WireSlideShow(form, live);
     const auto launcher = lumarouty::WireExternalPrograms(form, live);
     if (const QStringList arguments = QApplication::arguments(); arguments.size() > 1) {

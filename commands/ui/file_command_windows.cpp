@@ -59,28 +59,6 @@ std::optional<QString> BrowseForFolder(QWidget* parent, const QString& prompt,
     return QDir::toNativeSeparators(browser.selectedFiles().front());
 }
 
-WaitingProgress::~WaitingProgress() {
-    if (waiting_) {
-        QApplication::restoreOverrideCursor();
-    }
-}
-
-void WaitingProgress::Start(int maximum) {
-    if (!waiting_) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        waiting_ = true;
-    }
-    window_.Start(maximum);
-}
-
-void WaitingProgress::Finish() {
-    window_.Finish();
-    if (waiting_) {
-        QApplication::restoreOverrideCursor();
-        waiting_ = false;
-    }
-}
-
 QString PathText(const std::filesystem::path& path) {
     return QFile::decodeName(QByteArray::fromStdString(path.string()));
 }

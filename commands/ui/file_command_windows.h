@@ -2,7 +2,7 @@
 
 // The file commands' questions and messages as the program shows them: message boxes with the
 // caption "LumaroUty" owned by the dialog in front, the shell's overwrite question with its
-// four answers, the folder picker, and the hourglass while the progress window shows.
+// four answers, and the folder picker.
 
 #include "commands/file_command_ports.h"
 
@@ -40,27 +40,6 @@ private:
 // caption. Nothing when it was cancelled.
 [[nodiscard]] std::optional<QString> BrowseForFolder(QWidget* parent, const QString& prompt,
                                                      const QString& start);
-
-// The progress window with the hourglass cursor from its Start to its Finish.
-class WaitingProgress : public ProgressPort {
-public:
-    explicit WaitingProgress(ProgressPort& window) : window_(window) {}
-    ~WaitingProgress() override;
-    WaitingProgress(const WaitingProgress&) = delete;
-    WaitingProgress& operator=(const WaitingProgress&) = delete;
-
-    void Start(int maximum) override;
-    void SetTexts(const std::string& action, const std::string& source,
-                  const std::string& destination) override {
-        window_.SetTexts(action, source, destination);
-    }
-    void Step() override { window_.Step(); }
-    void Finish() override;
-
-private:
-    ProgressPort& window_;
-    bool waiting_ = false;
-};
 
 // A path as the edit boxes show it, and back.
 [[nodiscard]] QString PathText(const std::filesystem::path& path);

@@ -4,6 +4,12 @@
 
 namespace commands {
 
+HourglassProgress::~HourglassProgress() {
+    if (waiting_) {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
 void HourglassProgress::Start(int maximum) {
     if (!waiting_) {
         QApplication::setOverrideCursor(Qt::WaitCursor);

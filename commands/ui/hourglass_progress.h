@@ -1,6 +1,6 @@
 #pragma once
 
-// The hourglass cursor for as long as a run shows its progress window.
+// The progress window with the hourglass cursor from its Start to its Finish.
 
 #include "commands/batch_ports.h"
 
@@ -9,6 +9,10 @@ namespace commands {
 class HourglassProgress : public ProgressPort {
 public:
     explicit HourglassProgress(ProgressPort& window) : window_(window) {}
+    ~HourglassProgress() override;
+    HourglassProgress(const HourglassProgress&) = delete;
+    HourglassProgress& operator=(const HourglassProgress&) = delete;
+
     void Start(int maximum) override;
     void SetTexts(const std::string& action, const std::string& source,
                   const std::string& destination) override {

@@ -1,5 +1,8 @@
+#include "apps/lumarouty/batch_windows.h"
+#include "apps/lumarouty/edit_commands_wiring.h"
 #include "apps/lumarouty/file_commands_wiring.h"
 #include "commands/ui/exec_disp_dialog.h"
+#include "commands/ui/executing_window.h"
 #include "commands/ui/file_transfer_dlg.h"
 #include "exif/file_probes.h"
 #include "publish/ui/csv_dlg.h"
@@ -20,6 +23,7 @@
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace fs = std::filesystem;
 
@@ -35,7 +39,7 @@ protected:
             content.ifd0 = {fixture::Ascii(0x010F, "NIKON")};
             fixture::WriteFile(photos.Path() / name, fixture::BuildJpeg(content).bytes);
         }
-        lumarouty::WireFileCommands(form, store, live);
+        lumarouty::WireFileCommands(form, store, live, batchWindows);
         form.show();
         form.OpenFolder(photos.Path());
         ASSERT_TRUE(QTest::qWaitFor([this] { return !form.IsFilling(); }, 20000));
@@ -50,6 +54,7 @@ protected:
     shell::SettingsStore store = shell::SettingsStore::OpenMachine();
     shell::LiveSettings live = shell::LiveSettings::Load(store);
     TFormMain form{store, live};
+    lumarouty::BatchWindows batchWindows{form};
 };
 
 } // namespace
@@ -110,4 +115,29 @@ TEST_F(FileMenu, PresentationFilesAreWrittenFromTheMenuWithTheShippedTemplate) {
     EXPECT_EQ(confirm.shown, 1);
     EXPECT_EQ(exif::JpegImageSize(slides / "DSCN0001.JPG"), (exif::ImageSize{640, 480}));
     EXPECT_EQ(exif::JpegImageSize(slides / "DSCN0002.JPG"), (exif::ImageSize{640, 480}));
+}
+
+TEST_F(FileMenu, EditAndFileCommandsShareOneConfirmationListAndProgressWindow) {
+    lumarouty::WireEditCommands(form, store, batchWindows);
+    const fs::path out = elsewhere.Path() / "copies";
+    WindowAnswer<commands::TFileCopyDlg> dialog([&](commands::TFileCopyDlg& window) {
+        window.EditFolder->setText(QString::fromStdString(out.string()));
+        window.OKBtn->click();
+    });
+    std::set<const QWidget*> lists;
+    WindowAnswer<commands::TFormExecDisp> confirm([&](commands::TFormExecDisp& window) {
+        lists.insert(&window);
+        window.ButtonOk->click();
+    });
+
+    form.RunCommand(shell::MenuCommand::FileCopy);
+    // The copy refilled the list, which drops the selection.
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !form.IsFilling(); }, 20000));
+    form.RunCommand(shell::MenuCommand::SelectAll);
+    form.RunCommand(shell::MenuCommand::AddThumb);
+
+    EXPECT_EQ(confirm.shown, 2);
+    EXPECT_EQ(lists.size(), 1u) << "both commands filled the same confirmation list";
+    EXPECT_EQ(form.findChildren<commands::TFormExecDisp*>().size(), 1);
+    EXPECT_EQ(form.findChildren<commands::TFormExecuting*>().size(), 1);
 }

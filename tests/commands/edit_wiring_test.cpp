@@ -2,6 +2,7 @@
 // guard opens its dialog on the selection, a run goes through the shared confirmation list and
 // progress window under the hourglass, and the list is refilled only after files were processed.
 
+#include "apps/lumarouty/batch_windows.h"
 #include "apps/lumarouty/edit_commands_wiring.h"
 #include "commands/ui/edit_date_dlg.h"
 #include "commands/ui/edit_text_dlg.h"
@@ -12,10 +13,10 @@
 #include "shell/ui/file_list_model.h"
 #include "shell/ui/form_main.h"
 #include "tests/commands/edit_fixture.h"
-#include "tests/support/window_answer.h"
 #include "tests/support/machine_sandbox.h"
 #include "tests/support/sandbox.h"
 #include "tests/support/screenshot.h"
+#include "tests/support/window_answer.h"
 
 #include <QLineEdit>
 #include <QListView>
@@ -67,7 +68,8 @@ protected:
     void OpenOn(const fs::path& folder) {
         form = std::make_unique<TFormMain>(store, live);
         form->SetGuardPrompt(std::make_unique<GuardMessages>(messages));
-        lumarouty::WireEditCommands(*form, store);
+        batchWindows = std::make_unique<lumarouty::BatchWindows>(*form);
+        lumarouty::WireEditCommands(*form, store, *batchWindows);
         form->show();
         form->OpenFolder(folder);
         ASSERT_TRUE(ListComplete());
@@ -87,6 +89,7 @@ protected:
     fixture::Sandbox photos;
     std::vector<std::string> messages;
     std::unique_ptr<TFormMain> form;
+    std::unique_ptr<lumarouty::BatchWindows> batchWindows; // goes before the window
 };
 
 class TheEditMenu : public EditMenuWindow {
