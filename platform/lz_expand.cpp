@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <fstream>
 #include <memory>
@@ -21,18 +22,34 @@ namespace fs = std::filesystem;
 constexpr std::string_view kSzddSignature = "SZDD\x88\xF0\x27\x33";
 constexpr std::string_view kQbasicSignature = "SZ \x88\xF0\x27\x33\xD1";
 constexpr std::size_t kStoredCharacterOffset = 9;
+// Where each header keeps the expanded size (32 bits, little-endian).
+constexpr std::size_t kSzddSizeOffset = 10;
+constexpr std::size_t kQbasicSizeOffset = 8;
+constexpr std::size_t kHeaderBytes = kSzddSizeOffset + 4;
 
 struct Header {
     bool compressed = false;
     char storedCharacter = '\0';
+    std::optional<std::uint64_t> expandedSize; // none when the header is cut short
 };
+
+std::optional<std::uint64_t> SizeAt(std::string_view header, std::size_t offset) {
+    if (header.size() < offset + 4) {
+        return std::nullopt;
+    }
+    std::uint64_t size = 0;
+    for (std::size_t i = 0; i < 4; ++i) {
+        size |= std::uint64_t{static_cast<unsigned char>(header[offset + i])} << (8 * i);
+    }
+    return size;
+}
 
 Result<Header> ReadHeader(const fs::path& file) {
     std::ifstream stream(file, std::ios::binary);
     if (!stream) {
         return Failure{"cannot open " + file.string() + ": " + std::strerror(errno)};
     }
-    std::array<char, kStoredCharacterOffset + 1> bytes{};
+    std::array<char, kHeaderBytes> bytes{};
     stream.read(bytes.data(), bytes.size());
     const std::string_view start(bytes.data(), static_cast<std::size_t>(stream.gcount()));
     if (stream.bad()) {
@@ -41,9 +58,11 @@ Result<Header> ReadHeader(const fs::path& file) {
     Header header;
     if (start.starts_with(kQbasicSignature)) {
         header.compressed = true;
+        header.expandedSize = SizeAt(start, kQbasicSizeOffset);
     } else if (start.size() > kStoredCharacterOffset && start.starts_with(kSzddSignature)) {
         header.compressed = true;
         header.storedCharacter = start[kStoredCharacterOffset];
+        header.expandedSize = SizeAt(start, kSzddSizeOffset);
     }
     return header;
 }
@@ -97,7 +116,9 @@ std::string_view MspackErrorText(int error) {
     }
 }
 
-Status Expand(const fs::path& source, const fs::path& target) {
+// libmspack pads a truncated stream instead of failing, so a damaged file is caught by the size
+// its header promises.
+Status Expand(const fs::path& source, const fs::path& target, const Header& header) {
     struct Destroyer {
         void operator()(msszdd_decompressor* d) const { mspack_destroy_szdd_decompressor(d); }
     };
@@ -113,7 +134,16 @@ Status Expand(const fs::path& source, const fs::path& target) {
         return Failure{"cannot expand " + source.string() + " to " + target.string() + ": " +
                        std::string(MspackErrorText(error))};
     }
-    return {};
+    std::error_code sizeError;
+    const std::uintmax_t size = fs::file_size(target, sizeError);
+    if (!header.expandedSize || (!sizeError && size == *header.expandedSize)) {
+        return {};
+    }
+    std::error_code ignored;
+    fs::remove(target, ignored);
+    return Failure{"cannot expand " + source.string() + ": it is damaged (" +
+                   std::to_string(sizeError ? 0 : size) + " bytes instead of " +
+                   std::to_string(*header.expandedSize) + ")"};
 }
 
 } // namespace
@@ -149,7 +179,7 @@ Status LzCopy(const fs::path& source, const fs::path& target) {
         return Failure{header.Error()};
     }
     if (header.Value().compressed) {
-        return Expand(source, target);
+        return Expand(source, target, header.Value());
     }
     std::error_code error;
     fs::copy_file(source, target, fs::copy_options::overwrite_existing, error);

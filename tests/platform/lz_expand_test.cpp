@@ -108,4 +108,12 @@ TEST_F(LzExpand, FailuresNameTheFileAndLeaveNoTarget) {
     ASSERT_FALSE(expand);
     EXPECT_NE(expand.Error().find(truncated.string()), std::string::npos) << expand.Error();
     EXPECT_FALSE(fs::exists(target));
+
+    // Cut inside the compressed data: libmspack pads the rest, the promised size tells.
+    const fs::path halved = Write("HALF.EX_", compressed.substr(0, compressed.size() / 2));
+    const Status half = LzCopy(halved, target);
+    ASSERT_FALSE(half);
+    EXPECT_NE(half.Error().find("damaged"), std::string::npos) << half.Error();
+    EXPECT_NE(half.Error().find(halved.string()), std::string::npos) << half.Error();
+    EXPECT_FALSE(fs::exists(target));
 }
