@@ -10,7 +10,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <sstream>
 
 namespace fs = std::filesystem;
@@ -57,11 +56,6 @@ protected:
         return names;
     }
 
-    static std::string Bytes(const fs::path& file) {
-        std::ifstream stream(file, std::ios::binary);
-        return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
-    }
-
     fixture::MachineSandbox machine;
     fixture::Sandbox sandbox;
     fs::path in = sandbox.Path() / "in";
@@ -82,10 +76,10 @@ TEST_F(LumaroFileCommands, CopyPrintsItsRowsOnDryRunAndAsksBeforeReplacing) {
     EXPECT_EQ(Call(RunCopyFilesCommand, {"--to", out.string(), a.string()}).status, 0);
     std::ofstream(out / "a.jpg", std::ios::binary) << "changed";
     const Outcome kept = Call(RunCopyFilesCommand, {"--to", out.string(), a.string()});
-    EXPECT_EQ(Bytes(out / "a.jpg"), "changed");
+    EXPECT_EQ(fixture::FileBytes(out / "a.jpg"), "changed");
     EXPECT_NE(kept.err.find("--yes replaces it"), std::string::npos) << kept.err;
     EXPECT_EQ(Call(RunCopyFilesCommand, {"--yes", "--to", out.string(), a.string()}).status, 0);
-    EXPECT_EQ(Bytes(out / "a.jpg"), Bytes(a));
+    EXPECT_EQ(fixture::FileBytes(out / "a.jpg"), fixture::FileBytes(a));
 }
 
 TEST_F(LumaroFileCommands, MoveAndRenameByTheSavedDateNames) {
@@ -179,6 +173,6 @@ TEST_F(LumaroFileCommands, CsvTakesTheColumnsOfTheSettings) {
     EXPECT_FALSE(fs::exists(list));
 
     EXPECT_EQ(Call(RunCsvCommand, {"--out", list.string(), a.string()}).status, 0);
-    EXPECT_EQ(Bytes(list), platform::Utf8ToCp932(dry.out));
+    EXPECT_EQ(fixture::FileBytes(list), platform::Utf8ToCp932(dry.out));
     EXPECT_EQ(Call(RunCsvCommand, {a.string()}).status, 2);
 }

@@ -6,7 +6,6 @@
 
 #include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <regex>
 #include <sys/stat.h>
 
@@ -14,11 +13,6 @@ using namespace platform;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string ReadText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 void WriteText(const fs::path& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
@@ -38,10 +32,10 @@ TEST(FileReplacement, ReplacesTheTargetKeepingItsPermissions) {
     {
         FileReplacement replacement(target);
         replacement.Write(Bytes("new content"));
-        EXPECT_EQ(ReadText(target), "old") << "the target changed before the commit";
+        EXPECT_EQ(fixture::FileBytes(target), "old") << "the target changed before the commit";
         replacement.Commit(std::nullopt);
     }
-    EXPECT_EQ(ReadText(target), "new content");
+    EXPECT_EQ(fixture::FileBytes(target), "new content");
     struct stat status {};
     ASSERT_EQ(::stat(target.c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 07777, 0640u);
@@ -56,7 +50,7 @@ TEST(FileReplacement, LeavesNothingBehindWithoutACommit) {
         FileReplacement replacement(target);
         replacement.Write(Bytes("half"));
     }
-    EXPECT_EQ(ReadText(target), "old");
+    EXPECT_EQ(fixture::FileBytes(target), "old");
     EXPECT_EQ(std::distance(fs::directory_iterator(box.Path()), fs::directory_iterator()), 1);
 }
 
@@ -81,7 +75,7 @@ TEST(FileReplacement, ReplacesTheFileBehindASymbolicLink) {
     replacement.Write(Bytes("new"));
     replacement.Commit(std::nullopt);
     EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(ReadText(real), "new");
+    EXPECT_EQ(fixture::FileBytes(real), "new");
 }
 
 TEST(FileReplacement, RefusesReadOnlyTargetsAndFolders) {
@@ -93,7 +87,7 @@ TEST(FileReplacement, RefusesReadOnlyTargetsAndFolders) {
     EXPECT_THROW(FileReplacement{box.Path()}, FileError);
     EXPECT_THROW(FileReplacement{box.Path() / "missing" / "a.jpg"}, FileError);
     EXPECT_THROW(WritableFile{target}, FileError);
-    EXPECT_EQ(ReadText(target), "old");
+    EXPECT_EQ(fixture::FileBytes(target), "old");
 }
 
 TEST(WritableFile, PatchesInPlaceAndPutsTheTimeBack) {
@@ -108,7 +102,7 @@ TEST(WritableFile, PatchesInPlaceAndPutsTheTimeBack) {
     file.WriteAt(2, Bytes("XY"));
     file.SetLastWriteTime(*time);
     file.Close();
-    EXPECT_EQ(ReadText(path), "abXYef");
+    EXPECT_EQ(fixture::FileBytes(path), "abXYef");
     EXPECT_EQ(fs::last_write_time(path), *time);
 }
 

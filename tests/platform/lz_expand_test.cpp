@@ -3,9 +3,7 @@
 #include "tests/support/sandbox.h"
 
 #include <cstdlib>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 
 using namespace platform;
 namespace fs = std::filesystem;
@@ -14,17 +12,6 @@ namespace {
 
 class LzExpand : public ::testing::Test {
 protected:
-    fs::path Write(const fs::path& name, const std::string& bytes) const {
-        const fs::path file = sandbox_.Path() / name;
-        std::ofstream(file, std::ios::binary) << bytes;
-        return file;
-    }
-
-    static std::string Bytes(const fs::path& file) {
-        std::ifstream stream(file, std::ios::binary);
-        return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
-    }
-
     // Compresses the file with mscompress, which writes name + "_" beside it.
     static fs::path Compress(const fs::path& file) {
         fs::remove(file.string() + "_"); // mscompress keeps an existing output
@@ -37,9 +24,10 @@ protected:
 
     // A compressed file under another name, with the header's stored character set.
     fs::path CompressedAs(const fs::path& name, char stored) const {
-        std::string bytes = Bytes(Compress(Write("plain", "MZ program bytes")));
+        std::string bytes =
+            fixture::FileBytes(Compress(sandbox_.Write("plain", "MZ program bytes")));
         bytes[9] = stored;
-        return Write(name, bytes);
+        return sandbox_.Write(name, bytes);
     }
 
     fixture::Sandbox sandbox_;
@@ -58,7 +46,7 @@ std::string SampleText() {
 
 TEST_F(LzExpand, FilesFromMscompressExpandUnderTheirOriginalName) {
     const std::string text = SampleText();
-    const fs::path compressed = Compress(Write("Readme.txt", text));
+    const fs::path compressed = Compress(sandbox_.Write("Readme.txt", text));
     ASSERT_EQ(compressed.filename(), "Readme.txt_");
     ASSERT_LT(fs::file_size(compressed), text.size());
 
@@ -66,7 +54,7 @@ TEST_F(LzExpand, FilesFromMscompressExpandUnderTheirOriginalName) {
     EXPECT_EQ(ExpandedFileName(compressed).Value(), "Readme.txt");
     const fs::path target = sandbox_.Path() / "out.txt";
     ASSERT_TRUE(LzCopy(compressed, target));
-    EXPECT_EQ(Bytes(target), text);
+    EXPECT_EQ(fixture::FileBytes(target), text);
 }
 
 TEST_F(LzExpand, StoredCharacterTakesTheCaseOfTheName) {
@@ -77,7 +65,7 @@ TEST_F(LzExpand, StoredCharacterTakesTheCaseOfTheName) {
 
 TEST_F(LzExpand, NamesAreLeftAloneUnlessACompressedNameEndsInAnUnderscore) {
     EXPECT_EQ(ExpandedFileName(CompressedAs("NOTMARKED.DLL", 'x')).Value(), "NOTMARKED.DLL");
-    EXPECT_EQ(ExpandedFileName(Write("PLAIN.DL_", "not compressed")).Value(), "PLAIN.DL_");
+    EXPECT_EQ(ExpandedFileName(sandbox_.Write("PLAIN.DL_", "not compressed")).Value(), "PLAIN.DL_");
     // 0x835F is one double-byte character whose second byte looks like "_".
     const std::string doubleByte = "A\x83\x5F";
     const fs::path name = Cp932ToPath(doubleByte);
@@ -86,11 +74,11 @@ TEST_F(LzExpand, NamesAreLeftAloneUnlessACompressedNameEndsInAnUnderscore) {
 
 TEST_F(LzExpand, AFileThatIsNotCompressedIsCopiedAsItIs) {
     const std::string bytes("SZD\0short", 9);
-    const fs::path source = Write("PLAIN.DL_", bytes);
+    const fs::path source = sandbox_.Write("PLAIN.DL_", bytes);
     EXPECT_EQ(IsLzCompressed(source).Value(), false);
-    const fs::path target = Write("existing", "older and longer contents");
+    const fs::path target = sandbox_.Write("existing", "older and longer contents");
     ASSERT_TRUE(LzCopy(source, target));
-    EXPECT_EQ(Bytes(target), bytes);
+    EXPECT_EQ(fixture::FileBytes(target), bytes);
 }
 
 TEST_F(LzExpand, FailuresNameTheFileAndLeaveNoTarget) {
@@ -102,15 +90,16 @@ TEST_F(LzExpand, FailuresNameTheFileAndLeaveNoTarget) {
     EXPECT_FALSE(ExpandedFileName(missing));
     EXPECT_FALSE(fs::exists(target));
 
-    const std::string compressed = Bytes(Compress(Write("cut", SampleText())));
-    const fs::path truncated = Write("CUT.EX_", compressed.substr(0, 11));
+    const std::string compressed =
+        fixture::FileBytes(Compress(sandbox_.Write("cut", SampleText())));
+    const fs::path truncated = sandbox_.Write("CUT.EX_", compressed.substr(0, 11));
     const Status expand = LzCopy(truncated, target);
     ASSERT_FALSE(expand);
     EXPECT_NE(expand.Error().find(truncated.string()), std::string::npos) << expand.Error();
     EXPECT_FALSE(fs::exists(target));
 
     // Cut inside the compressed data: libmspack pads the rest, the promised size tells.
-    const fs::path halved = Write("HALF.EX_", compressed.substr(0, compressed.size() / 2));
+    const fs::path halved = sandbox_.Write("HALF.EX_", compressed.substr(0, compressed.size() / 2));
     const Status half = LzCopy(halved, target);
     ASSERT_FALSE(half);
     EXPECT_NE(half.Error().find("damaged"), std::string::npos) << half.Error();

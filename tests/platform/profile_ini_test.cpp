@@ -3,7 +3,6 @@
 
 #include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 
 using namespace platform;
 namespace fs = std::filesystem;
@@ -18,10 +17,7 @@ protected:
         std::ofstream(File(), std::ios::binary) << bytes;
     }
 
-    std::string Bytes() const {
-        std::ifstream stream(File(), std::ios::binary);
-        return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
-    }
+    std::string Bytes() const { return fixture::FileBytes(File()); }
 
     std::string Read(std::string_view section, std::string_view key) const {
         return ReadProfileString(section, key, "<default>", File());

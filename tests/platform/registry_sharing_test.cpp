@@ -38,11 +38,6 @@ constexpr int kValuesPerProcess = 150;
     _exit(failures == 0 ? 0 : 1);
 }
 
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 void WriteFile(const fs::path& path, const std::string& bytes, std::streamoff at = 0) {
     std::fstream out(path, std::ios::binary | std::ios::in | std::ios::out);
     if (!out) {
@@ -114,7 +109,7 @@ TEST(RegistryDamage, AFileThatIsNoDatabaseIsReportedAndLeftAlone) {
     EXPECT_NE(registry.Error().find("cannot open registry " + file.string()), std::string::npos)
         << registry.Error();
     EXPECT_NE(registry.Error().find("not a database"), std::string::npos) << registry.Error();
-    EXPECT_EQ(ReadFile(file), text);
+    EXPECT_EQ(fixture::FileBytes(file), text);
 }
 
 TEST(RegistryDamage, ADatabaseWithOverwrittenPagesIsReported) {

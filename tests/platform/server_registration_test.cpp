@@ -4,7 +4,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 
 using namespace platform;
 namespace fs = std::filesystem;
@@ -20,10 +19,7 @@ protected:
 
     fs::path Log() const { return sandbox_.Path() / "calls.log"; }
 
-    std::string Calls() const {
-        std::ifstream stream(Log());
-        return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
-    }
+    std::string Calls() const { return fixture::FileBytes(Log()); }
 
     fixture::Sandbox sandbox_;
 };

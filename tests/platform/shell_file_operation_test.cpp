@@ -4,7 +4,6 @@
 #include <deque>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <stdexcept>
 #include <sys/stat.h>
 
@@ -42,18 +41,6 @@ private:
 
 class ShellFileOperation : public ::testing::Test {
 protected:
-    fs::path Write(const fs::path& relative, const std::string& bytes) const {
-        const fs::path file = sandbox_.Path() / relative;
-        fs::create_directories(file.parent_path());
-        std::ofstream(file, std::ios::binary) << bytes;
-        return file;
-    }
-
-    static std::string Bytes(const fs::path& file) {
-        std::ifstream stream(file, std::ios::binary);
-        return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
-    }
-
     // The names in a folder, hidden working files included.
     static std::vector<std::string> Names(const fs::path& folder) {
         std::vector<std::string> names;
@@ -82,8 +69,8 @@ using enum FileOutcome;
 } // namespace
 
 TEST_F(ShellFileOperation, CopiesEachSourceToItsOwnNameWithItsTime) {
-    const fs::path a = Write("in/a.jpg", "first");
-    const fs::path b = Write("in/b.jpg", "second");
+    const fs::path a = sandbox_.Write("in/a.jpg", "first");
+    const fs::path b = sandbox_.Write("in/b.jpg", "second");
     fs::last_write_time(a, fs::file_time_type(std::chrono::seconds(1000000000)));
     const std::vector<fs::path> sources{a, b};
     const std::vector<fs::path> destinations{Path("out/new/x.jpg"), Path("out/y.jpg")};
@@ -93,19 +80,20 @@ TEST_F(ShellFileOperation, CopiesEachSourceToItsOwnNameWithItsTime) {
         ShellTransferFiles(TransferKind::Copy, sources, destinations, port);
 
     EXPECT_EQ(Outcomes(report), (std::vector{Done, Done}));
-    EXPECT_EQ(Bytes(Path("out/new/x.jpg")), "first");
-    EXPECT_EQ(Bytes(Path("out/y.jpg")), "second");
+    EXPECT_EQ(fixture::FileBytes(Path("out/new/x.jpg")), "first");
+    EXPECT_EQ(fixture::FileBytes(Path("out/y.jpg")), "second");
     EXPECT_EQ(fs::last_write_time(Path("out/new/x.jpg")), fs::last_write_time(a));
-    EXPECT_EQ(Bytes(a), "first") << "a copy leaves its source";
+    EXPECT_EQ(fixture::FileBytes(a), "first") << "a copy leaves its source";
     EXPECT_EQ(port.progress, (std::vector<std::string>{"a.jpg", "b.jpg"}));
     EXPECT_EQ(Names(Path("out")), (std::vector<std::string>{"new", "y.jpg"}))
         << "no working file stays behind";
 }
 
 TEST_F(ShellFileOperation, AsksBeforeReplacingAndKeepsTheFileOnNo) {
-    const std::vector<fs::path> sources{Write("in/a.jpg", "new a"), Write("in/b.jpg", "new b")};
-    const std::vector<fs::path> destinations{Write("out/a.jpg", "old a"),
-                                             Write("out/b.jpg", "old b")};
+    const std::vector<fs::path> sources{sandbox_.Write("in/a.jpg", "new a"),
+                                        sandbox_.Write("in/b.jpg", "new b")};
+    const std::vector<fs::path> destinations{sandbox_.Write("out/a.jpg", "old a"),
+                                             sandbox_.Write("out/b.jpg", "old b")};
     ScriptedOperationPort port({OverwriteAnswer::No, OverwriteAnswer::Yes});
 
     const FileOperationReport report =
@@ -113,22 +101,22 @@ TEST_F(ShellFileOperation, AsksBeforeReplacingAndKeepsTheFileOnNo) {
 
     EXPECT_EQ(Outcomes(report), (std::vector{Kept, Done}));
     EXPECT_EQ(port.asked, (std::vector<std::string>{"a.jpg", "b.jpg"}));
-    EXPECT_EQ(Bytes(destinations[0]), "old a");
-    EXPECT_EQ(Bytes(destinations[1]), "new b");
+    EXPECT_EQ(fixture::FileBytes(destinations[0]), "old a");
+    EXPECT_EQ(fixture::FileBytes(destinations[1]), "new b");
 }
 
 TEST_F(ShellFileOperation, YesToAllAsksOnceAndCancelStopsAtThatFile) {
     std::vector<fs::path> sources;
     std::vector<fs::path> destinations;
     for (const char* name : {"1.jpg", "2.jpg", "3.jpg"}) {
-        sources.push_back(Write(fs::path("in") / name, std::string("new ") + name));
-        destinations.push_back(Write(fs::path("out") / name, std::string("old ") + name));
+        sources.push_back(sandbox_.Write(fs::path("in") / name, std::string("new ") + name));
+        destinations.push_back(sandbox_.Write(fs::path("out") / name, std::string("old ") + name));
     }
     ScriptedOperationPort all({OverwriteAnswer::YesToAll});
     EXPECT_EQ(Outcomes(ShellTransferFiles(TransferKind::Copy, sources, destinations, all)),
               (std::vector{Done, Done, Done}));
     EXPECT_EQ(all.asked.size(), 1u);
-    EXPECT_EQ(Bytes(destinations[2]), "new 3.jpg");
+    EXPECT_EQ(fixture::FileBytes(destinations[2]), "new 3.jpg");
 
     for (const fs::path& destination : destinations) {
         std::ofstream(destination, std::ios::binary) << "old";
@@ -139,15 +127,15 @@ TEST_F(ShellFileOperation, YesToAllAsksOnceAndCancelStopsAtThatFile) {
     EXPECT_EQ(Outcomes(report), (std::vector{Done, Cancelled, Cancelled}));
     EXPECT_EQ(cancel.progress.size(), 2u) << "nothing after the cancelled file is touched";
     EXPECT_FALSE(fs::exists(sources[0]));
-    EXPECT_EQ(Bytes(sources[1]), "new 2.jpg");
-    EXPECT_EQ(Bytes(destinations[1]), "old");
-    EXPECT_EQ(Bytes(sources[2]), "new 3.jpg");
+    EXPECT_EQ(fixture::FileBytes(sources[1]), "new 2.jpg");
+    EXPECT_EQ(fixture::FileBytes(destinations[1]), "old");
+    EXPECT_EQ(fixture::FileBytes(sources[2]), "new 3.jpg");
 }
 
 TEST_F(ShellFileOperation, MovesWithoutLosingEitherFile) {
-    const fs::path a = Write("in/a.jpg", "a");
-    const fs::path b = Write("in/b.jpg", "b");
-    const fs::path kept = Write("out/b.jpg", "kept");
+    const fs::path a = sandbox_.Write("in/a.jpg", "a");
+    const fs::path b = sandbox_.Write("in/b.jpg", "b");
+    const fs::path kept = sandbox_.Write("out/b.jpg", "kept");
     const std::vector<fs::path> sources{a, b};
     const std::vector<fs::path> destinations{Path("out/a.jpg"), kept};
     ScriptedOperationPort port({OverwriteAnswer::No});
@@ -157,9 +145,9 @@ TEST_F(ShellFileOperation, MovesWithoutLosingEitherFile) {
 
     EXPECT_EQ(Outcomes(report), (std::vector{Done, Kept}));
     EXPECT_FALSE(fs::exists(a));
-    EXPECT_EQ(Bytes(Path("out/a.jpg")), "a");
-    EXPECT_EQ(Bytes(b), "b") << "a move that was refused keeps its source";
-    EXPECT_EQ(Bytes(kept), "kept");
+    EXPECT_EQ(fixture::FileBytes(Path("out/a.jpg")), "a");
+    EXPECT_EQ(fixture::FileBytes(b), "b") << "a move that was refused keeps its source";
+    EXPECT_EQ(fixture::FileBytes(kept), "kept");
 }
 
 TEST_F(ShellFileOperation, MovesAcrossDevicesByCopyingFirst) {
@@ -172,7 +160,7 @@ TEST_F(ShellFileOperation, MovesAcrossDevicesByCopyingFirst) {
     char pattern[] = "/dev/shm/lumaro-move-XXXXXX";
     ASSERT_NE(::mkdtemp(pattern), nullptr);
     const fs::path other = pattern;
-    const fs::path source = Write("a.jpg", "across");
+    const fs::path source = sandbox_.Write("a.jpg", "across");
     fs::last_write_time(source, fs::file_time_type(std::chrono::seconds(1200000000)));
     const auto time = fs::last_write_time(source);
     ScriptedOperationPort port;
@@ -182,19 +170,22 @@ TEST_F(ShellFileOperation, MovesAcrossDevicesByCopyingFirst) {
 
     EXPECT_EQ(Outcomes(report), (std::vector{Done}));
     EXPECT_FALSE(fs::exists(source));
-    EXPECT_EQ(Bytes(other / "a.jpg"), "across");
+    EXPECT_EQ(fixture::FileBytes(other / "a.jpg"), "across");
     EXPECT_EQ(fs::last_write_time(other / "a.jpg"), time);
     fs::remove_all(other);
 }
 
 TEST_F(ShellFileOperation, RefusesWhatItCannotDoAndGoesOn) {
-    const fs::path same = Write("a.jpg", "same");
-    const fs::path readOnly = Write("out/r.jpg", "read-only");
+    const fs::path same = sandbox_.Write("a.jpg", "same");
+    const fs::path readOnly = sandbox_.Write("out/r.jpg", "read-only");
     fs::permissions(readOnly, fs::perms::owner_read, fs::perm_options::replace);
     fs::create_directories(Path("out/folder.jpg"));
-    const std::vector<fs::path> sources{
-        same,        Path("missing.jpg"),  Write("r.jpg", "new"), Write("f.jpg", "f"),
-        Path("out"), Write("ok.jpg", "ok")};
+    const std::vector<fs::path> sources{same,
+                                        Path("missing.jpg"),
+                                        sandbox_.Write("r.jpg", "new"),
+                                        sandbox_.Write("f.jpg", "f"),
+                                        Path("out"),
+                                        sandbox_.Write("ok.jpg", "ok")};
     const std::vector<fs::path> destinations{same,
                                              Path("out/m.jpg"),
                                              readOnly,
@@ -207,8 +198,8 @@ TEST_F(ShellFileOperation, RefusesWhatItCannotDoAndGoesOn) {
         ShellTransferFiles(TransferKind::Copy, sources, destinations, port);
 
     EXPECT_EQ(Outcomes(report), (std::vector{Failed, Failed, Failed, Failed, Failed, Done}));
-    EXPECT_EQ(Bytes(same), "same");
-    EXPECT_EQ(Bytes(readOnly), "read-only");
+    EXPECT_EQ(fixture::FileBytes(same), "same");
+    EXPECT_EQ(fixture::FileBytes(readOnly), "read-only");
     EXPECT_NE(report.results[0].message.find("same file"), std::string::npos);
     EXPECT_NE(report.results[2].message.find("read-only"), std::string::npos);
     EXPECT_NE(report.Failures().find(Path("missing.jpg").string()), std::string::npos)
@@ -224,7 +215,7 @@ TEST_F(ShellFileOperation, NeedsOneDestinationPerSource) {
 }
 
 TEST_F(ShellFileOperation, DeletesPermanentlyFilesButNotFolders) {
-    const fs::path file = Write("a.jpg", "a");
+    const fs::path file = sandbox_.Write("a.jpg", "a");
     fs::create_directories(Path("folder"));
     ScriptedOperationPort port;
 

@@ -4,9 +4,7 @@
 
 #include <array>
 #include <cstdio>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <memory>
 
 using namespace platform;
@@ -16,18 +14,6 @@ namespace {
 
 class ShellFiles : public ::testing::Test {
 protected:
-    fs::path Write(const fs::path& relative, const std::string& bytes) const {
-        const fs::path file = sandbox_.Path() / relative;
-        fs::create_directories(file.parent_path());
-        std::ofstream(file, std::ios::binary) << bytes;
-        return file;
-    }
-
-    static std::string Bytes(const fs::path& file) {
-        std::ifstream stream(file, std::ios::binary);
-        return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
-    }
-
     fixture::Sandbox sandbox_;
 };
 
@@ -74,11 +60,11 @@ TEST(Wildcards, MatchLikeThePlatformsFileSearch) {
 }
 
 TEST_F(ShellFiles, WildcardDeleteTakesMatchingFilesAndFolders) {
-    Write("app/a.ini", "1");
-    Write("app/B.INI", "2");
-    Write("app/cache.ini/inner/deep.txt", "3");
-    Write("app/keep.txt", "4");
-    Write("app/sub/c.ini", "not in this folder");
+    sandbox_.Write("app/a.ini", "1");
+    sandbox_.Write("app/B.INI", "2");
+    sandbox_.Write("app/cache.ini/inner/deep.txt", "3");
+    sandbox_.Write("app/keep.txt", "4");
+    sandbox_.Write("app/sub/c.ini", "not in this folder");
 
     EXPECT_EQ(DeletePathWithWildcards(sandbox_.Path() / "app" / "*.ini"), kErrorSuccess);
     EXPECT_FALSE(fs::exists(sandbox_.Path() / "app/a.ini"));
@@ -93,8 +79,8 @@ TEST_F(ShellFiles, WildcardDeleteTakesMatchingFilesAndFolders) {
 }
 
 TEST_F(ShellFiles, PlainDeleteTakesFilesAndWholeFoldersAndNamesWhatIsMissing) {
-    Write("folder/inner/file.txt", "x");
-    const fs::path file = Write("single.dll", "x");
+    sandbox_.Write("folder/inner/file.txt", "x");
+    const fs::path file = sandbox_.Write("single.dll", "x");
     EXPECT_EQ(DeletePathWithWildcards(sandbox_.Path() / "folder"), kErrorSuccess);
     EXPECT_EQ(DeletePathWithWildcards(file), kErrorSuccess);
     EXPECT_FALSE(fs::exists(sandbox_.Path() / "folder"));
@@ -106,30 +92,30 @@ TEST_F(ShellFiles, PlainDeleteTakesFilesAndWholeFoldersAndNamesWhatIsMissing) {
 }
 
 TEST_F(ShellFiles, CopyCarriesContentsDateAndReadOnly) {
-    const fs::path source = Write("SOURCE.DLL", "new contents");
+    const fs::path source = sandbox_.Write("SOURCE.DLL", "new contents");
     const auto date = fs::file_time_type::clock::now() - std::chrono::hours(24 * 400);
     fs::last_write_time(source, date);
     ASSERT_EQ(SetFileReadOnly(source, true), kErrorSuccess);
-    const fs::path target = Write("dest/TARGET.DLL", "older, longer contents");
+    const fs::path target = sandbox_.Write("dest/TARGET.DLL", "older, longer contents");
 
     EXPECT_EQ(CopyFileOver(source, target), kErrorSuccess);
-    EXPECT_EQ(Bytes(target), "new contents");
+    EXPECT_EQ(fixture::FileBytes(target), "new contents");
     EXPECT_EQ(fs::last_write_time(target), date);
     EXPECT_EQ(IsFileReadOnly(target).Value(), true);
     EXPECT_EQ(CompareFileDates(source, target).Value(), 0);
 }
 
 TEST_F(ShellFiles, CopyRefusesReadOnlyTargetsFoldersAndMissingSources) {
-    const fs::path source = Write("A.DLL", "new");
-    const fs::path target = Write("B.DLL", "kept");
+    const fs::path source = sandbox_.Write("A.DLL", "new");
+    const fs::path target = sandbox_.Write("B.DLL", "kept");
     ASSERT_EQ(SetFileReadOnly(target, true), kErrorSuccess);
     EXPECT_EQ(CopyFileOver(source, target), kErrorAccessDenied);
-    EXPECT_EQ(Bytes(target), "kept");
+    EXPECT_EQ(fixture::FileBytes(target), "kept");
 
     ASSERT_EQ(SetFileReadOnly(target, false), kErrorSuccess);
     EXPECT_EQ(IsFileReadOnly(target).Value(), false);
     EXPECT_EQ(CopyFileOver(source, target), kErrorSuccess);
-    EXPECT_EQ(Bytes(target), "new");
+    EXPECT_EQ(fixture::FileBytes(target), "new");
 
     EXPECT_EQ(CopyFileOver(sandbox_.Path() / "MISSING", target), kErrorFileNotFound);
     EXPECT_EQ(CopyFileOver(source, sandbox_.Path()), kErrorAccessDenied);
@@ -137,8 +123,8 @@ TEST_F(ShellFiles, CopyRefusesReadOnlyTargetsFoldersAndMissingSources) {
 }
 
 TEST_F(ShellFiles, DatesCompareInStepsOf100Nanoseconds) {
-    const fs::path a = Write("a", "");
-    const fs::path b = Write("b", "");
+    const fs::path a = sandbox_.Write("a", "");
+    const fs::path b = sandbox_.Write("b", "");
     const fs::file_time_type base = fs::file_time_type::clock::now();
     using Tick = std::chrono::duration<std::int64_t, std::ratio<1, 10'000'000>>;
     const Tick tick(1);

@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <memory>
 
 using namespace platform;
@@ -24,11 +23,6 @@ protected:
     }
 
     fs::path Path(const fs::path& name) const { return sandbox_.Path() / name; }
-
-    static std::string Bytes(const fs::path& file) {
-        std::ifstream stream(file, std::ios::binary);
-        return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
-    }
 
     // What lnkinfo prints for the file, reading ANSI strings as CP932, converted to UTF-8.
     static std::string LnkInfo(const fs::path& file) {
@@ -212,7 +206,7 @@ TEST_F(ShellLinks, DosProgramsGetAProgramInformationFileInstead) {
     EXPECT_EQ(saved.Value(), Path("Go Tool.pif"));
     EXPECT_FALSE(fs::exists(Path("Go Tool.lnk")));
 
-    const std::string bytes = Bytes(saved.Value());
+    const std::string bytes = fixture::FileBytes(saved.Value());
     ASSERT_EQ(bytes.size(), 391u);
     EXPECT_EQ(bytes.substr(0x171, 16), std::string("MICROSOFT PIFEX\0", 16));
     EXPECT_EQ(bytes.substr(0x02, 30), "Go Tool" + std::string(23, ' '));

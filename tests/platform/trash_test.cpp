@@ -3,9 +3,7 @@
 #include "tests/support/sandbox.h"
 
 #include <cstdlib>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <optional>
 #include <regex>
 #include <string>
@@ -46,18 +44,6 @@ private:
 
 class Trash : public ::testing::Test {
 protected:
-    fs::path Write(const fs::path& relative, const std::string& bytes) const {
-        const fs::path file = sandbox_.Path() / relative;
-        fs::create_directories(file.parent_path());
-        std::ofstream(file, std::ios::binary) << bytes;
-        return file;
-    }
-
-    static std::string Bytes(const fs::path& file) {
-        std::ifstream stream(file, std::ios::binary);
-        return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
-    }
-
     fixture::Sandbox sandbox_;
     EnvironmentValue home_{"HOME", (sandbox_.Path() / "home").string()};
     EnvironmentValue dataHome_{"XDG_DATA_HOME", (sandbox_.Path() / "data").string()};
@@ -88,7 +74,7 @@ TEST_F(Trash, LiesInTheDataHomeOrElseUnderHome) {
 }
 
 TEST_F(Trash, DeleteToTrashMovesTheFileAndWritesItsRecord) {
-    const fs::path file = Write("photos 2024/写真 #1.jpg", "picture");
+    const fs::path file = sandbox_.Write("photos 2024/写真 #1.jpg", "picture");
     NoQuestions port;
 
     const FileOperationReport report =
@@ -96,8 +82,8 @@ TEST_F(Trash, DeleteToTrashMovesTheFileAndWritesItsRecord) {
 
     ASSERT_EQ(report.Count(FileOutcome::Done), 1u) << report.Failures();
     EXPECT_FALSE(fs::exists(file));
-    EXPECT_EQ(Bytes(trash_ / "files" / "写真 #1.jpg"), "picture");
-    const std::string record = Bytes(trash_ / "info" / "写真 #1.jpg.trashinfo");
+    EXPECT_EQ(fixture::FileBytes(trash_ / "files" / "写真 #1.jpg"), "picture");
+    const std::string record = fixture::FileBytes(trash_ / "info" / "写真 #1.jpg.trashinfo");
     const std::string escapedFolder = sandbox_.Path().string() + "/photos%202024/";
     EXPECT_EQ(record.substr(0, record.find("DeletionDate")),
               "[Trash Info]\nPath=" + escapedFolder + "%E5%86%99%E7%9C%9F%20%231.jpg\n");
@@ -109,17 +95,18 @@ TEST_F(Trash, DeleteToTrashMovesTheFileAndWritesItsRecord) {
 
 TEST_F(Trash, ASecondFileOfTheSameNameGetsANameOfItsOwn) {
     NoQuestions port;
-    const fs::path first = Write("a/DSCN0001.JPG", "first");
-    const fs::path second = Write("b/DSCN0001.JPG", "second");
+    const fs::path first = sandbox_.Write("a/DSCN0001.JPG", "first");
+    const fs::path second = sandbox_.Write("b/DSCN0001.JPG", "second");
 
     const FileOperationReport report =
         ShellDeleteFiles(DeleteKind::ToTrash, std::vector{first, second}, port);
 
     ASSERT_EQ(report.Count(FileOutcome::Done), 2u) << report.Failures();
-    EXPECT_EQ(Bytes(trash_ / "files" / "DSCN0001.JPG"), "first");
-    EXPECT_EQ(Bytes(trash_ / "files" / "DSCN0001.2.JPG"), "second");
-    EXPECT_NE(Bytes(trash_ / "info" / "DSCN0001.2.JPG.trashinfo").find("/b/DSCN0001.JPG"),
-              std::string::npos);
+    EXPECT_EQ(fixture::FileBytes(trash_ / "files" / "DSCN0001.JPG"), "first");
+    EXPECT_EQ(fixture::FileBytes(trash_ / "files" / "DSCN0001.2.JPG"), "second");
+    EXPECT_NE(
+        fixture::FileBytes(trash_ / "info" / "DSCN0001.2.JPG.trashinfo").find("/b/DSCN0001.JPG"),
+        std::string::npos);
 }
 
 TEST_F(Trash, AFileThatCannotGoLeavesNoRecord) {
@@ -142,13 +129,13 @@ TEST_F(Trash, AFileOnAnotherDeviceIsCopiedIntoTheTrashThenRemoved) {
     ASSERT_NE(::mkdtemp(pattern), nullptr);
     const fs::path otherData = pattern;
     const EnvironmentValue dataHome("XDG_DATA_HOME", otherData.string());
-    const fs::path file = Write("far/a.jpg", "far away");
+    const fs::path file = sandbox_.Write("far/a.jpg", "far away");
 
     const Result<fs::path> trashed = MoveToTrash(file);
 
     ASSERT_TRUE(trashed.Ok()) << trashed.Error();
     EXPECT_EQ(trashed.Value(), otherData / "Trash/files/a.jpg");
-    EXPECT_EQ(Bytes(trashed.Value()), "far away");
+    EXPECT_EQ(fixture::FileBytes(trashed.Value()), "far away");
     EXPECT_FALSE(fs::exists(file));
     EXPECT_TRUE(fs::exists(otherData / "Trash/info/a.jpg.trashinfo"));
     fs::remove_all(otherData);

@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <system_error>
@@ -25,6 +27,14 @@ Sandbox::~Sandbox() {
     fs::remove_all(root_, ignored);
 }
 
+fs::path Sandbox::Write(const fs::path& relative, std::string_view bytes) const {
+    const fs::path file = root_ / relative;
+    fs::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return file;
+}
+
 fs::path Sandbox::CopyIn(const fs::path& source, const fs::path& name) const {
     const fs::path target = root_ / (name.empty() ? source.filename() : name);
     fs::copy_file(source, target, fs::copy_options::overwrite_existing);
@@ -38,6 +48,11 @@ fs::path Sandbox::CopySample(const fs::path& relative) const {
         throw std::runtime_error("no sample folder for " + relative.string());
     }
     return CopyIn(*samples / relative);
+}
+
+std::string FileBytes(const fs::path& file) {
+    std::ifstream stream(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
 }
 
 std::optional<fs::path> SamplesDir() {

@@ -4,6 +4,8 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
+#include <string_view>
 
 namespace fixture {
 
@@ -18,6 +20,11 @@ public:
 
     [[nodiscard]] const std::filesystem::path& Path() const { return root_; }
 
+    // Writes the bytes as the file at `relative` inside the sandbox, making its folders.
+    // Returns the file's path.
+    std::filesystem::path Write(const std::filesystem::path& relative,
+                                std::string_view bytes) const;
+
     // Copies a file into the sandbox under `name` (default: the source's file name) and makes
     // the copy writable, since the samples are read-only. Returns the copy's path.
     std::filesystem::path CopyIn(const std::filesystem::path& source,
@@ -30,6 +37,9 @@ public:
 private:
     std::filesystem::path root_;
 };
+
+// The whole content of a file; empty when it cannot be read.
+[[nodiscard]] std::string FileBytes(const std::filesystem::path& file);
 
 // The folder of real camera files: $LUMARO_SAMPLES_DIR when set, else the folder the build was
 // configured with; none when that folder does not exist (a clone without the samples).
