@@ -21,6 +21,9 @@ namespace fs = std::filesystem;
 
 constexpr std::string_view kExifPrefix = "_Exif";
 constexpr std::string_view kBackPrefix = "_Back";
+// The file as it was before D alone took its EXIF segment off, kept only until the program has
+// started; a name of its own, so it never meets the backup of a program still running with E.
+constexpr std::string_view kStripBackPrefix = "_Strip";
 // What ShellOpenCommand puts first for a file that is not a program.
 constexpr std::string_view kDocumentOpener = "xdg-open";
 
@@ -148,9 +151,20 @@ ExifAroundProgram ExifAroundProgram::Before(const ExecOptions& options, const fs
         steps.saved_ = true;
     }
     if (options.stripExif && CarriesExifSegment(file)) {
+        if (!steps.saved_) {
+            CopyWhole(file, platform::TemporaryFileName(kStripBackPrefix));
+            steps.strippedOnly_ = true;
+        }
         exif::StripExif(file, file);
     }
     return steps;
+}
+
+void ExifAroundProgram::Started() const {
+    if (strippedOnly_) {
+        std::error_code ignored; // a leftover is replaced by the next run
+        fs::remove(platform::TemporaryFileName(kStripBackPrefix), ignored);
+    }
 }
 
 platform::Status ExifAroundProgram::After() const {
@@ -182,16 +196,21 @@ platform::Status ExifAroundProgram::After() const {
 }
 
 platform::Status ExifAroundProgram::Undo() const {
-    if (!saved_) {
+    if (!saved_ && !strippedOnly_) {
         return {};
     }
+    const fs::path backup = platform::TemporaryFileName(saved_ ? kBackPrefix : kStripBackPrefix);
     try {
-        CopyWhole(platform::TemporaryFileName(kBackPrefix), file_);
+        CopyWhole(backup, file_);
     } catch (const platform::FileError& error) {
         return platform::Failure{std::string(error.what()) + "; the file before is kept as " +
-                                 platform::TemporaryFileName(kBackPrefix).string()};
+                                 backup.string()};
     }
-    RemoveTemporaryFiles();
+    if (saved_) {
+        RemoveTemporaryFiles();
+    } else {
+        Started();
+    }
     return {};
 }
 
@@ -234,6 +253,7 @@ void ExternalProgramRun::Launch(char letter, const fs::path& file) {
         refresh_();
         return;
     }
+    steps->Started();
     waitingToRestore_ = waitingToRestore_ || steps->HoldsTemporaryFiles();
     watch_.WhenEnded(started.Value(), [this, program, steps = *steps] {
         if (steps.HoldsTemporaryFiles()) {

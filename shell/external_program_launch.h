@@ -48,8 +48,9 @@ StartProgram(const ProgramCommand& command);
 class ExifAroundProgram {
 public:
     // Before the start: E saves the file's SOI and EXIF segment as the "_Exif" temporary file
-    // and the whole file as "_Back"; D then takes the EXIF segment off the file. A file without
-    // an EXIF segment is left as it is. Throws platform::FileError; the file is then unchanged
+    // and the whole file as "_Back"; D then takes the EXIF segment off the file, keeping the
+    // file as it was in "_Strip" when E saved nothing. A file without an EXIF segment is left
+    // as it is. Throws platform::FileError; the file is then unchanged
     // unless the strip itself failed half-way, which the writer's safe replace rules out.
     [[nodiscard]] static ExifAroundProgram Before(const ExecOptions& options,
                                                   const std::filesystem::path& file);
@@ -60,8 +61,11 @@ public:
     // could not be put back, where the backup was kept.
     [[nodiscard]] platform::Status After() const;
 
-    // When the program could not be started: with a saved segment (E), the backup goes back
-    // over the file byte for byte and the temporary files are removed. D alone cannot be undone.
+    // Once the program runs: the copy D alone kept is no longer needed.
+    void Started() const;
+
+    // When the program could not be started: the backup (E's, or D's alone) goes back over the
+    // file byte for byte and the temporary files are removed.
     [[nodiscard]] platform::Status Undo() const;
 
     // True while the "_Exif" and "_Back" temporary files hold this run's data.
@@ -74,6 +78,7 @@ private:
     ExecOptions options_;
     std::filesystem::path file_;
     bool saved_ = false;
+    bool strippedOnly_ = false; // D without E took the segment off; "_Strip" holds the file
 };
 
 // How the launcher learns that a program has ended: in the program a watch on the process that

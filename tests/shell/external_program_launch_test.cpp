@@ -211,6 +211,7 @@ TEST_F(AnExternalProgram, SeesNoExifWithDAndTheFileKeepsNone) {
     EXPECT_EQ(lines.back(), "exif: no");
     EXPECT_FALSE(StartsWithExif(picture));
     EXPECT_EQ(TagText(picture, "Make"), std::nullopt);
+    EXPECT_FALSE(fs::exists(platform::TemporaryFileName("_Strip"))) << "dropped once it ran";
 }
 
 TEST_F(AnExternalProgram, SeesNoExifWithDAndGetsItBackWithE) {
@@ -266,20 +267,24 @@ TEST_F(AnExternalProgram, ThatCannotBeFoundIsNamedAndTheFileIsLeftAlone) {
     EXPECT_EQ(refreshes, 0);
 }
 
-TEST_F(AnExternalProgram, ThatFailsToStartLeavesTheFileAsItWasWithE) {
+TEST_F(AnExternalProgram, ThatFailsToStartLeavesTheFileAsItWasWithEOrDAlone) {
     // Present but not a program the system can run: the start itself fails.
     const fs::path broken = sandbox.Path() / "broken";
     std::ofstream(broken) << "not a program\n";
     fs::permissions(broken, fs::perms::owner_all);
     const std::string original = ReadText(picture);
     table[0].program = platform::PathToCp932(broken);
-    table[0].options = ParseExecOptions("ED");
-    run.Launch('A', picture);
-    ASSERT_EQ(prompt.messages.size(), 1u);
-    EXPECT_NE(prompt.messages.front().find(broken.string()), std::string::npos)
-        << prompt.messages.front();
-    EXPECT_EQ(ReadText(picture), original);
-    EXPECT_FALSE(run.WaitingToRestore());
+    for (const char* letters : {"ED", "D"}) {
+        prompt.messages.clear();
+        table[0].options = ParseExecOptions(letters);
+        run.Launch('A', picture);
+        ASSERT_EQ(prompt.messages.size(), 1u) << letters;
+        EXPECT_NE(prompt.messages.front().find(broken.string()), std::string::npos)
+            << prompt.messages.front();
+        EXPECT_EQ(ReadText(picture), original) << letters;
+        EXPECT_FALSE(run.WaitingToRestore());
+        EXPECT_FALSE(fs::exists(platform::TemporaryFileName("_Strip"))) << letters;
+    }
 }
 
 TEST_F(AnExternalProgram, OfferedNowhereDoesNothing) {
