@@ -111,7 +111,7 @@ public:
 
     // True while a program started with E runs: the temporary names are taken, and another
     // launch with E is refused with a message until it ends.
-    [[nodiscard]] bool WaitingToRestore() const { return waitingToRestore_; }
+    [[nodiscard]] bool WaitingToRestore() const override { return waitingToRestore_; }
 
 private:
     const ExecTable& table_;

@@ -27,6 +27,9 @@ public:
     virtual ~ExternalProgramLauncher() = default;
     // `letter` is the entry's letter, `file` the first selected file of the list.
     virtual void Launch(char letter, const std::filesystem::path& file) = 0;
+    // True while a program started with "E" runs: its file gets its EXIF segment back only when
+    // the program ends and this launcher is still there.
+    [[nodiscard]] virtual bool WaitingToRestore() const = 0;
 };
 
 } // namespace shell

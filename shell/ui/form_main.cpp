@@ -151,6 +151,14 @@ void TFormMain::OpenStartFolder() {
 }
 
 void TFormMain::closeEvent(QCloseEvent* event) {
+    // The EXIF segment a program started with "E" took away comes back when it ends, which
+    // this window must live to see.
+    if (launcher_ != nullptr && launcher_->WaitingToRestore()) {
+        prompt_->Show("Exif情報の待避復元を行う外部プログラムが終了していません。\n"
+                      "そのプログラムを終了してから、LumaroUtyを終了してください。");
+        event->ignore();
+        return;
+    }
     fill_->Cancel();
     listModel_->Clear();
     event->accept();

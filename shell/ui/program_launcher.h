@@ -42,6 +42,7 @@ public:
                     std::unique_ptr<LaunchPrompt> prompt = nullptr);
 
     void Launch(char letter, const std::filesystem::path& file) override;
+    [[nodiscard]] bool WaitingToRestore() const override { return run_.WaitingToRestore(); }
 
     [[nodiscard]] const ExternalProgramRun& Run() const { return run_; }
 

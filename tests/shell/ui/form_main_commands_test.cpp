@@ -190,8 +190,25 @@ TEST_F(AMainWindowCommand, OffersNoPopupMenuWithoutExternalPrograms) {
 class RecordingLauncher : public ExternalProgramLauncher {
 public:
     void Launch(char letter, const fs::path& file) override { launches.emplace_back(letter, file); }
+    [[nodiscard]] bool WaitingToRestore() const override { return waiting; }
     std::vector<std::pair<char, fs::path>> launches;
+    bool waiting = false;
 };
+
+TEST_F(AMainWindowCommand, StaysOpenWhileAProgramWithEStillHasToGetItsExifBack) {
+    TFormMain& window = WindowOnPhotos();
+    RecordingLauncher launcher;
+    launcher.waiting = true;
+    window.SetExternalProgramLauncher(&launcher);
+    EXPECT_FALSE(window.close());
+    EXPECT_TRUE(window.isVisible());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages.front().find("終了していません"), std::string::npos) << messages.front();
+
+    launcher.waiting = false;
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(messages.size(), 1u);
+}
 
 TEST_F(AMainWindowCommand, OffersTheTitledProgramsAndStartsTheChosenOneOnTheFirstSelectedFile) {
     live.exec[2].title = "Viewer";
