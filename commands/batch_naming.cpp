@@ -6,8 +6,6 @@
 #include "platform/file_error.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cstdio>
 
 namespace commands {
 namespace {
@@ -27,35 +25,13 @@ std::string Folded(std::string_view text) {
     return folded;
 }
 
-// The running number after the prefix: the run of digits there when it has at least `digits`
-// of them (a number that rolled over into one more digit counts in full), else 0.
-std::int64_t NumberAfterPrefix(std::string_view name, std::size_t prefixLength, int digits) {
-    const std::string_view rest = name.substr(prefixLength);
-    std::size_t run = 0;
-    while (run < rest.size() && rest[run] >= '0' && rest[run] <= '9') {
-        ++run;
-    }
-    if (run == 0 || run < static_cast<std::size_t>(std::max(digits, 0))) {
-        return 0;
-    }
-    std::int64_t number = 0;
-    const auto [end, error] = std::from_chars(rest.data(), rest.data() + run, number);
-    return error == std::errc() ? number : 0;
-}
-
-std::string RunningNumber(std::int64_t number, int digits) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%0*lld", std::max(digits, 0), static_cast<long long>(number));
-    return text;
-}
-
 std::int64_t HighestIn(const std::multimap<std::string, std::string>& names,
                        const std::string& prefix, int digits) {
     const std::string key = Folded(prefix);
     std::int64_t highest = 0;
     for (auto it = names.lower_bound(key); it != names.end() && it->first.starts_with(key); ++it) {
         if (exif::Cp932StartsWithNoCase(it->second, prefix)) {
-            highest = std::max(highest, NumberAfterPrefix(it->second, prefix.size(), digits));
+            highest = std::max(highest, exif::NumberAfterPrefix(it->second, prefix.size(), digits));
         }
     }
     return highest;
@@ -110,7 +86,7 @@ std::filesystem::path BatchNamer::NameFor(const std::filesystem::path& source,
         const int digits =
             kSequenceNameBytes - static_cast<int>(std::min<std::size_t>(prefix_.size(), 8));
         name = exif::Cp932ToUpper(
-            prefix_ + RunningNumber(HighestNumber(folder, prefix_, digits) + 1, digits) +
+            prefix_ + exif::RunningNumber(HighestNumber(folder, prefix_, digits) + 1, digits) +
             extension);
     } else {
         // The date part and separators as the template makes them without a number; the
@@ -122,7 +98,8 @@ std::filesystem::path BatchNamer::NameFor(const std::filesystem::path& source,
             const std::string base = name.substr(0, name.size() - extension.size());
             name = exif::Cp932ToLower(
                 base +
-                RunningNumber(HighestNumber(folder, base, settings_.digits) + 1, settings_.digits) +
+                exif::RunningNumber(HighestNumber(folder, base, settings_.digits) + 1,
+                                    settings_.digits) +
                 extension);
         }
     }

@@ -65,31 +65,6 @@ std::string TimePart(std::string pattern, std::string_view date) {
     return pattern;
 }
 
-// The number with at least `digits` digits, zero-padded; in full when it needs more.
-std::string RunningNumber(std::int64_t number, int digits) {
-    if (digits <= 0) {
-        return FormatText("%lld", static_cast<long long>(number));
-    }
-    return FormatText("%0*lld", digits, static_cast<long long>(number));
-}
-
-// The running number of a name that begins with a prefix of prefixLength bytes: the run of
-// digits after the prefix when it is at least `digits` long (so a number that rolled over into
-// one more digit still counts in full), else 0.
-std::int64_t NumberAfterPrefix(std::string_view name, std::size_t prefixLength, int digits) {
-    const std::string_view rest = name.substr(prefixLength);
-    std::size_t run = 0;
-    while (run < rest.size() && rest[run] >= '0' && rest[run] <= '9') {
-        ++run;
-    }
-    if (run == 0 || run < static_cast<std::size_t>(std::max(digits, 0))) {
-        return 0;
-    }
-    std::int64_t number = 0;
-    const auto [end, error] = std::from_chars(rest.data(), rest.data() + run, number);
-    return error == std::errc() ? number : 0;
-}
-
 // A file name as CP932. Camera and generated names are plain ASCII, the same in both
 // encodings; they skip the conversion, which a batch makes once per name and per file.
 std::string NameText(const std::filesystem::path& name) {
@@ -140,6 +115,27 @@ std::span<const std::string> TimePatternChoices() {
     static const auto choices = Cp932Choices<9>({"時間なし", "HHMMSS", "HH時MM分SS秒", "HH.MM.SS",
                                                  "HHMM", "HH時MM分", "HH.MM", "HH", "HH時"});
     return choices;
+}
+
+std::string RunningNumber(std::int64_t number, int digits) {
+    if (digits <= 0) {
+        return FormatText("%lld", static_cast<long long>(number));
+    }
+    return FormatText("%0*lld", digits, static_cast<long long>(number));
+}
+
+std::int64_t NumberAfterPrefix(std::string_view name, std::size_t prefixLength, int digits) {
+    const std::string_view rest = name.substr(prefixLength);
+    std::size_t run = 0;
+    while (run < rest.size() && rest[run] >= '0' && rest[run] <= '9') {
+        ++run;
+    }
+    if (run == 0 || run < static_cast<std::size_t>(std::max(digits, 0))) {
+        return 0;
+    }
+    std::int64_t number = 0;
+    const auto [end, error] = std::from_chars(rest.data(), rest.data() + run, number);
+    return error == std::errc() ? number : 0;
 }
 
 std::int64_t HighestNumber(const std::filesystem::path& folder, std::string_view prefix,

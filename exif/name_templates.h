@@ -60,6 +60,15 @@ MakeSequenceName(const std::filesystem::path& source, const std::filesystem::pat
                                              std::string_view prefix,
                                              const NameTemplateSettings& settings);
 
+// The number with at least `digits` digits, zero-padded; in full when it needs more.
+[[nodiscard]] std::string RunningNumber(std::int64_t number, int digits);
+
+// The running number of a name that begins with a prefix of prefixLength bytes: the run of
+// digits after the prefix when it is at least `digits` long (so a number that rolled over into
+// one more digit still counts in full), else 0.
+[[nodiscard]] std::int64_t NumberAfterPrefix(std::string_view name, std::size_t prefixLength,
+                                             int digits);
+
 // The highest running number among the files of the folder and the batch names that begin with
 // the prefix (CP932; letters compared without case): the `digits` characters after the prefix,
 // and any digits that follow them, read as a number; names where they are not all digits count
