@@ -1,6 +1,7 @@
 #include "commands/ui/edit_date_dlg.h"
 
 #include "commands/edit_settings.h"
+#include "commands/ui/named_widget.h"
 #include "exif/file_probes.h"
 #include "platform/codepage.h"
 #include "platform/file_error.h"
@@ -19,11 +20,6 @@
 
 namespace commands {
 namespace {
-
-template <typename Widget> Widget* Named(Widget* widget, const char* name) {
-    widget->setObjectName(name);
-    return widget;
-}
 
 // The DateTime of the first selected JPEG file as a moment; nothing when it names none.
 std::optional<QDateTime> FirstPhotoDate(const Selection& files) {

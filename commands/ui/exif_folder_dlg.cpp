@@ -3,6 +3,7 @@
 #include "commands/edit_settings.h"
 #include "commands/exif_add_delete.h"
 #include "commands/exif_copy.h"
+#include "commands/ui/named_widget.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -14,11 +15,6 @@
 
 namespace commands {
 namespace {
-
-template <typename Widget> Widget* Named(Widget* widget, const char* name) {
-    widget->setObjectName(name);
-    return widget;
-}
 
 QString FolderText(const std::filesystem::path& folder) {
     return QFile::decodeName(QByteArray::fromStdString(folder.string()));

@@ -1,6 +1,7 @@
 #include "commands/ui/file_rename_dlg.h"
 
 #include "commands/ui/file_command_windows.h"
+#include "commands/ui/named_widget.h"
 #include "platform/codepage.h"
 
 #include <QGridLayout>
@@ -13,15 +14,6 @@
 #include <QVBoxLayout>
 
 namespace commands {
-namespace {
-
-template <typename Widget> Widget* Named(Widget* widget, const char* name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
-} // namespace
-
 TFileRenameDlg::TFileRenameDlg(FileCommandContext context, shell::SettingsStore& store,
                                const shell::LiveSettings& live, FileCommandPorts ports,
                                QWidget* parent)

@@ -1,6 +1,7 @@
 #include "commands/ui/file_transfer_dlg.h"
 
 #include "commands/ui/file_command_windows.h"
+#include "commands/ui/named_widget.h"
 #include "platform/codepage.h"
 
 #include <QGridLayout>
@@ -14,11 +15,6 @@
 
 namespace commands {
 namespace {
-
-template <typename Widget> Widget* Named(Widget* widget, const char* name) {
-    widget->setObjectName(name);
-    return widget;
-}
 
 QString FromCp932(const std::string& text) {
     return QString::fromStdString(platform::Cp932ToUtf8(text));

@@ -1,6 +1,7 @@
 #include "publish/ui/csv_dlg.h"
 
 #include "commands/ui/file_command_windows.h"
+#include "commands/ui/named_widget.h"
 #include "publish/csv_listing.h"
 #include "publish/publish_fields.h"
 
@@ -12,14 +13,8 @@
 #include <QVBoxLayout>
 
 namespace publish {
-namespace {
 
-template <typename Widget> Widget* Named(Widget* widget, const char* name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
-} // namespace
+using commands::Named;
 
 TCsvDlg::TCsvDlg(std::vector<std::filesystem::path> files, shell::SettingsStore& store,
                  const shell::LiveSettings& live, PublishPort& port, QWidget* parent)

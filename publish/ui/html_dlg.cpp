@@ -1,6 +1,7 @@
 #include "publish/ui/html_dlg.h"
 
 #include "commands/ui/file_command_windows.h"
+#include "commands/ui/named_widget.h"
 #include "publish/album_types.h"
 #include "publish/publish_fields.h"
 
@@ -15,14 +16,8 @@
 #include <QVBoxLayout>
 
 namespace publish {
-namespace {
 
-template <typename Widget> Widget* Named(Widget* widget, const char* name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
-} // namespace
+using commands::Named;
 
 THtmlDlg::THtmlDlg(std::vector<std::filesystem::path> pictures, shell::SettingsStore& store,
                    const shell::LiveSettings& live, std::filesystem::path templateFolder,

@@ -1,6 +1,7 @@
 #include "publish/ui/presentation_dlg.h"
 
 #include "commands/ui/file_command_windows.h"
+#include "commands/ui/named_widget.h"
 #include "platform/codepage.h"
 #include "publish/presentation_files.h"
 
@@ -13,14 +14,8 @@
 #include <QVBoxLayout>
 
 namespace publish {
-namespace {
 
-template <typename Widget> Widget* Named(Widget* widget, const char* name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
-} // namespace
+using commands::Named;
 
 TCrePrezenDlg::TCrePrezenDlg(commands::Selection files, shell::SettingsStore& store,
                              std::filesystem::path templatePicture, commands::EditPorts ports,
