@@ -1,46 +1,28 @@
 // lumaro_fill_bench [--large-thumbnails] FILE...: the file list's fill of these files without
-// windows, each file as the window reads it with the default settings: its row (the block, the
-// values of the default column choice, the embedded thumbnail) and the thumbnail's two icon
-// pictures, 40 x 30 and the icon view's size (80 x 60; 160 x 120 with --large-thumbnails, the
-// setting ListThumbSize off). Texts and icon pictures are kept, as the list keeps its items;
-// everything else goes with its file. Prints "rows N", "icon_kib N" (the pixels kept) and
-// "peak_rss_kib N".
+// windows, each file read as the window reads it with the default settings (shell::FillReading
+// on its worker threads): its row (the block, the values of the default column choice, the
+// embedded thumbnail) and the thumbnail's two icon pictures, 40 x 30 and the icon view's size
+// (80 x 60; 160 x 120 with --large-thumbnails, the setting ListThumbSize off). Texts and icon
+// pictures are kept, as the list keeps its items; everything else goes with its file. Prints
+// "rows N", "icon_kib N" (the pixels kept) and "peak_rss_kib N".
 
 #include "bench/peak_memory.h"
-#include "platform/codepage.h"
-#include "shell/file_list.h"
-#include "shell/list_icon_pictures.h"
+#include "shell/fill_reading.h"
 #include "shell/settings_columns.h"
 #include "shell/settings_values.h"
 
-#include <QString>
+#include <chrono>
 #include <cstdio>
 #include <exception>
-#include <string>
+#include <string_view>
+#include <thread>
 #include <vector>
 
 namespace {
 
-struct Item {
-    std::vector<QString> values;
-    std::optional<shell::IconPictures> icons;
-};
-
-Item FillItem(const std::filesystem::path& file, std::span<const exif::SummaryFieldId> columns,
-              exif::PictureSize largeIcon) {
-    const shell::PhotoRow row = shell::ReadPhotoRow(file, columns);
-    Item item;
-    for (const std::string& value : row.values) {
-        item.values.push_back(QString::fromStdString(platform::Cp932ToUtf8(value)));
-    }
-    if (row.thumbnail) {
-        item.icons = shell::DecodeIconPictures(*row.thumbnail, largeIcon);
-    }
-    return item;
-}
-
-std::size_t IconBytes(const Item& item) {
-    return item.icons ? item.icons->small.Pixels().size() + item.icons->large.Pixels().size() : 0;
+std::size_t IconBytes(const shell::FilledPhoto& photo) {
+    return photo.icons ? photo.icons->small.Pixels().size() + photo.icons->large.Pixels().size()
+                       : 0;
 }
 
 } // namespace
@@ -55,16 +37,20 @@ int main(int argc, char** argv) {
     const exif::PictureSize largeIcon = shell::LargeIconPicture(
         largeThumbnails ? false : shell::settings::kSetupListThumbSize.defaultValue);
     try {
-        const std::vector<exif::SummaryFieldId> columns =
-            shell::TickedFields(shell::DefaultColumnRows());
-        std::vector<Item> items;
-        items.reserve(static_cast<std::size_t>(argc - firstFile));
+        shell::FillReading reading(
+            std::vector<std::filesystem::path>(argv + firstFile, argv + argc),
+            shell::TickedFields(shell::DefaultColumnRows()), largeIcon);
+        std::vector<shell::FilledPhoto> items;
+        items.reserve(reading.Count());
         std::size_t iconBytes = 0;
         int withoutIcons = 0;
-        for (int i = firstFile; i < argc; ++i) {
-            items.push_back(FillItem(argv[i], columns, largeIcon));
-            iconBytes += IconBytes(items.back());
-            withoutIcons += items.back().icons ? 0 : 1;
+        while (!reading.AllTaken()) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            for (shell::FilledPhoto& photo : reading.TakeReady(std::chrono::milliseconds(0))) {
+                iconBytes += IconBytes(photo);
+                withoutIcons += photo.icons ? 0 : 1;
+                items.push_back(std::move(photo));
+            }
         }
         std::printf("rows %zu\nicon_kib %zu\npeak_rss_kib %ld\n", items.size(), iconBytes / 1024,
                     bench::PeakResidentKib());

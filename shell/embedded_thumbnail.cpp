@@ -67,9 +67,17 @@ std::optional<std::vector<std::uint8_t>> HeldInBlock(const exif::ExifBlock& bloc
     if (end > block.Bytes().size()) {
         return std::nullopt;
     }
-    std::error_code error;
-    const std::uintmax_t fileSize = std::filesystem::file_size(path, error);
-    if (error || tiffBase + end > fileSize) {
+    std::uint64_t fileSize = 0;
+    if (block.File()) {
+        fileSize = block.File()->size;
+    } else {
+        std::error_code error;
+        fileSize = std::filesystem::file_size(path, error);
+        if (error) {
+            return std::nullopt;
+        }
+    }
+    if (tiffBase + end > fileSize) {
         return std::nullopt;
     }
     const auto held = block.Bytes().subspan(place.start, place.length);

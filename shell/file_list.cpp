@@ -1,9 +1,6 @@
 #include "shell/file_list.h"
 
-#include "exif/exif_block.h"
-#include "exif/summary_values.h"
 #include "platform/file_error.h"
-#include "shell/embedded_thumbnail.h"
 
 #include <QFile>
 #include <QLocale>
@@ -25,32 +22,6 @@ std::string UpperAscii(std::string text) {
         return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
     });
     return text;
-}
-
-std::optional<exif::ExifBlock> LoadBlockOrNone(const fs::path& file) {
-    try {
-        return exif::LoadExifBlock(file);
-    } catch (const platform::FileError&) {
-        return std::nullopt;
-    }
-}
-
-std::string ValueOrEmpty(const std::optional<exif::ExifBlock>& block, exif::SummaryFieldId field,
-                         const fs::path& file) {
-    try {
-        return exif::SummaryValue(block, field, file);
-    } catch (const platform::FileError&) {
-        return {};
-    }
-}
-
-std::optional<std::vector<std::uint8_t>> ThumbnailOrNone(const exif::ExifBlock& block,
-                                                         const fs::path& file) {
-    try {
-        return ReadEmbeddedThumbnail(block, file);
-    } catch (const platform::FileError&) {
-        return std::nullopt;
-    }
 }
 
 } // namespace
@@ -88,29 +59,6 @@ std::vector<fs::path> ListPhotoFiles(const fs::path& folder) {
     }
     std::sort(files.begin(), files.end(), CaptionOrder());
     return files;
-}
-
-std::vector<exif::SummaryFieldId> TickedFields(const ColumnRows& rows) {
-    std::vector<exif::SummaryFieldId> fields;
-    for (const ColumnRow& row : rows) {
-        if (row.ticked && row.field >= 1 && row.field <= exif::kSummaryFieldCount) {
-            fields.push_back(static_cast<exif::SummaryFieldId>(row.field));
-        }
-    }
-    return fields;
-}
-
-PhotoRow ReadPhotoRow(const fs::path& file, std::span<const exif::SummaryFieldId> columns) {
-    const std::optional<exif::ExifBlock> block = LoadBlockOrNone(file);
-    PhotoRow row{file, {}, std::nullopt};
-    if (block) {
-        row.thumbnail = ThumbnailOrNone(*block, file);
-    }
-    row.values.reserve(columns.size());
-    for (const exif::SummaryFieldId field : columns) {
-        row.values.push_back(ValueOrEmpty(block, field, file));
-    }
-    return row;
 }
 
 std::string FillProgressText() {

@@ -1,20 +1,12 @@
 #pragma once
 
-// What the file list shows for a folder: its photo files in caption order, and per file the
-// values of the chosen summary columns and the embedded thumbnail. Plain work on files; the
-// window turns the rows into items and icons.
-
-#include "exif/summary_fields.h"
-#include "shell/settings_columns.h"
+// What the file list shows for a folder: its photo files in caption order, and the status-bar
+// texts of a fill.
 
 #include <QCollator>
 #include <cstddef>
-#include <cstdint>
 #include <filesystem>
-#include <optional>
-#include <span>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace shell {
@@ -39,22 +31,6 @@ private:
 // listed photos, in caption order. Throws platform::FileError when the folder cannot be read.
 [[nodiscard]] std::vector<std::filesystem::path>
 ListPhotoFiles(const std::filesystem::path& folder);
-
-// The ticked rows of a column choice, in its order.
-[[nodiscard]] std::vector<exif::SummaryFieldId> TickedFields(const ColumnRows& rows);
-
-// One file of the list. The EXIF block is read and released inside ReadPhotoRow, so nothing
-// of it outlives the call but these values.
-struct PhotoRow {
-    std::filesystem::path file;
-    std::vector<std::string> values;                    // CP932, one per column asked for
-    std::optional<std::vector<std::uint8_t>> thumbnail; // the embedded JPEG thumbnail
-};
-
-// A file that cannot be read still gives its row: no thumbnail, and each value as the summary
-// gives it without a block ("" where even the file's own data cannot be read).
-[[nodiscard]] PhotoRow ReadPhotoRow(const std::filesystem::path& file,
-                                    std::span<const exif::SummaryFieldId> columns);
 
 // The status-bar texts of a fill (UTF-8): "ファイル情報読み込み中" before the count is known,
 // then "ファイル情報読み込み中(i/count)" with i the index of the file last read (0 before the

@@ -60,6 +60,16 @@ ColumnRows DefaultColumnRows() {
     return rows;
 }
 
+std::vector<exif::SummaryFieldId> TickedFields(const ColumnRows& rows) {
+    std::vector<exif::SummaryFieldId> fields;
+    for (const ColumnRow& row : rows) {
+        if (row.ticked && row.field >= 1 && row.field <= exif::kSummaryFieldCount) {
+            fields.push_back(static_cast<exif::SummaryFieldId>(row.field));
+        }
+    }
+    return fields;
+}
+
 ColumnListReading ReadColumnList(const std::optional<std::string>& list,
                                  const std::optional<std::string>& check) {
     const auto fields = list ? ParseFields(*list) : std::nullopt;

@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace shell {
 
@@ -47,6 +48,9 @@ struct ColumnListText {
 
 // The list and check string of the rows; a field number outside 0-25 is written as 0.
 [[nodiscard]] ColumnListText EncodeColumnList(const ColumnRows& rows);
+
+// The fields of the ticked rows, in the rows' order (rows of field 0 are left out).
+[[nodiscard]] std::vector<exif::SummaryFieldId> TickedFields(const ColumnRows& rows);
 
 // A row for a summary field name (CP932); a name not in the table gives field 0.
 [[nodiscard]] ColumnRow ColumnRowOf(std::string_view fieldName, bool ticked);

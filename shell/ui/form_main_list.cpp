@@ -6,6 +6,7 @@
 #include "platform/codepage.h"
 #include "platform/file_error.h"
 #include "shell/file_list.h"
+#include "shell/settings_columns.h"
 #include "shell/ui/file_list_model.h"
 #include "shell/ui/form_main.h"
 #include "shell/ui/list_fill.h"

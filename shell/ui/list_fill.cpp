@@ -1,8 +1,8 @@
 #include "shell/ui/list_fill.h"
 
-#include "platform/codepage.h"
 #include "platform/file_error.h"
 #include "shell/file_list.h"
+#include "shell/fill_reading.h"
 #include "shell/ui/thumbnail_icons.h"
 
 #include <QCursor>
@@ -12,13 +12,9 @@
 namespace shell {
 namespace {
 
-// Long enough to read many files per slice, short enough that the status bar moves at least
-// every 100 ms while a slice never takes much longer than one file beyond it.
-constexpr qint64 kSliceMilliseconds = 40;
-
-QString FromCp932(const std::string& text) {
-    return QString::fromStdString(platform::Cp932ToUtf8(text));
-}
+// How often the window takes the files the workers have read: the status bar moves many times
+// a second, and the window sleeps between looks instead of waiting for the workers.
+constexpr int kLookMilliseconds = 10;
 
 QString HostName(const std::filesystem::path& path) {
     return QFile::decodeName(QByteArray::fromStdString(path.filename().string()));
@@ -34,8 +30,8 @@ struct ListFill::BusyCursor {
 };
 
 ListFill::ListFill(QObject* parent) : QObject(parent) {
-    timer_.setInterval(0);
-    connect(&timer_, &QTimer::timeout, this, &ListFill::ReadSlice);
+    timer_.setInterval(kLookMilliseconds);
+    connect(&timer_, &QTimer::timeout, this, &ListFill::TakeReadFiles);
 }
 
 ListFill::~ListFill() = default;
@@ -45,24 +41,26 @@ void ListFill::Start(const std::filesystem::path& folder, std::vector<exif::Summ
     Cancel();
     busy_ = std::make_unique<BusyCursor>();
     emit Progressed(QString::fromStdString(FillProgressText()));
-    columns_ = std::move(columns);
-    largeIcon_ = largeIcon;
     placeholder_ = PlaceholderIcon(largeIcon);
+    std::vector<std::filesystem::path> files;
     try {
-        files_ = ListPhotoFiles(folder);
+        files = ListPhotoFiles(folder);
     } catch (const platform::FileError& error) {
         error_ = QString::fromStdString(error.what());
     }
-    items_.reserve(files_.size());
-    emit Progressed(QString::fromStdString(FillProgressText(0, files_.size())));
+    items_.reserve(files.size());
+    emit Progressed(QString::fromStdString(FillProgressText(0, files.size())));
+    reading_ = std::make_unique<FillReading>(
+        std::move(files), std::move(columns),
+        exif::PictureSize{static_cast<std::uint32_t>(largeIcon.width()),
+                          static_cast<std::uint32_t>(largeIcon.height())});
     timer_.start();
 }
 
 void ListFill::Cancel() {
     timer_.stop();
-    files_.clear();
+    reading_.reset();
     items_.clear();
-    next_ = 0;
     error_.clear();
     busy_.reset();
 }
@@ -71,40 +69,31 @@ std::vector<FileListItem> ListFill::TakeItems() {
     return std::exchange(items_, {});
 }
 
-void ListFill::ReadSlice() {
-    QElapsedTimer slice;
-    slice.start();
-    while (next_ < files_.size() && slice.elapsed() < kSliceMilliseconds) {
-        ReadOne();
+void ListFill::TakeReadFiles() {
+    std::vector<FilledPhoto> photos = reading_->TakeReady(std::chrono::milliseconds(0));
+    for (FilledPhoto& photo : photos) {
+        FileListItem item{photo.file, HostName(photo.file), {}, placeholder_, false};
+        for (const std::string& value : photo.values) {
+            item.values.push_back(QString::fromStdString(value));
+        }
+        if (photo.icons) {
+            item.icon = ThumbnailIcon(*photo.icons);
+            item.hasThumbnail = true;
+        }
+        items_.push_back(std::move(item));
     }
-    if (next_ > 0) {
-        emit Progressed(QString::fromStdString(FillProgressText(next_ - 1, files_.size())));
+    if (!photos.empty()) {
+        emit Progressed(
+            QString::fromStdString(FillProgressText(reading_->Taken() - 1, reading_->Count())));
     }
-    if (next_ == files_.size()) {
+    if (reading_->AllTaken()) {
         End();
     }
 }
 
-void ListFill::ReadOne() {
-    const PhotoRow row = ReadPhotoRow(files_[next_], columns_);
-    FileListItem item{row.file, HostName(row.file), {}, placeholder_, false};
-    for (const std::string& value : row.values) {
-        item.values.push_back(FromCp932(value));
-    }
-    if (row.thumbnail) {
-        if (std::optional<QIcon> icon = ThumbnailIcon(*row.thumbnail, largeIcon_)) {
-            item.icon = std::move(*icon);
-            item.hasThumbnail = true;
-        }
-    }
-    items_.push_back(std::move(item));
-    ++next_;
-}
-
 void ListFill::End() {
     timer_.stop();
-    files_.clear();
-    next_ = 0;
+    reading_.reset();
     busy_.reset();
     emit Finished();
 }

@@ -1,23 +1,23 @@
 #pragma once
 
-// Filling the file list for a folder without freezing the window: the files are read in slices
-// of a few dozen milliseconds from a zero-interval timer, so the window repaints and the status
-// bar shows the progress between slices. Each file's EXIF block and decoded thumbnail are
-// dropped before the next file is read; the items keep only their icons and texts.
+// Filling the file list for a folder without freezing the window: worker threads read the
+// files (shell::FillReading), and a short timer takes what they have read between repaints,
+// so the status bar shows the progress as the files come in. Each file's EXIF block and decoded
+// thumbnail are dropped before it is handed over; the items keep only their icons and texts.
 
 #include "exif/summary_fields.h"
 #include "shell/ui/file_list_model.h"
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QSize>
 #include <QTimer>
 #include <filesystem>
 #include <memory>
-#include <optional>
 #include <vector>
 
 namespace shell {
+
+class FillReading;
 
 class ListFill : public QObject {
     Q_OBJECT
@@ -43,18 +43,14 @@ signals:
     void Finished();
 
 private:
-    void ReadSlice();
-    void ReadOne();
+    void TakeReadFiles();
     void End();
 
     struct BusyCursor;
 
     QTimer timer_;
-    std::vector<std::filesystem::path> files_;
-    std::vector<exif::SummaryFieldId> columns_;
-    QSize largeIcon_;
+    std::unique_ptr<FillReading> reading_;
     QIcon placeholder_;
-    std::size_t next_ = 0;
     std::vector<FileListItem> items_;
     QString error_;
     std::unique_ptr<BusyCursor> busy_;

@@ -41,18 +41,10 @@ QIcon PlaceholderIcon(QSize large) {
     return icon;
 }
 
-std::optional<QIcon> ThumbnailIcon(std::span<const std::uint8_t> jpeg, QSize large) {
-    if (large.width() <= 0 || large.height() <= 0) {
-        return std::nullopt;
-    }
-    const auto pictures = DecodeIconPictures(jpeg, {static_cast<std::uint32_t>(large.width()),
-                                                    static_cast<std::uint32_t>(large.height())});
-    if (!pictures) {
-        return std::nullopt;
-    }
+QIcon ThumbnailIcon(const IconPictures& pictures) {
     QIcon icon;
-    icon.addPixmap(PixmapOf(pictures->small));
-    icon.addPixmap(PixmapOf(pictures->large));
+    icon.addPixmap(PixmapOf(pictures.small));
+    icon.addPixmap(PixmapOf(pictures.large));
     return icon;
 }
 

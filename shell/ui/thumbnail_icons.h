@@ -9,9 +9,6 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QSize>
-#include <cstdint>
-#include <optional>
-#include <span>
 
 namespace shell {
 
@@ -27,8 +24,7 @@ inline constexpr QSize kSmallIconSize{static_cast<int>(kSmallIconPicture.width),
 
 // One icon holding a picture at each of the two sizes; a view picks the one of its icon size.
 [[nodiscard]] QIcon PlaceholderIcon(QSize large);
-// None when the bytes are not a JPEG picture the decoder reads. The pictures are the ones
-// DecodeIconPictures makes, so the window shows what the fill without windows computes.
-[[nodiscard]] std::optional<QIcon> ThumbnailIcon(std::span<const std::uint8_t> jpeg, QSize large);
+// One icon holding the two pictures the fill decoded from a file's thumbnail.
+[[nodiscard]] QIcon ThumbnailIcon(const IconPictures& pictures);
 
 } // namespace shell

@@ -109,3 +109,14 @@ TEST(ColumnLists, AListWrittenToTheStoreReadsBackWithItsTicks) {
         EXPECT_EQ(reading.rows[row].ticked, rows[row].ticked);
     }
 }
+
+TEST(TickedFields, KeepTheChoiceOrderAndSkipUntickedRows) {
+    ColumnRows rows = DefaultColumnRows();
+    std::swap(rows[0], rows[11]);
+    for (std::size_t i = 3; i < rows.size(); ++i) {
+        rows[i].ticked = false;
+    }
+    rows[1].ticked = false;
+    EXPECT_EQ(TickedFields(rows), (std::vector<exif::SummaryFieldId>{exif::SummaryFieldId::Aperture,
+                                                                     exif::SummaryFieldId::Make}));
+}

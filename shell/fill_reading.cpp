@@ -1,0 +1,118 @@
+#include "shell/fill_reading.h"
+
+#include "platform/codepage.h"
+#include "shell/photo_row.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace shell {
+namespace {
+
+// Decoding thumbnails is the bulk of the work and needs no more than the file's own bytes, so
+// the workers scale with the cores; beyond a few, the disk is what waits.
+constexpr unsigned kMostWorkers = 4;
+
+std::size_t WorkerCount(std::size_t files) {
+    const unsigned cores =
+        std::max(1u, std::min(std::thread::hardware_concurrency(), kMostWorkers));
+    return std::min<std::size_t>(cores, files);
+}
+
+FilledPhoto ReadFilledPhoto(const std::filesystem::path& file,
+                            std::span<const exif::SummaryFieldId> columns,
+                            exif::PictureSize largeIcon) {
+    PhotoRow row = ReadPhotoRow(file, columns);
+    FilledPhoto photo{std::move(row.file), {}, std::nullopt};
+    photo.values.reserve(row.values.size());
+    for (const std::string& value : row.values) {
+        photo.values.push_back(platform::Cp932ToUtf8(value));
+    }
+    if (row.thumbnail) {
+        photo.icons = DecodeIconPictures(*row.thumbnail, largeIcon);
+    }
+    return photo;
+}
+
+} // namespace
+
+FillReading::FillReading(std::vector<std::filesystem::path> files,
+                         std::vector<exif::SummaryFieldId> columns, exif::PictureSize largeIcon)
+    : files_(std::move(files)), columns_(std::move(columns)), largeIcon_(largeIcon),
+      slots_(files_.size()), ready_(files_.size(), false) {
+    const std::size_t workers = WorkerCount(files_.size());
+    workers_.reserve(workers);
+    for (std::size_t w = 0; w < workers; ++w) {
+        workers_.emplace_back(&FillReading::Work, this);
+    }
+}
+
+FillReading::~FillReading() {
+    {
+        const std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    for (std::thread& worker : workers_) {
+        worker.join();
+    }
+}
+
+std::size_t FillReading::Taken() const {
+    const std::lock_guard lock(mutex_);
+    return taken_;
+}
+
+std::optional<std::size_t> FillReading::Claim() {
+    const std::lock_guard lock(mutex_);
+    if (stopping_ || claimed_ == files_.size()) {
+        return std::nullopt;
+    }
+    return claimed_++;
+}
+
+void FillReading::Deliver(std::size_t index, Slot slot) {
+    bool awaited = false;
+    {
+        const std::lock_guard lock(mutex_);
+        slots_[index] = std::move(slot);
+        ready_[index] = true;
+        awaited = index == taken_;
+    }
+    // Only the next file in list order can end a wait; the files after it come along with it.
+    if (awaited) {
+        delivered_.notify_all();
+    }
+}
+
+void FillReading::Work() {
+    while (const std::optional<std::size_t> index = Claim()) {
+        Slot slot;
+        try {
+            slot.photo = ReadFilledPhoto(files_[*index], columns_, largeIcon_);
+        } catch (...) {
+            slot.failure = std::current_exception();
+        }
+        Deliver(*index, std::move(slot));
+    }
+}
+
+std::vector<FilledPhoto> FillReading::TakeReady(std::chrono::milliseconds wait) {
+    std::unique_lock lock(mutex_);
+    delivered_.wait_for(lock, wait, [this] { return taken_ == files_.size() || ready_[taken_]; });
+    std::vector<FilledPhoto> photos;
+    while (taken_ < files_.size() && ready_[taken_]) {
+        // The files before a failure are handed over first; the next call throws.
+        if (slots_[taken_].failure && !photos.empty()) {
+            break;
+        }
+        Slot slot = std::exchange(slots_[taken_], {});
+        ++taken_;
+        if (slot.failure) {
+            std::rethrow_exception(slot.failure);
+        }
+        photos.push_back(std::move(*slot.photo));
+    }
+    return photos;
+}
+
+} // namespace shell

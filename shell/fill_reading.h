@@ -1,0 +1,75 @@
+#pragma once
+
+// The file list's per-file work on worker threads: each file's row values and icon pictures,
+// handed over in list order as they become ready. The window turns them into items between
+// repaints, so decoding thumbnails never holds up the window and uses every core.
+
+#include "exif/summary_fields.h"
+#include "shell/list_icon_pictures.h"
+
+#include <chrono>
+#include <condition_variable>
+#include <cstddef>
+#include <exception>
+#include <filesystem>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace shell {
+
+// One file read for the list. Its EXIF block and decoded thumbnail are gone by the time it is
+// ready; only what the list item keeps is left.
+struct FilledPhoto {
+    std::filesystem::path file;
+    std::vector<std::string> values;   // UTF-8, one per column asked for
+    std::optional<IconPictures> icons; // none without a thumbnail the decoder reads
+};
+
+class FillReading {
+public:
+    // Starts reading the files with the values of `columns` and icons of the large size.
+    FillReading(std::vector<std::filesystem::path> files, std::vector<exif::SummaryFieldId> columns,
+                exif::PictureSize largeIcon);
+    // Stops the workers after the files they are reading and waits for them.
+    ~FillReading();
+    FillReading(const FillReading&) = delete;
+    FillReading& operator=(const FillReading&) = delete;
+
+    [[nodiscard]] std::size_t Count() const { return files_.size(); }
+    // How many files have been taken so far.
+    [[nodiscard]] std::size_t Taken() const;
+    [[nodiscard]] bool AllTaken() const { return Taken() == Count(); }
+
+    // The ready files that follow those taken, in list order; waits up to `wait` for the next
+    // one when it is not ready yet. Rethrows what reading the next file threw (an iconv or
+    // memory failure: files that cannot be read still give their rows).
+    [[nodiscard]] std::vector<FilledPhoto> TakeReady(std::chrono::milliseconds wait);
+
+private:
+    struct Slot {
+        std::optional<FilledPhoto> photo;
+        std::exception_ptr failure;
+    };
+
+    void Work();
+    [[nodiscard]] std::optional<std::size_t> Claim();
+    void Deliver(std::size_t index, Slot slot);
+
+    const std::vector<std::filesystem::path> files_;
+    const std::vector<exif::SummaryFieldId> columns_;
+    const exif::PictureSize largeIcon_;
+
+    mutable std::mutex mutex_;
+    std::condition_variable delivered_;
+    std::vector<Slot> slots_;
+    std::vector<bool> ready_;
+    std::size_t claimed_ = 0;
+    std::size_t taken_ = 0;
+    bool stopping_ = false;
+    std::vector<std::thread> workers_;
+};
+
+} // namespace shell

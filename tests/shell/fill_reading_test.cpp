@@ -1,0 +1,103 @@
+// The file list's reading on worker threads: every file handed over once, in list order, with
+// its values as UTF-8 and its icon pictures, whatever order the workers finish in.
+
+#include "exif/summary_fields.h"
+#include "platform/codepage.h"
+#include "shell/fill_reading.h"
+#include "tests/support/exif_fixture.h"
+#include "tests/support/jpeg_pictures.h"
+#include "tests/support/sandbox.h"
+
+#include <gtest/gtest.h>
+
+using namespace shell;
+using namespace fixture;
+using exif::SummaryFieldId;
+
+namespace {
+
+namespace fs = std::filesystem;
+using std::chrono::milliseconds;
+
+constexpr std::uint16_t kImageDescription = 0x010E;
+constexpr exif::PictureSize kLargeIcon{80, 60};
+
+// Files 000 to count-1: every third one a JPEG without EXIF, the others titled with their
+// number in Japanese and carrying a thumbnail whose size grows with the number, so that the
+// workers finish them at different speeds.
+std::vector<fs::path> Photos(const Sandbox& sandbox, int count) {
+    std::vector<fs::path> files;
+    for (int i = 0; i < count; ++i) {
+        char name[16];
+        std::snprintf(name, sizeof name, "P%03d.JPG", i);
+        const fs::path file = sandbox.Path() / name;
+        if (i % 3 == 2) {
+            WriteFile(file, EncodeJpeg(64, 48));
+        } else {
+            ExifContent content;
+            content.ifd0 = {
+                Ascii(kImageDescription, platform::Utf8ToCp932("写真" + std::to_string(i)))};
+            content.ifd1 = std::vector<Entry>{};
+            content.thumbnail = EncodeJpeg(16 + 16 * (i % 10), 12 + 12 * (i % 10));
+            WriteFile(file, BuildJpeg(content).bytes);
+        }
+        files.push_back(file);
+    }
+    return files;
+}
+
+std::vector<FilledPhoto> TakeAll(FillReading& reading) {
+    std::vector<FilledPhoto> photos;
+    while (!reading.AllTaken()) {
+        for (FilledPhoto& photo : reading.TakeReady(milliseconds(1000))) {
+            photos.push_back(std::move(photo));
+        }
+    }
+    return photos;
+}
+
+TEST(AFillReading, HandsOverEveryFileOnceInListOrderWithUtf8ValuesAndIcons) {
+    Sandbox sandbox;
+    std::vector<fs::path> files = Photos(sandbox, 40);
+    files.push_back(sandbox.Path() / "gone.JPG");
+    FillReading reading(files, {SummaryFieldId::FileName, SummaryFieldId::ImageTitle}, kLargeIcon);
+    ASSERT_EQ(reading.Count(), files.size());
+
+    const std::vector<FilledPhoto> photos = TakeAll(reading);
+    ASSERT_EQ(photos.size(), files.size());
+    EXPECT_TRUE(reading.TakeReady(milliseconds(0)).empty());
+    for (std::size_t i = 0; i < 40; ++i) {
+        const FilledPhoto& photo = photos[i];
+        EXPECT_EQ(photo.file, files[i]);
+        const bool withExif = i % 3 != 2;
+        EXPECT_EQ(photo.values,
+                  (std::vector<std::string>{files[i].filename().string(),
+                                            withExif ? "写真" + std::to_string(i) : ""}));
+        ASSERT_EQ(photo.icons.has_value(), withExif) << i;
+        if (withExif) {
+            EXPECT_EQ(photo.icons->small.Width(), 40u);
+            EXPECT_EQ(photo.icons->large.Width(), kLargeIcon.width);
+            EXPECT_EQ(photo.icons->large.Height(), kLargeIcon.height);
+        }
+    }
+    EXPECT_EQ(photos.back().values, (std::vector<std::string>{"gone.JPG", ""}));
+    EXPECT_FALSE(photos.back().icons);
+}
+
+TEST(AFillReading, OfNoFilesIsTakenAtOnceAndOneDroppedHalfWayStopsItsWorkers) {
+    FillReading empty({}, {SummaryFieldId::FileName}, kLargeIcon);
+    EXPECT_TRUE(empty.AllTaken());
+    EXPECT_TRUE(empty.TakeReady(milliseconds(0)).empty());
+
+    Sandbox sandbox;
+    const std::vector<fs::path> files = Photos(sandbox, 60);
+    auto reading =
+        std::make_unique<FillReading>(files, std::vector{SummaryFieldId::ImageTitle}, kLargeIcon);
+    const std::vector<FilledPhoto> first = reading->TakeReady(milliseconds(1000));
+    ASSERT_FALSE(first.empty());
+    EXPECT_EQ(first.front().file, files.front());
+    EXPECT_EQ(reading->Taken(), first.size());
+    reading.reset(); // joins workers that may still be reading; a race here is the sanitizers'
+}
+
+} // namespace
