@@ -1,59 +1,89 @@
 #include "platform/codepage.h"
 
-#include <cerrno>
 #include <algorithm>
-#include <iconv.h>
-#include <stdexcept>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
 
 namespace platform {
 namespace {
 
-// One iconv descriptor per direction; iconv keeps no state between calls for these
-// stateless encodings, but the descriptor is not safe to share between threads.
-class Converter {
-public:
-    Converter(const char* to, const char* from) : handle_(iconv_open(to, from)) {
-        if (handle_ == reinterpret_cast<iconv_t>(-1)) {
-            throw std::runtime_error(std::string("iconv cannot convert from ") + from + " to " +
-                                     to);
-        }
-    }
-    ~Converter() { iconv_close(handle_); }
-    Converter(const Converter&) = delete;
-    Converter& operator=(const Converter&) = delete;
+// kSingleByteCharacters, kDoubleByteCharacters (a row per lead byte, a column per byte from
+// kFirstTrailColumn) and kEncodings, made from the C library's converter at build time.
+#include "platform/cp932_tables.inc"
 
-    // Converts input, putting `replacement` for every byte sequence it cannot convert.
-    // `skipOnError` tells how many input bytes a bad sequence consumes.
-    template <typename SkipOnError>
-    std::string Convert(std::string_view input, std::string_view replacement,
-                        SkipOnError skipOnError) {
-        iconv(handle_, nullptr, nullptr, nullptr, nullptr);
-        std::string output;
-        output.reserve(input.size() * 3 / 2 + 4);
-        char buffer[1024];
-        auto* in = const_cast<char*>(input.data());
-        std::size_t inLeft = input.size();
-        while (inLeft > 0) {
-            char* out = buffer;
-            std::size_t outLeft = sizeof buffer;
-            const std::size_t result = iconv(handle_, &in, &inLeft, &out, &outLeft);
-            output.append(buffer, static_cast<std::size_t>(out - buffer));
-            if (result != static_cast<std::size_t>(-1) || errno == E2BIG) {
-                continue;
-            }
-            // EILSEQ (invalid sequence) or EINVAL (sequence cut off at the end).
-            output.append(replacement);
-            const std::size_t skip =
-                std::min(inLeft, skipOnError(std::string_view(in, inLeft)));
-            in += skip;
-            inLeft -= skip;
-        }
-        return output;
-    }
+constexpr std::uint16_t kNoCharacter = 0xFFFF;
+constexpr std::string_view kReplacement = "\xEF\xBF\xBD"; // U+FFFD
 
-private:
-    iconv_t handle_;
+void AppendUtf8(std::string& text, std::uint32_t code) {
+    if (code < 0x80) {
+        text += static_cast<char>(code);
+    } else if (code < 0x800) {
+        text += static_cast<char>(0xC0 | (code >> 6));
+        text += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        text += static_cast<char>(0xE0 | (code >> 12));
+        text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        text += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+// A character of the tables, or U+FFFD where they have none.
+void AppendDecoded(std::string& text, std::uint16_t code) {
+    if (code == kNoCharacter) {
+        text.append(kReplacement);
+    } else {
+        AppendUtf8(text, code);
+    }
+}
+
+std::uint16_t DoubleByteCharacter(unsigned char lead, unsigned char trail) {
+    const unsigned row = lead <= 0x9F ? lead - 0x81u : lead - 0xE0u + (0x9Fu - 0x81u + 1);
+    return kDoubleByteCharacters[row * kTrailColumns + (trail - kFirstTrailColumn)];
+}
+
+struct Utf8Character {
+    std::uint32_t code;
+    std::size_t length;
 };
+
+// The well-formed character at the start of `rest`: no overlong form, no surrogate, nothing
+// beyond U+10FFFF. None for anything else.
+std::optional<Utf8Character> DecodeUtf8(std::string_view rest) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(rest[i]); };
+    const unsigned char lead = byte(0);
+    std::size_t length = 0;
+    std::uint32_t code = 0;
+    unsigned char low = 0x80; // bounds of the second byte
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        code = lead & 0x1Fu;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        code = lead & 0x0Fu;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        code = lead & 0x07u;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return std::nullopt;
+    }
+    if (rest.size() < length || byte(1) < low || byte(1) > high) {
+        return std::nullopt;
+    }
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(i) & 0xC0) != 0x80) {
+            return std::nullopt;
+        }
+        code = code << 6 | (byte(i) & 0x3Fu);
+    }
+    return Utf8Character{code, length};
+}
 
 // Length of the UTF-8 sequence a malformed position starts, so one bad character gives one "?".
 std::size_t Utf8SequenceLength(std::string_view rest) {
@@ -67,22 +97,64 @@ std::size_t Utf8SequenceLength(std::string_view rest) {
     return length;
 }
 
+void AppendCp932(std::string& text, std::uint32_t code) {
+    const std::uint64_t key = std::uint64_t{code} << 16;
+    const auto found = std::lower_bound(kEncodings.begin(), kEncodings.end(), key);
+    if (found == kEncodings.end() || *found >> 16 != code) {
+        text += '?';
+        return;
+    }
+    const auto bytes = static_cast<std::uint32_t>(*found & 0xFFFF); // 0: the character is dropped
+    if (bytes == 0) {
+        return;
+    }
+    if (bytes > 0xFF) {
+        text += static_cast<char>(bytes >> 8);
+    }
+    text += static_cast<char>(bytes & 0xFF);
+}
+
 } // namespace
 
 std::string Cp932ToUtf8(std::string_view cp932) {
-    thread_local Converter converter("UTF-8", "CP932");
-    // A lead byte swallows the next byte only when that byte can be a trail byte, so a broken
-    // pair never eats the line end behind it.
-    return converter.Convert(cp932, "\xEF\xBF\xBD", [](std::string_view rest) -> std::size_t {
-        const bool pair = rest.size() > 1 && IsCp932LeadByte(static_cast<unsigned char>(rest[0])) &&
-                          IsCp932TrailByte(static_cast<unsigned char>(rest[1]));
-        return pair ? 2 : 1;
-    });
+    std::string utf8;
+    utf8.reserve(cp932.size() * 3 / 2 + 4);
+    for (std::size_t i = 0; i < cp932.size();) {
+        const auto byte = static_cast<unsigned char>(cp932[i]);
+        if (!IsCp932LeadByte(byte)) {
+            AppendDecoded(utf8, kSingleByteCharacters[byte]);
+            ++i;
+            continue;
+        }
+        // A lead byte swallows the next byte only when that byte can be a trail byte, so a
+        // broken pair never eats the line end behind it.
+        const bool paired =
+            i + 1 < cp932.size() && IsCp932TrailByte(static_cast<unsigned char>(cp932[i + 1]));
+        AppendDecoded(utf8,
+                      paired ? DoubleByteCharacter(byte, static_cast<unsigned char>(cp932[i + 1]))
+                             : kNoCharacter);
+        i += paired ? 2 : 1;
+    }
+    return utf8;
 }
 
 std::string Utf8ToCp932(std::string_view utf8) {
-    thread_local Converter converter("CP932", "UTF-8");
-    return converter.Convert(utf8, "?", Utf8SequenceLength);
+    std::string cp932;
+    cp932.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto byte = static_cast<unsigned char>(utf8[i]);
+        if (byte < 0x80) {
+            cp932 += static_cast<char>(byte);
+            ++i;
+        } else if (const auto character = DecodeUtf8(utf8.substr(i))) {
+            AppendCp932(cp932, character->code);
+            i += character->length;
+        } else {
+            cp932 += '?';
+            i += Utf8SequenceLength(utf8.substr(i));
+        }
+    }
+    return cp932;
 }
 
 std::string PathToCp932(const std::filesystem::path& path) {

@@ -1,6 +1,10 @@
 #include "platform/codepage.h"
 
+#include <cstdint>
 #include <gtest/gtest.h>
+#include <iconv.h>
+#include <optional>
+#include <string>
 
 using namespace platform;
 
@@ -16,7 +20,10 @@ TEST(Cp932Conversion, RoundTripsJapaneseAndAscii) {
 TEST(Cp932Conversion, UndecodableBytesBecomeVisibleReplacements) {
     // 0x80 and 0xA0 are unassigned; a lead byte at the end has no partner; 0x81 followed by
     // a line feed is a broken pair that must not swallow the line feed.
-    EXPECT_EQ(Cp932ToUtf8("A\x80" "B"), "A\xEF\xBF\xBD" "B");
+    EXPECT_EQ(Cp932ToUtf8("A\x80"
+                          "B"),
+              "A\xEF\xBF\xBD"
+              "B");
     EXPECT_EQ(Cp932ToUtf8("A\xA0"), "A\xEF\xBF\xBD");
     EXPECT_EQ(Cp932ToUtf8("AB\x82"), "AB\xEF\xBF\xBD");
     EXPECT_EQ(Cp932ToUtf8("\x81\nX"), "\xEF\xBF\xBD\nX");
@@ -24,9 +31,9 @@ TEST(Cp932Conversion, UndecodableBytesBecomeVisibleReplacements) {
 }
 
 TEST(Cp932Conversion, UnrepresentableCharactersBecomeQuestionMarks) {
-    EXPECT_EQ(Utf8ToCp932("a\xF0\x9F\x98\x80z"), "a?z");     // emoji: no CP932 code
-    EXPECT_EQ(Utf8ToCp932("a\xC3z"), "a?z");                 // truncated UTF-8 sequence
-    EXPECT_EQ(Utf8ToCp932("\xFF\xFE"), "??");                // bytes that never start UTF-8
+    EXPECT_EQ(Utf8ToCp932("a\xF0\x9F\x98\x80z"), "a?z"); // emoji: no CP932 code
+    EXPECT_EQ(Utf8ToCp932("a\xC3z"), "a?z");             // truncated UTF-8 sequence
+    EXPECT_EQ(Utf8ToCp932("\xFF\xFE"), "??");            // bytes that never start UTF-8
 }
 
 TEST(Cp932Stepping, LeadBytesStartTwoByteCharacters) {
@@ -41,7 +48,8 @@ TEST(Cp932Stepping, LeadBytesStartTwoByteCharacters) {
     EXPECT_FALSE(IsCp932LeadByte(0xFD));
 
     // "ソ" is 0x83 0x5C: its trail byte is the backslash.
-    const std::string text = "a\x83\x5C" "b\x83";
+    const std::string text = "a\x83\x5C"
+                             "b\x83";
     EXPECT_EQ(Cp932CharLength(text, 0), 1u);
     EXPECT_EQ(Cp932CharLength(text, 1), 2u);
     EXPECT_EQ(Cp932CharLength(text, 3), 1u);
@@ -52,4 +60,97 @@ TEST(Cp932Paths, PathsConvertBothWays) {
     const std::filesystem::path path = "/写真/DSCN0001.JPG";
     EXPECT_EQ(PathToCp932(path), "/\x8E\xCA\x90\x5E/DSCN0001.JPG");
     EXPECT_EQ(Cp932ToPath("/\x8E\xCA\x90\x5E/DSCN0001.JPG"), path);
+}
+
+namespace {
+
+// The C library's converter, which the tables were read from: the oracle for every character.
+class LibraryConverter {
+public:
+    LibraryConverter(const char* to, const char* from) : handle_(iconv_open(to, from)) {}
+    ~LibraryConverter() { iconv_close(handle_); }
+    LibraryConverter(const LibraryConverter&) = delete;
+    LibraryConverter& operator=(const LibraryConverter&) = delete;
+
+    // The whole input converted, or none when any of it cannot be.
+    std::optional<std::string> Convert(const std::string& input) {
+        iconv(handle_, nullptr, nullptr, nullptr, nullptr);
+        char buffer[16];
+        auto* in = const_cast<char*>(input.data());
+        std::size_t inLeft = input.size();
+        char* out = buffer;
+        std::size_t outLeft = sizeof buffer;
+        if (iconv(handle_, &in, &inLeft, &out, &outLeft) == static_cast<std::size_t>(-1)) {
+            return std::nullopt;
+        }
+        return std::string(buffer, static_cast<std::size_t>(out - buffer));
+    }
+
+private:
+    iconv_t handle_;
+};
+
+std::string Utf8Of(std::uint32_t code) {
+    std::string text;
+    if (code < 0x80) {
+        text += static_cast<char>(code);
+    } else if (code < 0x800) {
+        text += {static_cast<char>(0xC0 | (code >> 6)), static_cast<char>(0x80 | (code & 0x3F))};
+    } else if (code < 0x10000) {
+        text +=
+            {static_cast<char>(0xE0 | (code >> 12)), static_cast<char>(0x80 | ((code >> 6) & 0x3F)),
+             static_cast<char>(0x80 | (code & 0x3F))};
+    } else {
+        text += {static_cast<char>(0xF0 | (code >> 18)),
+                 static_cast<char>(0x80 | ((code >> 12) & 0x3F)),
+                 static_cast<char>(0x80 | ((code >> 6) & 0x3F)),
+                 static_cast<char>(0x80 | (code & 0x3F))};
+    }
+    return text;
+}
+
+} // namespace
+
+TEST(Cp932Conversion, DecodesEveryByteAndPairAsTheCLibraryDoes) {
+    LibraryConverter library("UTF-8", "CP932");
+    int compared = 0;
+    for (int first = 0; first < 256; ++first) {
+        const std::string single(1, static_cast<char>(first));
+        if (!IsCp932LeadByte(static_cast<unsigned char>(first))) {
+            EXPECT_EQ(Cp932ToUtf8(single), library.Convert(single).value_or("\xEF\xBF\xBD"))
+                << std::hex << first;
+            continue;
+        }
+        for (int second = 0; second < 256; ++second) {
+            const std::string pair = single + static_cast<char>(second);
+            if (const auto expected = library.Convert(pair)) {
+                EXPECT_EQ(Cp932ToUtf8(pair), *expected) << std::hex << first << ' ' << second;
+                ++compared;
+            } else if (IsCp932TrailByte(static_cast<unsigned char>(second))) {
+                EXPECT_EQ(Cp932ToUtf8(pair), "\xEF\xBF\xBD") << std::hex << first << ' ' << second;
+            }
+        }
+    }
+    EXPECT_GT(compared, 7000) << "the double-byte characters of CP932";
+}
+
+TEST(Cp932Conversion, EncodesEveryCharacterAsTheCLibraryDoes) {
+    LibraryConverter library("CP932", "UTF-8");
+    int encoded = 0;
+    for (std::uint32_t code = 0; code < 0x110000; ++code) {
+        if (code >= 0xD800 && code < 0xE000) {
+            continue;
+        }
+        const std::string utf8 = Utf8Of(code);
+        const auto expected = library.Convert(utf8);
+        ASSERT_EQ(Utf8ToCp932(utf8), expected.value_or("?")) << std::hex << code;
+        encoded += expected ? 1 : 0;
+    }
+    EXPECT_GT(encoded, 7000);
+    // Forms the C library refuses too: overlong, surrogate, beyond U+10FFFF, a lone trail.
+    for (const char* malformed : {"\xC0\x80", "\xE0\x80\xBF", "\xED\xA0\x80", "\xF4\x90\x80\x80",
+                                  "\x80", "\xF8\x88\x80\x80\x80"}) {
+        EXPECT_FALSE(library.Convert(malformed)) << malformed;
+        EXPECT_EQ(Utf8ToCp932(malformed).find_first_not_of('?'), std::string::npos) << malformed;
+    }
 }
