@@ -4,6 +4,7 @@
 #include "exif/cp932_case.h"
 #include "platform/codepage.h"
 #include "platform/file_error.h"
+#include "platform/parallel_map.h"
 
 #include <algorithm>
 
@@ -75,6 +76,33 @@ std::int64_t BatchNamer::HighestNumber(const std::filesystem::path& folder,
                     HighestIn(batch_, prefix, digits));
 }
 
+void BatchNamer::ReadNamingDates(std::span<const std::filesystem::path> sources) {
+    std::vector<ReadDate> dates = platform::MapInParallel(sources.size(), [&](std::size_t i) {
+        ReadDate read;
+        try {
+            read.date = exif::NamingDate(sources[i]);
+        } catch (const platform::FileError&) {
+            read.failure = std::current_exception();
+        }
+        return read;
+    });
+    for (std::size_t i = 0; i < sources.size(); ++i) {
+        readDates_.insert_or_assign(sources[i], std::move(dates[i]));
+    }
+}
+
+// The date read ahead, its failure rethrown when the source is named, as reading it then would.
+std::string BatchNamer::NamingDate(const std::filesystem::path& source) {
+    const auto found = readDates_.find(source);
+    if (found == readDates_.end()) {
+        return exif::NamingDate(source);
+    }
+    if (found->second.failure) {
+        std::rethrow_exception(found->second.failure);
+    }
+    return found->second.date;
+}
+
 std::filesystem::path BatchNamer::NameFor(const std::filesystem::path& source,
                                           const std::filesystem::path& folder) {
     if (choice_ == NamingChoice::Keep) {
@@ -93,7 +121,8 @@ std::filesystem::path BatchNamer::NameFor(const std::filesystem::path& source,
         // number, when there is one, goes between them and the extension.
         exif::NameTemplateSettings unnumbered = settings_;
         unnumbered.digits = 0;
-        name = platform::PathToCp932(exif::MakeDateName(source, folder, {}, prefix_, unnumbered));
+        name = platform::PathToCp932(
+            exif::MakeDateNameOn(NamingDate(source), source, folder, {}, unnumbered));
         if (settings_.digits > 0) {
             const std::string base = name.substr(0, name.size() - extension.size());
             name = exif::Cp932ToLower(

@@ -13,6 +13,9 @@ NewNames(std::span<const std::filesystem::path> sources,
          const std::function<std::filesystem::path(const std::filesystem::path&)>& folderOf,
          const NamingRequest& request) {
     BatchNamer namer(request);
+    if (request.choice == NamingChoice::ShotDate) {
+        namer.ReadNamingDates(sources);
+    }
     std::vector<std::filesystem::path> names;
     for (const std::filesystem::path& source : sources) {
         names.push_back(namer.NameFor(source, folderOf(source)));

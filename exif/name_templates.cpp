@@ -149,15 +149,23 @@ std::int64_t HighestNumber(const std::filesystem::path& folder, std::string_view
     return highest;
 }
 
+std::string NamingDate(const std::filesystem::path& source) {
+    std::string date = SummaryValue(LoadExifBlock(source), SummaryFieldId::ShotDate, source);
+    return date.empty() ? std::string(kNoDate) : date;
+}
+
 std::filesystem::path MakeDateName(const std::filesystem::path& source,
                                    const std::filesystem::path& folder,
                                    std::span<const std::filesystem::path> batchNames,
                                    std::string_view /*prefix*/,
                                    const NameTemplateSettings& settings) {
-    std::string date = SummaryValue(LoadExifBlock(source), SummaryFieldId::ShotDate, source);
-    if (date.empty()) {
-        date = kNoDate;
-    }
+    return MakeDateNameOn(NamingDate(source), source, folder, batchNames, settings);
+}
+
+std::filesystem::path MakeDateNameOn(std::string_view date, const std::filesystem::path& source,
+                                     const std::filesystem::path& folder,
+                                     std::span<const std::filesystem::path> batchNames,
+                                     const NameTemplateSettings& settings) {
     std::string name = DatePart(settings.datePattern, date) + settings.dateSeparator +
                        TimePart(settings.timePattern, date) + settings.timeSeparator;
     if (settings.digits > 0) {

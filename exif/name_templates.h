@@ -46,6 +46,17 @@ using NameMaker = std::filesystem::path (*)(const std::filesystem::path& source,
                                                  std::string_view prefix,
                                                  const NameTemplateSettings& settings);
 
+// The date MakeDateName names the source by, "9999:99:99 99:99:99" when it has none. Throws
+// platform::FileError when the source cannot be read.
+[[nodiscard]] std::string NamingDate(const std::filesystem::path& source);
+
+// MakeDateName for a source whose NamingDate is known.
+[[nodiscard]] std::filesystem::path
+MakeDateNameOn(std::string_view namingDate, const std::filesystem::path& source,
+               const std::filesystem::path& folder,
+               std::span<const std::filesystem::path> batchNames,
+               const NameTemplateSettings& settings);
+
 // The prefix and a running number filling 8 bytes together, then the source's extension;
 // upper case. A prefix of 8 bytes or more gets the number without padding.
 [[nodiscard]] std::filesystem::path

@@ -5,21 +5,15 @@
 #include "exif/summary_values.h"
 #include "platform/codepage.h"
 #include "platform/file_error.h"
+#include "platform/parallel_map.h"
 #include "publish/text_file.h"
 #include "shell/settings_values.h"
 
-#include <algorithm>
-#include <exception>
-#include <thread>
 #include <vector>
 
 namespace publish {
 
 namespace {
-
-// Below this many files one thread makes every row.
-constexpr std::size_t kFilesPerWorker = 64;
-constexpr unsigned kMostWorkers = 4;
 
 // Appends the value between double quotes, a double quote inside doubled.
 void AppendQuoted(std::string& line, std::string_view value) {
@@ -33,31 +27,21 @@ void AppendQuoted(std::string& line, std::string_view value) {
     line += '"';
 }
 
-// The rows of a stretch of the files, each line ended by CR LF. Fields are given by their
-// place in the summary table, 0 for a name outside it, whose values are empty.
-std::string Rows(std::span<const std::filesystem::path> files, std::span<const int> fields) {
-    std::string rows;
-    for (const std::filesystem::path& file : files) {
-        const std::optional<exif::ExifBlock> block = exif::LoadExifBlock(file);
-        for (std::size_t i = 0; i < fields.size(); ++i) {
-            if (i > 0) {
-                rows += ',';
-            }
-            AppendQuoted(
-                rows, fields[i] == 0
-                          ? std::string()
-                          : exif::SummaryValue(block, static_cast<exif::SummaryFieldId>(fields[i]),
-                                               file));
+// The row of one file, ended by CR LF. Fields are given by their place in the summary table, 0
+// for a name outside it, whose values are empty.
+std::string Row(const std::filesystem::path& file, std::span<const int> fields) {
+    const std::optional<exif::ExifBlock> block = exif::LoadExifBlock(file);
+    std::string row;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0) {
+            row += ',';
         }
-        rows += "\r\n";
+        AppendQuoted(row, fields[i] == 0
+                              ? std::string()
+                              : exif::SummaryValue(
+                                    block, static_cast<exif::SummaryFieldId>(fields[i]), file));
     }
-    return rows;
-}
-
-std::size_t WorkerCount(std::size_t files) {
-    const std::size_t cores =
-        std::max(1u, std::min(std::thread::hardware_concurrency(), kMostWorkers));
-    return std::max<std::size_t>(1, std::min(cores, files / kFilesPerWorker));
+    return row + "\r\n";
 }
 
 } // namespace
@@ -80,35 +64,12 @@ std::string CsvListing(std::span<const std::filesystem::path> files,
         indexes.push_back(exif::SummaryFieldIndex(name));
     }
     // A row waits mostly for its file to be opened and read, and rows do not depend on each
-    // other: several threads read one stretch of the list each, and the stretches are joined
-    // in list order. An error of an earlier stretch is reported first, as a single thread
-    // would meet it first.
-    const std::size_t workers = WorkerCount(files.size());
-    std::vector<std::string> stretches(workers);
-    std::vector<std::exception_ptr> errors(workers);
-    const auto work = [&](std::size_t w) {
-        try {
-            const std::size_t begin = files.size() * w / workers;
-            const std::size_t end = files.size() * (w + 1) / workers;
-            stretches[w] = Rows(files.subspan(begin, end - begin), indexes);
-        } catch (...) {
-            errors[w] = std::current_exception();
-        }
-    };
-    std::vector<std::thread> threads;
-    for (std::size_t w = 1; w < workers; ++w) {
-        threads.emplace_back(work, w);
-    }
-    work(0);
-    for (std::thread& thread : threads) {
-        thread.join();
-    }
+    // other. An error of an earlier file is reported first, as a single thread would meet it.
+    const std::vector<std::string> rows = platform::MapInParallel(
+        files.size(), [&](std::size_t i) { return Row(files[i], indexes); });
     std::string listing = CsvLine(fields);
-    for (std::size_t w = 0; w < workers; ++w) {
-        if (errors[w]) {
-            std::rethrow_exception(errors[w]);
-        }
-        listing += stretches[w];
+    for (const std::string& row : rows) {
+        listing += row;
     }
     return listing;
 }

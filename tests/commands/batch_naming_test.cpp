@@ -95,3 +95,24 @@ TEST_F(BatchNaming, EachFolderIsListedOnceButItsNamesStillCount) {
         << "the batch's names count in every folder";
     EXPECT_THROW((void)namer.NameFor(sources[0], sources[0] / "not a folder"), platform::FileError);
 }
+
+TEST_F(BatchNaming, DatesReadAheadOnSeveralThreadsNameAsOneByOneAndTheFirstUnreadableFails) {
+    for (int i = 0; i < 200; ++i) {
+        char date[20];
+        std::snprintf(date, sizeof date, "2001:01:%02d 10:00:%02d", 1 + i % 3, i % 7);
+        sources.push_back(WritePhoto("many/m" + std::to_string(i) + ".JPG", date));
+    }
+    ExpectSameNames({NamingChoice::ShotDate, "", Settings(0, "_", 4, "_", 2)});
+
+    const auto folderOf = [this](const fs::path&) { return out; };
+    std::vector<fs::path> withMissing = sources;
+    withMissing[150] = sandbox.Path() / "gone150.JPG";
+    withMissing[30] = sandbox.Path() / "gone30.JPG";
+    try {
+        (void)NewNames(withMissing, folderOf,
+                       {NamingChoice::ShotDate, "", Settings(0, "_", 4, "_", 2)});
+        FAIL() << "no error";
+    } catch (const platform::FileError& error) {
+        EXPECT_EQ(error.path(), withMissing[30]);
+    }
+}
