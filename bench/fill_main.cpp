@@ -44,6 +44,7 @@ int main(int argc, char** argv) {
         items.reserve(reading.Count());
         std::size_t iconBytes = 0;
         int withoutIcons = 0;
+        // The window looks for what the workers have read every 10 ms; so does the benchmark.
         while (!reading.AllTaken()) {
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
             for (shell::FilledPhoto& photo : reading.TakeReady(std::chrono::milliseconds(0))) {
