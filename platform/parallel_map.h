@@ -3,9 +3,12 @@
 // Per-file work spread over a few threads. Reading many small files waits mostly on the system,
 // and the files of a batch do not depend on each other, so a few threads finish sooner.
 
+#include "platform/spread_thread.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <exception>
+#include <memory>
 #include <thread>
 #include <vector>
 
@@ -32,13 +35,15 @@ auto MapInParallel(std::size_t count, Make make, std::size_t perThread = 64, uns
             errors[t] = std::current_exception();
         }
     };
-    std::vector<std::thread> helpers;
-    for (std::size_t t = 1; t < threads; ++t) {
-        helpers.emplace_back(work, t);
-    }
-    work(0);
-    for (std::thread& helper : helpers) {
-        helper.join();
+    {
+        // Declared after what the helpers use, so that they are joined first, also when making
+        // one of them throws.
+        std::vector<std::unique_ptr<SpreadThread>> helpers;
+        for (std::size_t t = 1; t < threads; ++t) {
+            helpers.push_back(
+                std::make_unique<SpreadThread>([&work, t] { work(t); }, static_cast<unsigned>(t)));
+        }
+        work(0);
     }
     for (const std::exception_ptr& error : errors) {
         if (error) {

@@ -4,6 +4,7 @@
 #include "shell/photo_row.h"
 
 #include <algorithm>
+#include <thread>
 #include <utility>
 
 namespace shell {
@@ -43,7 +44,8 @@ FillReading::FillReading(std::vector<std::filesystem::path> files,
     const std::size_t workers = WorkerCount(files_.size());
     workers_.reserve(workers);
     for (std::size_t w = 0; w < workers; ++w) {
-        workers_.emplace_back(&FillReading::Work, this);
+        workers_.push_back(std::make_unique<platform::SpreadThread>([this] { Work(); },
+                                                                    static_cast<unsigned>(w + 1)));
     }
 }
 
@@ -52,9 +54,7 @@ FillReading::~FillReading() {
         const std::lock_guard lock(mutex_);
         stopping_ = true;
     }
-    for (std::thread& worker : workers_) {
-        worker.join();
-    }
+    workers_.clear(); // waits for each
 }
 
 std::size_t FillReading::Taken() const {

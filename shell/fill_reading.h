@@ -5,6 +5,7 @@
 // repaints, so decoding thumbnails never holds up the window and uses every core.
 
 #include "exif/summary_fields.h"
+#include "platform/spread_thread.h"
 #include "shell/list_icon_pictures.h"
 
 #include <chrono>
@@ -12,10 +13,10 @@
 #include <cstddef>
 #include <exception>
 #include <filesystem>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace shell {
@@ -69,7 +70,7 @@ private:
     std::size_t claimed_ = 0;
     std::size_t taken_ = 0;
     bool stopping_ = false;
-    std::vector<std::thread> workers_;
+    std::vector<std::unique_ptr<platform::SpreadThread>> workers_;
 };
 
 } // namespace shell

@@ -1,8 +1,11 @@
-// Per-file work on a few threads: results in order, and the error a single thread would meet.
+// Per-file work on a few threads: results in order, the error a single thread would meet, and
+// threads that start beside their creator rather than behind it.
 
 #include "platform/parallel_map.h"
 
+#include <atomic>
 #include <gtest/gtest.h>
+#include <sched.h>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -48,5 +51,29 @@ TEST(MapInParallel, RethrowsTheErrorOfTheLowestIndexAfterAllThreadsEnded) {
         } catch (const std::runtime_error& error) {
             EXPECT_EQ(error.what(), std::to_string(std::min<std::size_t>(first, 500)));
         }
+    }
+}
+
+TEST(ASpreadThread, StartsOnAnotherCpuThanItsCreatorAndMayThenRunOnAny) {
+    cpu_set_t allowed;
+    ASSERT_EQ(sched_getaffinity(0, sizeof allowed, &allowed), 0);
+    std::atomic<int> startedOn{-1};
+    cpu_set_t afterStart;
+    CPU_ZERO(&afterStart);
+    int creator = -1;
+    {
+        creator = sched_getcpu();
+        const platform::SpreadThread thread(
+            [&] {
+                startedOn = sched_getcpu();
+                (void)sched_getaffinity(0, sizeof afterStart, &afterStart);
+            },
+            1);
+    } // joined here
+    ASSERT_GE(startedOn.load(), 0) << "the work ran before the thread was joined";
+    EXPECT_TRUE(CPU_EQUAL(&afterStart, &allowed)) << "free to run anywhere once started";
+    if (CPU_COUNT(&allowed) > 1) {
+        // The creator may itself have moved between reading its CPU and making the thread.
+        EXPECT_TRUE(startedOn.load() != creator || sched_getcpu() != creator);
     }
 }
