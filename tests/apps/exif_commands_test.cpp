@@ -102,6 +102,37 @@ TEST_F(ExifCommands, SummaryReportsAFileItCannotReadAndGoesOn) {
     EXPECT_EQ(RunCommand(RunSummaryCommand, {}).status, 2);
 }
 
+TEST_F(ExifCommands, SummaryOfManyFilesKeepsTheirOrderAndReportsTheUnreadableInOrder) {
+    std::vector<std::string> files;
+    for (int i = 0; i < 300; ++i) {
+        char date[20];
+        std::snprintf(date, sizeof date, "2001:02:03 04:%02d:%02d", i / 60, i % 60);
+        files.push_back(i % 97 == 50 ? (sandbox.Path() / ("gone" + std::to_string(i))).string()
+                                     : Photo("many/p" + std::to_string(i) + ".jpg", date));
+    }
+    const Outcome run = RunCommand(RunSummaryCommand, files);
+    EXPECT_EQ(run.status, 1);
+    const auto errors = Lines(run.err);
+    ASSERT_EQ(errors.size(), 3u);
+    EXPECT_NE(errors[0].find("gone50"), std::string::npos) << errors[0];
+    EXPECT_NE(errors[1].find("gone147"), std::string::npos) << errors[1];
+    EXPECT_NE(errors[2].find("gone244"), std::string::npos) << errors[2];
+    const auto lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 1u + 300u - 3u);
+    std::size_t line = 1;
+    for (int i = 0; i < 300; ++i) {
+        if (i % 97 == 50) {
+            continue;
+        }
+        const auto row = Split(lines[line++], '\t');
+        ASSERT_EQ(row.size(), 25u);
+        EXPECT_EQ(row[0], "p" + std::to_string(i) + ".jpg");
+        char date[20];
+        std::snprintf(date, sizeof date, "2001:02:03 04:%02d:%02d", i / 60, i % 60);
+        EXPECT_EQ(row[5], date);
+    }
+}
+
 TEST_F(ExifCommands, PaneShowsAllFieldsOrTheChosenOnesWithLineFeeds) {
     const std::string photo = Photo("a.jpg");
     const Outcome all = RunCommand(RunPaneCommand, {photo});
