@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
         // The window looks for what the workers have read every 10 ms; so does the benchmark.
         while (!reading.AllTaken()) {
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
-            for (shell::FilledPhoto& photo : reading.TakeReady(std::chrono::milliseconds(0))) {
+            for (shell::FilledPhoto& photo : reading.TakeReady()) {
                 iconBytes += IconBytes(photo);
                 withoutIcons += photo.icons ? 0 : 1;
                 items.push_back(std::move(photo));

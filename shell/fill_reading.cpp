@@ -71,17 +71,9 @@ std::optional<std::size_t> FillReading::Claim() {
 }
 
 void FillReading::Deliver(std::size_t index, Slot slot) {
-    bool awaited = false;
-    {
-        const std::lock_guard lock(mutex_);
-        slots_[index] = std::move(slot);
-        ready_[index] = true;
-        awaited = index == taken_;
-    }
-    // Only the next file in list order can end a wait; the files after it come along with it.
-    if (awaited) {
-        delivered_.notify_all();
-    }
+    const std::lock_guard lock(mutex_);
+    slots_[index] = std::move(slot);
+    ready_[index] = true;
 }
 
 void FillReading::Work() {
@@ -96,9 +88,8 @@ void FillReading::Work() {
     }
 }
 
-std::vector<FilledPhoto> FillReading::TakeReady(std::chrono::milliseconds wait) {
-    std::unique_lock lock(mutex_);
-    delivered_.wait_for(lock, wait, [this] { return taken_ == files_.size() || ready_[taken_]; });
+std::vector<FilledPhoto> FillReading::TakeReady() {
+    const std::lock_guard lock(mutex_);
     std::vector<FilledPhoto> photos;
     while (taken_ < files_.size() && ready_[taken_]) {
         // The files before a failure are handed over first; the next call throws.

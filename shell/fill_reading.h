@@ -8,8 +8,6 @@
 #include "platform/spread_thread.h"
 #include "shell/list_icon_pictures.h"
 
-#include <chrono>
-#include <condition_variable>
 #include <cstddef>
 #include <exception>
 #include <filesystem>
@@ -44,10 +42,10 @@ public:
     [[nodiscard]] std::size_t Taken() const;
     [[nodiscard]] bool AllTaken() const { return Taken() == Count(); }
 
-    // The ready files that follow those taken, in list order; waits up to `wait` for the next
-    // one when it is not ready yet. Rethrows what reading the next file threw (an iconv or
-    // memory failure: files that cannot be read still give their rows).
-    [[nodiscard]] std::vector<FilledPhoto> TakeReady(std::chrono::milliseconds wait);
+    // The ready files that follow those taken, in list order; none while the next one is still
+    // being read. Rethrows what reading the next file threw (a memory failure: files that cannot
+    // be read still give their rows).
+    [[nodiscard]] std::vector<FilledPhoto> TakeReady();
 
 private:
     struct Slot {
@@ -64,7 +62,6 @@ private:
     const exif::PictureSize largeIcon_;
 
     mutable std::mutex mutex_;
-    std::condition_variable delivered_;
     std::vector<Slot> slots_;
     std::vector<bool> ready_;
     std::size_t claimed_ = 0;

@@ -70,7 +70,7 @@ std::vector<FileListItem> ListFill::TakeItems() {
 }
 
 void ListFill::TakeReadFiles() {
-    std::vector<FilledPhoto> photos = reading_->TakeReady(std::chrono::milliseconds(0));
+    std::vector<FilledPhoto> photos = reading_->TakeReady();
     for (FilledPhoto& photo : photos) {
         FileListItem item{photo.file, HostName(photo.file), {}, placeholder_, false};
         for (const std::string& value : photo.values) {
