@@ -1,5 +1,7 @@
 #include "platform/codepage.h"
 
+#include "platform/utf8.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -15,19 +17,6 @@ namespace {
 
 constexpr std::uint16_t kNoCharacter = 0xFFFF;
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD"; // U+FFFD
-
-void AppendUtf8(std::string& text, std::uint32_t code) {
-    if (code < 0x80) {
-        text += static_cast<char>(code);
-    } else if (code < 0x800) {
-        text += static_cast<char>(0xC0 | (code >> 6));
-        text += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        text += static_cast<char>(0xE0 | (code >> 12));
-        text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        text += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
 
 // A character of the tables, or U+FFFD where they have none.
 void AppendDecoded(std::string& text, std::uint16_t code) {

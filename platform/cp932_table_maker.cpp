@@ -8,12 +8,12 @@
 // byte followed by a byte that cannot trail is never a pair.
 
 #include "platform/codepage.h"
+#include "platform/cp932_reference.h"
+#include "platform/utf8.h"
 
-#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <iconv.h>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,53 +25,9 @@ constexpr std::uint32_t kNone = 0xFFFF;
 constexpr std::uint32_t kFirstColumn = 0x40;
 constexpr std::uint32_t kLastColumn = 0xFC;
 
-class Converter {
-public:
-    Converter(const char* to, const char* from) : handle_(iconv_open(to, from)) {}
-    ~Converter() {
-        if (Usable()) {
-            iconv_close(handle_);
-        }
-    }
-    Converter(const Converter&) = delete;
-    Converter& operator=(const Converter&) = delete;
-    [[nodiscard]] bool Usable() const { return handle_ != reinterpret_cast<iconv_t>(-1); }
-
-    // The whole input converted, or none when any of it cannot be.
-    std::optional<std::string> Convert(const std::string& input) {
-        iconv(handle_, nullptr, nullptr, nullptr, nullptr);
-        char buffer[16];
-        auto* in = const_cast<char*>(input.data());
-        std::size_t inLeft = input.size();
-        char* out = buffer;
-        std::size_t outLeft = sizeof buffer;
-        if (iconv(handle_, &in, &inLeft, &out, &outLeft) == static_cast<std::size_t>(-1)) {
-            return std::nullopt;
-        }
-        return std::string(buffer, static_cast<std::size_t>(out - buffer));
-    }
-
-private:
-    iconv_t handle_;
-};
-
-std::string Utf8Of(std::uint32_t code) {
+std::string Utf8Of(char32_t code) {
     std::string text;
-    if (code < 0x80) {
-        text += static_cast<char>(code);
-    } else if (code < 0x800) {
-        text += static_cast<char>(0xC0 | (code >> 6));
-        text += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        text += static_cast<char>(0xE0 | (code >> 12));
-        text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        text += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        text += static_cast<char>(0xF0 | (code >> 18));
-        text += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        text += static_cast<char>(0x80 | (code & 0x3F));
-    }
+    platform::AppendUtf8(text, code);
     return text;
 }
 
@@ -116,8 +72,8 @@ int main(int argc, char** argv) {
     if (argc != 2 || std::freopen(argv[1], "w", stdout) == nullptr) {
         Fail("usage: cp932_table_maker OUTPUT", 0);
     }
-    Converter decoder("UTF-8", "CP932");
-    Converter encoder("CP932", "UTF-8");
+    platform::ReferenceConverter decoder("UTF-8", "CP932");
+    platform::ReferenceConverter encoder("CP932", "UTF-8");
     if (!decoder.Usable() || !encoder.Usable()) {
         Fail("the C library has no CP932 converter", 0);
     }

@@ -9,7 +9,6 @@
 #include <cstddef>
 #include <exception>
 #include <memory>
-#include <thread>
 #include <vector>
 
 namespace platform {
@@ -21,7 +20,7 @@ template <typename Make>
 auto MapInParallel(std::size_t count, Make make, std::size_t perThread = 64, unsigned most = 4)
     -> std::vector<decltype(make(std::size_t{}))> {
     using Result = decltype(make(std::size_t{}));
-    const unsigned cores = std::max(1u, std::min(std::thread::hardware_concurrency(), most));
+    const unsigned cores = ThreadsForCores(most);
     const std::size_t threads =
         std::clamp<std::size_t>(count / std::max<std::size_t>(perThread, 1), 1, cores);
     std::vector<Result> results(count);

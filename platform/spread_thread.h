@@ -5,10 +5,17 @@
 // files) is then over before the scheduler moves it. A SpreadThread starts on a CPU of its own
 // choosing among those the process may use, and may run anywhere once it has started.
 
+#include <algorithm>
 #include <functional>
 #include <pthread.h>
+#include <thread>
 
 namespace platform {
+
+// How many threads a burst of work gets: one per core, at least one and at most `most`.
+[[nodiscard]] inline unsigned ThreadsForCores(unsigned most) {
+    return std::max(1u, std::min(std::thread::hardware_concurrency(), most));
+}
 
 class SpreadThread {
 public:

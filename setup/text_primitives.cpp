@@ -1,10 +1,12 @@
 #include "setup/text_primitives.h"
 
 #include "platform/codepage.h"
+#include "platform/utf8.h"
 
 namespace setup {
 namespace {
 
+using platform::AppendUtf8;
 using platform::Cp932CharLength;
 
 constexpr std::size_t kNone = std::string_view::npos;
@@ -31,19 +33,6 @@ unsigned char UpperTrailByte(unsigned char lead, unsigned char trail) {
 constexpr std::string_view kFullWidthKatakana =
     "。「」、・ヲァィゥェォャュョッーアイウエオカキクケコサシスセソタチツテトナニヌネノ"
     "ハヒフヘホマミムメモヤユヨラリルレロワン゛゜";
-
-void AppendUtf8(std::string& out, char32_t code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
 
 // The UTF-8 text with its half-width characters widened; other characters pass as they are.
 std::string WidenUtf8(std::string_view utf8) {

@@ -4,7 +4,6 @@
 #include "shell/photo_row.h"
 
 #include <algorithm>
-#include <thread>
 #include <utility>
 
 namespace shell {
@@ -15,9 +14,7 @@ namespace {
 constexpr unsigned kMostWorkers = 4;
 
 std::size_t WorkerCount(std::size_t files) {
-    const unsigned cores =
-        std::max(1u, std::min(std::thread::hardware_concurrency(), kMostWorkers));
-    return std::min<std::size_t>(cores, files);
+    return std::min<std::size_t>(platform::ThreadsForCores(kMostWorkers), files);
 }
 
 FilledPhoto ReadFilledPhoto(const std::filesystem::path& file,

@@ -1,8 +1,9 @@
 #include "platform/codepage.h"
+#include "platform/cp932_reference.h"
+#include "platform/utf8.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>
-#include <iconv.h>
 #include <optional>
 #include <string>
 
@@ -64,55 +65,16 @@ TEST(Cp932Paths, PathsConvertBothWays) {
 
 namespace {
 
-// The C library's converter, which the tables were read from: the oracle for every character.
-class LibraryConverter {
-public:
-    LibraryConverter(const char* to, const char* from) : handle_(iconv_open(to, from)) {}
-    ~LibraryConverter() { iconv_close(handle_); }
-    LibraryConverter(const LibraryConverter&) = delete;
-    LibraryConverter& operator=(const LibraryConverter&) = delete;
-
-    // The whole input converted, or none when any of it cannot be.
-    std::optional<std::string> Convert(const std::string& input) {
-        iconv(handle_, nullptr, nullptr, nullptr, nullptr);
-        char buffer[16];
-        auto* in = const_cast<char*>(input.data());
-        std::size_t inLeft = input.size();
-        char* out = buffer;
-        std::size_t outLeft = sizeof buffer;
-        if (iconv(handle_, &in, &inLeft, &out, &outLeft) == static_cast<std::size_t>(-1)) {
-            return std::nullopt;
-        }
-        return std::string(buffer, static_cast<std::size_t>(out - buffer));
-    }
-
-private:
-    iconv_t handle_;
-};
-
-std::string Utf8Of(std::uint32_t code) {
+std::string Utf8Of(char32_t code) {
     std::string text;
-    if (code < 0x80) {
-        text += static_cast<char>(code);
-    } else if (code < 0x800) {
-        text += {static_cast<char>(0xC0 | (code >> 6)), static_cast<char>(0x80 | (code & 0x3F))};
-    } else if (code < 0x10000) {
-        text +=
-            {static_cast<char>(0xE0 | (code >> 12)), static_cast<char>(0x80 | ((code >> 6) & 0x3F)),
-             static_cast<char>(0x80 | (code & 0x3F))};
-    } else {
-        text += {static_cast<char>(0xF0 | (code >> 18)),
-                 static_cast<char>(0x80 | ((code >> 12) & 0x3F)),
-                 static_cast<char>(0x80 | ((code >> 6) & 0x3F)),
-                 static_cast<char>(0x80 | (code & 0x3F))};
-    }
+    platform::AppendUtf8(text, code);
     return text;
 }
 
 } // namespace
 
 TEST(Cp932Conversion, DecodesEveryByteAndPairAsTheCLibraryDoes) {
-    LibraryConverter library("UTF-8", "CP932");
+    ReferenceConverter library("UTF-8", "CP932");
     int compared = 0;
     for (int first = 0; first < 256; ++first) {
         const std::string single(1, static_cast<char>(first));
@@ -135,7 +97,7 @@ TEST(Cp932Conversion, DecodesEveryByteAndPairAsTheCLibraryDoes) {
 }
 
 TEST(Cp932Conversion, EncodesEveryCharacterAsTheCLibraryDoes) {
-    LibraryConverter library("CP932", "UTF-8");
+    ReferenceConverter library("CP932", "UTF-8");
     int encoded = 0;
     for (std::uint32_t code = 0; code < 0x110000; ++code) {
         if (code >= 0xD800 && code < 0xE000) {
