@@ -71,6 +71,14 @@ void FillReading::Deliver(std::size_t index, Slot slot) {
     const std::lock_guard lock(mutex_);
     slots_[index] = std::move(slot);
     ready_[index] = true;
+    if (++read_ == files_.size()) {
+        allRead_.notify_all();
+    }
+}
+
+bool FillReading::WaitForAllRead(std::chrono::milliseconds most) {
+    std::unique_lock lock(mutex_);
+    return allRead_.wait_for(lock, most, [this] { return read_ == files_.size(); });
 }
 
 void FillReading::Work() {

@@ -8,6 +8,8 @@
 #include "platform/spread_thread.h"
 #include "shell/list_icon_pictures.h"
 
+#include <chrono>
+#include <condition_variable>
 #include <cstddef>
 #include <exception>
 #include <filesystem>
@@ -47,6 +49,11 @@ public:
     // be read still give their rows).
     [[nodiscard]] std::vector<FilledPhoto> TakeReady();
 
+    // Waits until every file has been read or `most` has passed; true when every file has been
+    // read. For a caller that may block, such as a benchmark: it learns of the end at once
+    // instead of at its next look.
+    bool WaitForAllRead(std::chrono::milliseconds most);
+
 private:
     struct Slot {
         std::optional<FilledPhoto> photo;
@@ -64,6 +71,8 @@ private:
     mutable std::mutex mutex_;
     std::vector<Slot> slots_;
     std::vector<bool> ready_;
+    std::size_t read_ = 0;
+    std::condition_variable allRead_;
     std::size_t claimed_ = 0;
     std::size_t taken_ = 0;
     bool stopping_ = false;

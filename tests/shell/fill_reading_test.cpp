@@ -70,6 +70,7 @@ TEST(AFillReading, HandsOverEveryFileOnceInListOrderWithUtf8ValuesAndIcons) {
     const std::vector<FilledPhoto> photos = TakeAll(reading);
     ASSERT_EQ(photos.size(), files.size());
     EXPECT_TRUE(reading.TakeReady().empty());
+    EXPECT_TRUE(reading.WaitForAllRead(milliseconds(0)));
     for (std::size_t i = 0; i < 40; ++i) {
         const FilledPhoto& photo = photos[i];
         EXPECT_EQ(photo.file, files[i]);
@@ -88,8 +89,21 @@ TEST(AFillReading, HandsOverEveryFileOnceInListOrderWithUtf8ValuesAndIcons) {
     EXPECT_FALSE(photos.back().icons);
 }
 
+TEST(AFillReading, WaitedForUntilEveryFileIsReadHandsThemAllOverInOneTake) {
+    Sandbox sandbox;
+    const std::vector<fs::path> files = Photos(sandbox, 30);
+    FillReading reading(files, {SummaryFieldId::FileName}, kLargeIcon);
+    while (!reading.WaitForAllRead(milliseconds(10))) {
+    }
+    const std::vector<FilledPhoto> photos = reading.TakeReady();
+    ASSERT_EQ(photos.size(), files.size());
+    EXPECT_EQ(photos.back().file, files.back());
+    EXPECT_TRUE(reading.AllTaken());
+}
+
 TEST(AFillReading, OfNoFilesIsTakenAtOnceAndOneDroppedHalfWayStopsItsWorkers) {
     FillReading empty({}, {SummaryFieldId::FileName}, kLargeIcon);
+    EXPECT_TRUE(empty.WaitForAllRead(milliseconds(0)));
     EXPECT_TRUE(empty.AllTaken());
     EXPECT_TRUE(empty.TakeReady().empty());
 
