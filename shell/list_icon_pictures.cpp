@@ -2,7 +2,6 @@
 
 #include "exif/imaging_resample.h"
 
-#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -16,41 +15,55 @@ bool HasSize(const exif::Image& picture, exif::PictureSize size) {
 // Block means are summed in 16 bits: 16 x 16 pixels of 255 and the rounding half still fit.
 constexpr std::uint32_t kMaxBlockShift = 4;
 
-// Each target pixel the rounded mean of its block of 2^shift x 2^shift source pixels: the area
-// average exif::Resample makes for such a ratio, in one pass of plain sums.
-exif::Image BoxReduced(const exif::Image& picture, std::uint32_t shift) {
-    const std::uint32_t factor = 1u << shift;
-    const std::uint32_t width = picture.Width() >> shift;
-    const std::uint32_t height = picture.Height() >> shift;
-    const auto half = static_cast<std::uint16_t>((factor * factor) / 2);
+// Each target pixel the rounded mean of its block of 2^kShift x 2^kShift source pixels: the
+// area average exif::Resample makes for such a ratio, in one pass of plain sums. The block size
+// is a constant so that the sums over a block's columns unroll.
+template <std::uint32_t kShift> exif::Image BoxReducedBy(const exif::Image& picture) {
+    static_assert(kShift >= 1 && kShift <= kMaxBlockShift);
+    constexpr std::uint32_t kFactor = 1u << kShift;
+    constexpr std::uint32_t kHalf = kFactor * kFactor / 2;
+    const std::uint32_t width = picture.Width() >> kShift;
+    const std::uint32_t height = picture.Height() >> kShift;
     std::vector<std::uint8_t> rgb(std::size_t{width} * 3 * height);
     const std::size_t sourceRowBytes = std::size_t{picture.Width()} * 3;
     std::vector<std::uint16_t> sums(sourceRowBytes);
     std::uint8_t* target = rgb.data();
     for (std::uint32_t y = 0; y < height; ++y) {
-        std::fill(sums.begin(), sums.end(), 0);
-        std::uint16_t* sum = sums.data();
-        for (std::uint32_t row = 0; row < factor; ++row) {
-            const std::uint8_t* source = picture.Row((y << shift) + row).data();
+        const std::uint8_t* first = picture.Row(y << kShift).data();
+        for (std::size_t i = 0; i < sourceRowBytes; ++i) {
+            sums[i] = first[i];
+        }
+        for (std::uint32_t row = 1; row < kFactor; ++row) {
+            const std::uint8_t* source = picture.Row((y << kShift) + row).data();
             for (std::size_t i = 0; i < sourceRowBytes; ++i) {
-                sum[i] = static_cast<std::uint16_t>(sum[i] + source[i]);
+                sums[i] = static_cast<std::uint16_t>(sums[i] + source[i]);
             }
         }
-        for (std::uint32_t x = 0; x < width; ++x) {
-            std::uint16_t red = half;
-            std::uint16_t green = half;
-            std::uint16_t blue = half;
-            for (std::uint32_t column = 0; column < factor; ++column, sum += 3) {
-                red = static_cast<std::uint16_t>(red + sum[0]);
-                green = static_cast<std::uint16_t>(green + sum[1]);
-                blue = static_cast<std::uint16_t>(blue + sum[2]);
+        const std::uint16_t* block = sums.data();
+        for (std::uint32_t x = 0; x < width; ++x, block += 3 * kFactor) {
+            for (std::uint32_t channel = 0; channel < 3; ++channel) {
+                std::uint32_t sum = kHalf;
+                for (std::uint32_t column = 0; column < kFactor; ++column) {
+                    sum += block[3 * column + channel];
+                }
+                *target++ = static_cast<std::uint8_t>(sum >> (2 * kShift));
             }
-            *target++ = static_cast<std::uint8_t>(red >> (2 * shift));
-            *target++ = static_cast<std::uint8_t>(green >> (2 * shift));
-            *target++ = static_cast<std::uint8_t>(blue >> (2 * shift));
         }
     }
     return exif::Image(width, height, std::move(rgb));
+}
+
+exif::Image BoxReduced(const exif::Image& picture, std::uint32_t shift) {
+    switch (shift) {
+    case 1:
+        return BoxReducedBy<1>(picture);
+    case 2:
+        return BoxReducedBy<2>(picture);
+    case 3:
+        return BoxReducedBy<3>(picture);
+    default: // kMaxBlockShift, the largest ratio PowerOfTwoRatio finds
+        return BoxReducedBy<kMaxBlockShift>(picture);
+    }
 }
 
 // The exponent of a power-of-two ratio between the sizes, up to kMaxBlockShift; none for any

@@ -70,6 +70,19 @@ TEST(IconPictures, OfACameraThumbnailAreItsPictureAndItsAreaMeansAtOneQuarter) {
     EXPECT_LT(Channel(icons->small, 37, 15, 0), 80);
 }
 
+TEST(IconPictures, SmallIconsAreAreaMeansAtEveryPowerOfTwoRatio) {
+    for (std::uint32_t shift = 1; shift <= 4; ++shift) {
+        const exif::PictureSize size{40u << shift, 30u << shift};
+        SCOPED_TRACE(std::to_string(size.width) + "x" + std::to_string(size.height));
+        const std::vector<std::uint8_t> jpeg = Jpeg(TwoHalves(size.width, size.height));
+        const auto icons = DecodeIconPictures(jpeg, size);
+        ASSERT_TRUE(icons);
+        ASSERT_EQ(icons->small.Width(), 40u);
+        ASSERT_EQ(icons->small.Height(), 30u);
+        EXPECT_LE(LargestDifference(icons->small, exif::Resample(Decoded(jpeg), 40, 30)), 1);
+    }
+}
+
 TEST(IconPictures, StretchThumbnailsOfOtherSizesAndShapesToBothIconSizes) {
     struct Case {
         std::uint32_t width, height, largeWidth, largeHeight;
