@@ -24,3 +24,17 @@ function(lumaro_test name)
         PROPERTIES LABELS "${T_LABELS}"
                    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LUMARO_MACHINE_DIR=${CMAKE_BINARY_DIR}/tests/machine-${name}")
 endfunction()
+
+# lumaro_fuzz_target(name SOURCE LIBS ...)
+# A libFuzzer executable beside the tests; built only with LUMARO_FUZZ (the fuzz preset).
+function(lumaro_fuzz_target name)
+    if(NOT LUMARO_FUZZ)
+        return()
+    endif()
+    cmake_parse_arguments(F "" "SOURCE" "LIBS" ${ARGN})
+    add_executable(${name} ${F_SOURCE})
+    target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_link_libraries(${name} PRIVATE ${F_LIBS})
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+endfunction()
