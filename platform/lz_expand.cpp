@@ -184,6 +184,9 @@ Status LzCopy(const fs::path& source, const fs::path& target) {
     std::error_code error;
     fs::copy_file(source, target, fs::copy_options::overwrite_existing, error);
     if (error) {
+        // A copy that fails half-way (a full disk, an interrupted write) leaves a partial file.
+        std::error_code ignored;
+        fs::remove(target, ignored);
         return Failure{"cannot copy " + source.string() + " to " + target.string() + ": " +
                        error.message()};
     }

@@ -21,8 +21,8 @@ namespace platform {
 [[nodiscard]] Result<std::string> ExpandedFileName(const std::filesystem::path& file);
 
 // Writes the expanded contents of source to target, replacing target; a file that is not
-// compressed is copied as it is. A failed expansion, a damaged file among them (one that
-// expands to another size than its header promises), leaves no target behind.
+// compressed is copied as it is. A failed expansion or copy, a damaged file among them (one
+// that expands to another size than its header promises), leaves no target behind.
 [[nodiscard]] Status LzCopy(const std::filesystem::path& source,
                             const std::filesystem::path& target);
 

@@ -2,8 +2,10 @@
 #include "platform/lz_expand.h"
 #include "tests/support/sandbox.h"
 
+#include <csignal>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 using namespace platform;
 namespace fs = std::filesystem;
@@ -31,6 +33,29 @@ protected:
     }
 
     fixture::Sandbox sandbox_;
+};
+
+// While alive, no write of this process takes a file beyond `bytes`: the write fails as on a
+// full disk (the signal such a write raises is ignored meanwhile).
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = old_;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit old_{};
+    void (*previousHandler_)(int) = SIG_DFL;
 };
 
 // Repetitive text with some variety, so that the LZ window is exercised across its 4 KiB size.
@@ -105,4 +130,22 @@ TEST_F(LzExpand, FailuresNameTheFileAndLeaveNoTarget) {
     EXPECT_NE(half.Error().find("damaged"), std::string::npos) << half.Error();
     EXPECT_NE(half.Error().find(halved.string()), std::string::npos) << half.Error();
     EXPECT_FALSE(fs::exists(target));
+}
+
+TEST_F(LzExpand, AWriteThatFailsHalfWayLeavesNoTarget) {
+    const std::string text = SampleText();
+    ASSERT_GT(text.size(), 16384u);
+    const fs::path plain = sandbox_.Write("BIG.TXT", text);
+    const fs::path compressed = Compress(sandbox_.Write("big", text));
+    const fs::path target = sandbox_.Path() / "target";
+    for (const fs::path& source : {plain, compressed}) {
+        SCOPED_TRACE(source.string());
+        const Status copied = [&] {
+            const FileSizeLimit limit(4096);
+            return LzCopy(source, target);
+        }();
+        ASSERT_FALSE(copied);
+        EXPECT_NE(copied.Error().find(source.string()), std::string::npos) << copied.Error();
+        EXPECT_FALSE(fs::exists(target));
+    }
 }
