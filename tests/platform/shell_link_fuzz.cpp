@@ -1,6 +1,7 @@
-// libFuzzer entry: any bytes, read as a shell link, must be decoded or refused without reading
-// outside them; what decodes must encode again.
+// libFuzzer entry: any bytes, read as a shell link and as a PIF file, must be decoded or refused
+// without reading outside them; what decodes must encode again.
 
+#include "platform/pif_file.h"
 #include "platform/shell_link_format.h"
 
 #include <string_view>
@@ -10,6 +11,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)platform::LooksLikeShellLink(bytes);
     if (const auto link = platform::DecodeShellLink(bytes)) {
         (void)platform::EncodeShellLink(link.Value(), {});
+    }
+    (void)platform::LooksLikePif(bytes);
+    if (const auto pif = platform::DecodePif(bytes)) {
+        (void)platform::EncodePif(pif.Value(), pif.Value().description);
     }
     return 0;
 }
