@@ -212,8 +212,10 @@ TEST_F(SummaryAgainstExiftool, AgreesOnMakeModelDateIsoAndImageSize) {
         if (!block) {
             continue;
         }
-        auto expectText = [&](SummaryFieldId field, const std::string& tag) {
-            EXPECT_EQ(Trimmed(Utf8Value(block, field, path)), Has(row, tag) ? row.at(tag) : "")
+        auto expectText = [&block, &file = path, &values = row](SummaryFieldId field,
+                                                                const std::string& tag) {
+            EXPECT_EQ(Trimmed(Utf8Value(block, field, file)),
+                      Has(values, tag) ? values.at(tag) : "")
                 << tag;
         };
         expectText(SummaryFieldId::Make, "IFD0:Make");
