@@ -2,6 +2,7 @@
 
 #include "exif/exif_block.h"
 #include "exif/exif_writer_segments.h"
+#include "exif/jpeg_segments.h"
 #include "exif/file_probes.h"
 #include "platform/file_error.h"
 #include "platform/input_file.h"
@@ -16,9 +17,7 @@ bool IsUsableTemplate(const fs::path& file) {
     if (!exif::IsJpegName(file)) {
         return false;
     }
-    const platform::InputFile input(file);
-    const std::optional<exif::FirstSegment> first = exif::ReadFirstSegment(input);
-    if (!first || !first->IsExifApp1() || !first->complete) {
+    if (!exif::FindExifSegment(platform::InputFile(file))) {
         return false;
     }
     const std::optional<exif::ExifBlock> block = exif::LoadExifBlock(file);

@@ -31,13 +31,13 @@ std::string_view ShortTypeName(std::uint16_t type) {
 // when the array does not lie inside the block.
 void AppendArray(std::string& line, const ExifBlock& block, const IfdEntry& entry,
                  std::uint64_t valueSize, bool isSigned) {
-    const ByteView bytes = block.View();
+    const ByteView bytes = block.View(entry);
     if (!bytes.Contains(entry.value, std::uint64_t{entry.count} * valueSize)) {
         return;
     }
     for (std::uint64_t i = 0; i < entry.count; ++i) {
         const std::uint64_t at = entry.value + i * valueSize;
-        const std::uint32_t raw = valueSize == 2 ? *bytes.U16LE(at) : *bytes.U32LE(at);
+        const std::uint32_t raw = valueSize == 2 ? *bytes.U16(at) : *bytes.U32(at);
         if (!isSigned) {
             AppendFormat(line, " %u($%x)", raw, raw);
             continue;
@@ -50,8 +50,8 @@ void AppendArray(std::string& line, const ExifBlock& block, const IfdEntry& entr
 
 // The first rational at the entry's offset as " num/den", both signed 32-bit.
 void AppendRational(std::string& line, const ExifBlock& block, const IfdEntry& entry) {
-    const auto numerator = block.View().U32LE(entry.value);
-    const auto denominator = block.View().U32LE(std::uint64_t{entry.value} + 4);
+    const auto numerator = block.View(entry).U32(entry.value);
+    const auto denominator = block.View(entry).U32(std::uint64_t{entry.value} + 4);
     if (numerator && denominator) {
         AppendFormat(line, " %d/%d", static_cast<std::int32_t>(*numerator),
                      static_cast<std::int32_t>(*denominator));
@@ -66,8 +66,8 @@ void AppendText(std::string& line, const ExifBlock& block, const IfdEntry& entry
 }
 
 void AppendValues(std::string& line, const ExifBlock& block, const IfdEntry& entry) {
-    const std::uint32_t low = entry.value & 0xFFFF;
-    const std::uint32_t high = entry.value >> 16;
+    const std::uint32_t low = InlineShort(block, entry, 0).value_or(0);
+    const std::uint32_t high = InlineShort(block, entry, 1).value_or(0);
     switch (entry.type) {
     case kAscii:
         return AppendText(line, block, entry);
@@ -96,8 +96,11 @@ void AppendValues(std::string& line, const ExifBlock& block, const IfdEntry& ent
     case kSRational:
         return AppendRational(line, block, entry);
     case kSByte:
-        return AppendFormat(line, " %d", static_cast<std::int32_t>(entry.value));
-    default: // BYTE, UNDEFINED, FLOAT, DOUBLE and unknown types show the raw value field
+        return AppendFormat(line, " %d", static_cast<std::int32_t>(ByteValuesField(block, entry)));
+    case kByte:
+    case kUndefined:
+        return AppendFormat(line, " $%x", ByteValuesField(block, entry));
+    default: // FLOAT, DOUBLE and unknown types show the value field as a number
         return AppendFormat(line, " $%x", entry.value);
     }
 }
@@ -136,16 +139,16 @@ std::string BuildDetailReport(const std::optional<ExifBlock>& block) {
     for (const auto& entries : chain.ifds) {
         AppendSection(report, "== IFD ==", *block, TagDictionary::Standard, entries);
     }
-    if (chain.exifIfdOffset && block->View().U16LE(*chain.exifIfdOffset)) {
+    if (chain.exifIfdOffset && block->View().U16(*chain.exifIfdOffset)) {
         AppendSection(report, "== Exif ==", *block, TagDictionary::Standard,
                       IfdEntriesAt(block->View(), *chain.exifIfdOffset));
     }
     const MakerNoteKind kind = GetMakerNoteKind(*block);
-    const auto makerNote = MakerNoteIfdOffset(*block, kind);
-    if (makerNote && block->View().U16LE(*makerNote)) {
+    const auto& makerNote = block->MakerNoteIfd();
+    if (makerNote && block->View().U16(makerNote->offset)) {
         const auto dictionary = static_cast<TagDictionary>(static_cast<int>(kind));
         AppendSection(report, "== MakerNote ==", *block, dictionary,
-                      IfdEntriesAt(block->View(), *makerNote));
+                      IfdEntriesAt(block->View().InOrder(makerNote->order), makerNote->offset));
     }
     return report;
 }

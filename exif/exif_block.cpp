@@ -2,6 +2,7 @@
 
 #include "exif/file_probes.h"
 #include "exif/ifd_walk.h"
+#include "exif/jpeg_segments.h"
 #include "platform/input_file.h"
 
 #include <algorithm>
@@ -12,28 +13,57 @@
 namespace exif {
 namespace {
 
-// A JPEG is assumed to start SOI (2 bytes), APP1 marker (2), APP1 length (2, big-endian),
-// "Exif" (4), two zero bytes (2): the TIFF header then lies at file offset 12.
-constexpr std::uint64_t kJpegTiffBase = 12;
 constexpr std::size_t kBlockSizeWithoutApp1 = 8192;
 constexpr std::uint16_t kTiffVersion = 42;
-// The first read of a file: enough for the block of most camera files.
+// The first read of a file: the segment headers ahead of the EXIF data and, for most cameras,
+// the whole block.
 constexpr std::size_t kFirstRead = 8192;
+// The APP1 data holds "Exif", two more bytes, then the TIFF data.
+constexpr std::uint64_t kExifNameBytes = 6;
+constexpr std::uint64_t kTiffHeaderBytes = 8;
+constexpr std::uint64_t kValueField = 8; // inside the 12-byte entry
 
 bool StartsWith(std::span<const std::uint8_t> bytes, std::uint64_t offset, std::string_view text) {
-    return ByteView(bytes).Contains(offset, text.size()) &&
+    return offset <= bytes.size() && text.size() <= bytes.size() - offset &&
            std::memcmp(bytes.data() + offset, text.data(), text.size()) == 0;
 }
 
-// The block size a JPEG's first bytes give.
-std::size_t BlockSize(std::span<const std::uint8_t> head) {
-    const ByteView view(head);
-    if (view.U16BE(0) == 0xFFD8 && StartsWith(head, 6, "Exif")) {
-        // The APP1 length counts 8 bytes before the TIFF header, so up to 8 bytes after the
-        // segment are read too.
-        return *view.U16BE(4);
+std::optional<ByteOrder> OrderMark(std::span<const std::uint8_t> header) {
+    if (StartsWith(header, 0, "II")) {
+        return ByteOrder::LittleEndian;
     }
-    return kBlockSizeWithoutApp1;
+    if (StartsWith(header, 0, "MM")) {
+        return ByteOrder::BigEndian;
+    }
+    return std::nullopt;
+}
+
+// `length` file bytes from `offset`, taken from the first read where it holds them; a short
+// file leaves zeros behind what it held.
+std::vector<std::uint8_t> BytesAt(const platform::InputFile& file,
+                                  std::span<const std::uint8_t> head, std::uint64_t offset,
+                                  std::uint64_t length) {
+    std::vector<std::uint8_t> bytes;
+    if (offset <= head.size() && length <= head.size() - offset) {
+        const auto from = head.begin() + static_cast<std::ptrdiff_t>(offset);
+        bytes.assign(from, from + static_cast<std::ptrdiff_t>(length));
+    } else {
+        bytes = file.ReadAt(offset, length);
+    }
+    bytes.resize(length, 0);
+    return bytes;
+}
+
+// The block of `length` bytes at `offset` when a TIFF header opens it.
+std::optional<ExifBlock> BlockAt(const platform::InputFile& file,
+                                 std::span<const std::uint8_t> head, std::uint64_t offset,
+                                 std::uint64_t length) {
+    std::vector<std::uint8_t> bytes = BytesAt(file, head, offset, length);
+    const auto order = OrderMark(bytes);
+    if (!order || ByteView(bytes, *order).U16(2).value_or(0) < kTiffVersion) {
+        return std::nullopt;
+    }
+    return ExifBlock(std::move(bytes), FileFacts{file.Size(), file.LastWrite(), offset});
 }
 
 // The `count` bytes of an entry's values: inside the entry when they fit in its value field,
@@ -42,7 +72,7 @@ std::optional<std::span<const std::uint8_t>> InlineOrAtOffset(const ExifBlock& b
                                                               const IfdEntry& entry,
                                                               std::uint64_t length) {
     if (entry.count <= 4) {
-        return block.View().Bytes(entry.position + 8, std::min<std::uint64_t>(length, 4));
+        return block.View().Bytes(entry.position + kValueField, std::min<std::uint64_t>(length, 4));
     }
     return block.View().Bytes(entry.value, length);
 }
@@ -60,12 +90,12 @@ std::optional<TagValue> TextValue(const ExifBlock& block, const IfdEntry& entry)
 // The last of the entry's array values, or the value inside the entry for counts that fit.
 std::optional<std::uint32_t> LastOf(const ExifBlock& block, const IfdEntry& entry,
                                     std::uint64_t valueSize) {
-    const ByteView bytes = block.View();
+    const ByteView bytes = block.View(entry);
     if (entry.count == 0) {
         return std::nullopt;
     }
     if (valueSize == 2 && entry.count <= 2) {
-        return entry.count == 1 ? entry.value & 0xFFFF : entry.value >> 16;
+        return InlineShort(block, entry, static_cast<int>(entry.count) - 1);
     }
     if (valueSize == 4 && entry.count == 1) {
         return entry.value;
@@ -74,13 +104,13 @@ std::optional<std::uint32_t> LastOf(const ExifBlock& block, const IfdEntry& entr
         return std::nullopt;
     }
     const std::uint64_t last = entry.value + (std::uint64_t{entry.count} - 1) * valueSize;
-    return valueSize == 2 ? std::optional<std::uint32_t>(*bytes.U16LE(last)) : bytes.U32LE(last);
+    return valueSize == 2 ? std::optional<std::uint32_t>(*bytes.U16(last)) : bytes.U32(last);
 }
 
 std::optional<TagValue> RationalPart(const ExifBlock& block, const IfdEntry& entry,
                                      ValuePart part, bool isSigned) {
     const std::uint64_t at = entry.value + (part == ValuePart::Second ? 4 : 0);
-    const auto word = block.View().U32LE(at);
+    const auto word = block.View(entry).U32(at);
     if (!word || !block.View().Contains(entry.value, 8)) {
         return std::nullopt;
     }
@@ -141,7 +171,8 @@ std::optional<std::uint16_t> HashedTagId(TagDictionary dictionary, std::string_v
 } // namespace
 
 ExifBlock::ExifBlock(std::vector<std::uint8_t> bytes, std::optional<FileFacts> file)
-    : bytes_(std::move(bytes)), file_(file) {
+    : bytes_(std::move(bytes)), order_(OrderMark(bytes_).value_or(ByteOrder::LittleEndian)),
+      file_(file) {
     IfdChain chain = WalkIfdChain(*this);
     for (const std::vector<IfdEntry>& entries : chain.ifds) {
         standardEntries_.insert(standardEntries_.end(), entries.begin(), entries.end());
@@ -151,33 +182,29 @@ ExifBlock::ExifBlock(std::vector<std::uint8_t> bytes, std::optional<FileFacts> f
         standardEntries_.insert(standardEntries_.end(), entries.begin(), entries.end());
     }
     makerNoteKind_ = KindFromMakeAndModel(*this);
+    makerNoteIfd_ = FindMakerNoteIfd(*this, makerNoteKind_);
 }
 
 std::optional<ExifBlock> LoadExifBlock(const std::filesystem::path& path) {
-    const std::uint64_t tiffBase = IsJpegName(path) ? kJpegTiffBase : 0;
     const platform::InputFile file(path);
-
-    // One read takes the segment head, the TIFF header and, for most cameras, the whole block;
-    // a longer block reads its rest in a second.
-    std::vector<std::uint8_t> head = file.ReadAt(0, kFirstRead);
-    const auto header = std::span(head).subspan(std::min<std::size_t>(head.size(), tiffBase));
-    const ByteView view(header);
-    // Motorola-order ("MM") blocks are refused too: every number is read little-endian.
-    if (!StartsWith(header, 0, "II") || view.U16LE(2).value_or(0) < kTiffVersion) {
-        return std::nullopt;
+    // One read takes the segment headers ahead of the EXIF data and, for most cameras, the whole
+    // block; a longer block, or one behind large segments, reads its rest in a second.
+    const std::vector<std::uint8_t> head = file.ReadAt(0, kFirstRead);
+    if (!IsJpegName(path)) {
+        return BlockAt(file, head, 0, kBlockSizeWithoutApp1);
     }
-
-    const std::size_t size = tiffBase == kJpegTiffBase ? BlockSize(head) : kBlockSizeWithoutApp1;
-    std::vector<std::uint8_t> bytes;
-    if (head.size() == kFirstRead && tiffBase + size > kFirstRead) {
-        bytes = file.ReadAt(tiffBase, size);
-    } else {
-        head.erase(head.begin(), head.begin() + static_cast<std::ptrdiff_t>(tiffBase));
-        head.resize(std::min(head.size(), size));
-        bytes = std::move(head);
+    JpegSegmentWalk walk(file, head);
+    while (const auto segment = walk.Next()) {
+        const std::uint64_t dataLength = segment->length - 2u;
+        if (segment->kind == SegmentKind::Exif &&
+            dataLength >= kExifNameBytes + kTiffHeaderBytes) {
+            if (auto block = BlockAt(file, head, segment->DataStart() + kExifNameBytes,
+                                     dataLength - kExifNameBytes)) {
+                return block;
+            }
+        }
     }
-    bytes.resize(size, 0); // a short file leaves zeros behind what it held
-    return ExifBlock(std::move(bytes), FileFacts{file.Size(), file.LastWrite()});
+    return std::nullopt;
 }
 
 std::optional<IfdEntry> FindEntry(const ExifBlock& block, TagDictionary dictionary,
@@ -194,8 +221,12 @@ std::optional<IfdEntry> FindEntry(const ExifBlock& block, TagDictionary dictiona
 
     if (dictionary != TagDictionary::Standard) {
         const auto kind = static_cast<MakerNoteKind>(static_cast<int>(dictionary));
-        const auto offset = MakerNoteIfdOffset(block, kind);
-        return offset ? withId(IfdEntriesAt(block.View(), *offset)) : std::nullopt;
+        const auto place =
+            kind == block.MakerNoteLayout() ? block.MakerNoteIfd() : FindMakerNoteIfd(block, kind);
+        if (!place) {
+            return std::nullopt;
+        }
+        return withId(IfdEntriesAt(block.View().InOrder(place->order), place->offset));
     }
     return withId(block.StandardEntries());
 }
@@ -207,7 +238,7 @@ std::optional<TagValue> EntryValue(const ExifBlock& block, const IfdEntry& entry
     switch (entry.type) {
     case kByte:
     case kSByte:
-        return std::int64_t{entry.value & 0xFF};
+        return std::int64_t{ByteValuesField(block, entry) & 0xFF};
     case kAscii:
         return TextValue(block, entry);
     case kShort:
@@ -232,7 +263,7 @@ std::optional<TagValue> EntryValue(const ExifBlock& block, const IfdEntry& entry
         if (part == ValuePart::Second) {
             return TextValue(block, entry);
         }
-        return std::int64_t{entry.value};
+        return std::int64_t{ByteValuesField(block, entry)};
     default:
         return std::int64_t{entry.value};
     }
@@ -240,6 +271,20 @@ std::optional<TagValue> EntryValue(const ExifBlock& block, const IfdEntry& entry
 
 MakerNoteKind GetMakerNoteKind(const ExifBlock& block) {
     return block.MakerNoteLayout();
+}
+
+std::optional<std::uint16_t> InlineShort(const ExifBlock& block, const IfdEntry& entry, int n) {
+    return block.View(entry).U16(std::uint64_t{entry.position} + kValueField + 2u * n);
+}
+
+std::uint32_t ByteValuesField(const ExifBlock& block, const IfdEntry& entry) {
+    if (entry.count > 4) {
+        return entry.value;
+    }
+    return block.View(entry)
+        .InOrder(ByteOrder::LittleEndian)
+        .U32(std::uint64_t{entry.position} + kValueField)
+        .value_or(0);
 }
 
 std::string TagValueText(const TagValue& value) {

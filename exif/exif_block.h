@@ -26,27 +26,43 @@ struct IfdEntry {
     std::uint16_t tag = 0;
     std::uint16_t type = 0;
     std::uint32_t count = 0;
-    std::uint32_t value = 0; // the value itself when it fits, otherwise an offset in the block
+    std::uint32_t value = 0; // the value field as a 32-bit number: a LONG, or an offset in the block
+    // The order of the IFD the entry belongs to: the file's, except in a maker note that a
+    // program rewriting the file in the other order left as the camera wrote it.
+    ByteOrder order = ByteOrder::LittleEndian;
 };
 
 // Maker-note layouts decoded: kind 2 (NIKON E950, E700, E800: an 8-byte header, then the IFD)
 // and kind 3 (NIKON E990: the IFD at once). The kind is also the number of its dictionary.
 enum class MakerNoteKind { None = 0, Kind2 = 2, Kind3 = 3 };
 
-// The TIFF structure of one file, from its byte-order mark on. Every offset stored inside the
-// TIFF data counts from the start of this block.
+// Where an IFD's count word lies in a block, and the order of its numbers.
+struct IfdPlace {
+    std::uint64_t offset = 0;
+    ByteOrder order = ByteOrder::LittleEndian;
+};
+
 // The file a block was loaded from, as it was when read: the summary shows its size and, for a
-// picture without a shooting date, its time without examining the file a second time.
+// picture without a shooting date, its time without examining the file a second time; the
+// writer patches the block's bytes at their place in the file.
 struct FileFacts {
     std::uint64_t size = 0;
     std::time_t lastWrite = 0;
+    std::uint64_t blockStart = 0; // file offset of the block's first byte (its byte-order mark)
 };
+
+// The TIFF structure of one file, from its byte-order mark on. Every offset stored inside the
+// TIFF data counts from the start of this block; every number in it is read in the order the
+// mark names ("II" little-endian, "MM" big-endian).
 
 class ExifBlock {
 public:
+    // The byte order is the one the first two bytes name: "MM" big-endian, else little-endian.
     explicit ExifBlock(std::vector<std::uint8_t> bytes, std::optional<FileFacts> file = {});
 
-    [[nodiscard]] ByteView View() const { return ByteView(bytes_); }
+    [[nodiscard]] ByteView View() const { return ByteView(bytes_, order_); }
+    // The bytes as the entry's own IFD orders its numbers.
+    [[nodiscard]] ByteView View(const IfdEntry& entry) const { return ByteView(bytes_, entry.order); }
     [[nodiscard]] std::span<const std::uint8_t> Bytes() const { return bytes_; }
 
     // The entries the standard dictionary is searched in, in that order: those of each IFD of
@@ -55,14 +71,18 @@ public:
 
     // What GetMakerNoteKind gives, found once from Make and Model.
     [[nodiscard]] MakerNoteKind MakerNoteLayout() const { return makerNoteKind_; }
+    // Where the count word of the maker-note IFD of that layout lies, and its byte order.
+    [[nodiscard]] const std::optional<IfdPlace>& MakerNoteIfd() const { return makerNoteIfd_; }
 
     // None for a block that was not loaded from a file.
     [[nodiscard]] const std::optional<FileFacts>& File() const { return file_; }
 
 private:
     std::vector<std::uint8_t> bytes_;
+    ByteOrder order_ = ByteOrder::LittleEndian;
     std::vector<IfdEntry> standardEntries_;
     MakerNoteKind makerNoteKind_ = MakerNoteKind::None;
+    std::optional<IfdPlace> makerNoteIfd_;
     std::optional<FileFacts> file_;
 };
 
@@ -92,9 +112,9 @@ using TagValue = std::variant<std::int64_t, std::string>;
 // Longest text EntryValue gives.
 inline constexpr std::size_t kMaxValueText = 257;
 
-// The block of a JPEG (".JPG": TIFF header at file offset 12) or a bare TIFF file (offset 0).
-// Nothing when the file has no usable little-endian EXIF data. Throws platform::FileError when
-// the file cannot be opened or read.
+// The block of a JPEG (".JPG": the TIFF data of its first APP1 "Exif" segment, wherever that
+// lies) or of a bare TIFF file (8192 bytes from offset 0). Nothing when the file has no usable
+// EXIF data. Throws platform::FileError when the file cannot be opened or read.
 [[nodiscard]] std::optional<ExifBlock> LoadExifBlock(const std::filesystem::path& path);
 
 // The entry of a named tag: dictionary 0 searches the IFD chain from IFD0, then the Exif IFD;
@@ -107,6 +127,16 @@ inline constexpr std::size_t kMaxValueText = 257;
                                                  ValuePart part);
 
 [[nodiscard]] MakerNoteKind GetMakerNoteKind(const ExifBlock& block);
+
+// The n-th (0 or 1) 16-bit number inside an entry's value field, where SHORT values of count 1
+// and 2 lie; nothing when the entry does not lie inside the block.
+[[nodiscard]] std::optional<std::uint16_t> InlineShort(const ExifBlock& block,
+                                                       const IfdEntry& entry, int n);
+
+// The integer reading of a BYTE or UNDEFINED entry's value field. Up to 4 values lie in the field
+// itself: bytes, not numbers, read as one little-endian word, so that a file and its twin in the
+// other byte order give the same integer. More lie at the offset the field holds.
+[[nodiscard]] std::uint32_t ByteValuesField(const ExifBlock& block, const IfdEntry& entry);
 
 // A value as text: a text as it is, an integer in decimal.
 [[nodiscard]] std::string TagValueText(const TagValue& value);

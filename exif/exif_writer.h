@@ -1,9 +1,10 @@
 #pragma once
 
 // Changing the EXIF data of JPEG files. Single values are patched in place inside the existing
-// APP1 segment; the TIFF structure is never re-serialised. Whole-file changes splice byte ranges
-// (a stub header, an APP1 segment taken from another file, the picture body) into a new file
-// that replaces the target in one step. Every write keeps the target's last-write time unless
+// APP1 segment, in the file's own byte order; the TIFF structure is never re-serialised.
+// Whole-file changes splice segments (a stub header, an APP1 segment taken from another file,
+// the target's other segments, its picture data byte for byte) into a new file that replaces
+// the target in one step. Every write keeps the target's last-write time unless
 // the operation sets a new one. A file that cannot be read or written raises
 // platform::FileError naming it; the target is then as it was.
 
@@ -42,13 +43,17 @@ void WriteJfifStub(const std::filesystem::path& path);
 std::uint64_t AppendBody(std::uint64_t position, const std::filesystem::path& destination,
                          const std::filesystem::path& source);
 
-// When the source has a JPEG name and begins with SOI and an APP1 "Exif" segment: writes SOI and
-// that whole segment as the destination and returns true. Otherwise false, nothing written.
+// When the source has a JPEG name and holds a whole APP1 "Exif" segment, wherever it lies:
+// writes SOI and that segment (the first such) as the destination and returns true. Otherwise
+// false, nothing written.
 [[nodiscard]] bool ExtractExifSegment(const std::filesystem::path& destination,
                                       const std::filesystem::path& source);
 
-// Writes kJfifStub and the source's body as the destination (the source's first segment is
-// dropped whatever it holds), with the source's last-write time.
+// Writes the source without its EXIF and XMP segments (every APP1 "Exif" and XMP one, wherever
+// they lie) as the destination, with the source's last-write time. Every other segment (JFIF,
+// ICC profile, Adobe, comments ...) and the picture data are kept byte for byte; a file left
+// with neither a JFIF nor an Adobe header gets the JFIF header of kJfifStub after its SOI.
+// Throws FileError when the source's segments do not lead to its picture data.
 void StripExif(const std::filesystem::path& destination, const std::filesystem::path& source);
 
 // Writes the source's embedded thumbnail without its SOI into the existing destination at the
@@ -66,12 +71,14 @@ enum class RebuildDates {
 
 enum class RebuildThumbnail { Keep, Renew };
 
-// Puts the APP1 segment of the EXIF source in front of the picture's body and writes the result
-// as the target. Renew replaces the embedded thumbnail by a 160 x 120 one made from the picture
-// and cuts the segment behind it; ExifImageWidth and ExifImageLength take the picture's frame
-// size. Refuses with FileError, the target unchanged, when the EXIF source has no APP1 "Exif"
-// first segment, when the old thumbnail does not lie inside that segment, when the new segment
-// would exceed 65535 bytes, and when no thumbnail can be made of the picture.
+// Writes the picture as the target with the APP1 "Exif" segment of the EXIF source in place of
+// its own: where the picture's first one was (its others are dropped), else behind a leading
+// JFIF header, else right after SOI. The picture's other segments and its picture data are kept.
+// Renew replaces the embedded thumbnail by a 160 x 120 one made from the picture and cuts the
+// segment behind it; ExifImageWidth and ExifImageLength take the picture's frame size. Refuses
+// with FileError, the target unchanged, when the EXIF source has no APP1 "Exif" segment, when
+// the old thumbnail does not lie inside that segment, when the new segment would exceed 65535
+// bytes, and when no thumbnail can be made of the picture.
 void RebuildWithExif(const std::filesystem::path& target, const std::filesystem::path& picture,
                      const std::filesystem::path& exifSource, RebuildDates dates,
                      RebuildThumbnail thumbnail);

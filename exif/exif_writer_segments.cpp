@@ -1,17 +1,10 @@
 #include "exif/exif_writer_segments.h"
 
-#include "exif/file_probes.h"
 #include "platform/writable_file.h"
 
 #include <variant>
 
 namespace exif {
-namespace {
-
-constexpr std::uint64_t kJpegTiffBase = 12;
-
-} // namespace
-
 std::optional<FirstSegment> ReadFirstSegment(const platform::InputFile& file) {
     const std::vector<std::uint8_t> head = file.ReadAt(0, 10);
     if (head.size() < 6 || head[0] != 0xFF || head[1] != 0xD8 || head[2] != 0xFF) {
@@ -44,22 +37,17 @@ FirstSegment RequireJpegBody(const platform::InputFile& file) {
 
 bool PatchExifData(const std::filesystem::path& path, const ExifBlock& block, std::uint64_t offset,
                    std::uint64_t extent, std::span<const std::uint8_t> bytes) {
-    if (!block.View().Contains(offset, extent)) {
+    if (!block.View().Contains(offset, extent) || !block.File()) {
         return false;
     }
-    const bool jpeg = IsJpegName(path);
+    const std::uint64_t at = block.File()->blockStart + offset;
     platform::WritableFile file(path);
-    if (jpeg) {
-        const std::vector<std::uint8_t> head = file.ReadAt(0, 6);
-        if (head.size() == 6 && head[0] == 0xFF && head[1] == 0xD8) {
-            const std::uint64_t segmentEnd = (std::uint64_t{head[4]} << 8 | head[5]) + 4;
-            if (offset + extent + kJpegTiffBase > segmentEnd) {
-                return false;
-            }
-        }
+    // Behind the end of a short file the block holds zeros, not file bytes: nothing to patch.
+    if (at > file.Size() || extent > file.Size() - at) {
+        return false;
     }
     const platform::FileTime time = file.LastWriteTime();
-    file.WriteAt((jpeg ? kJpegTiffBase : 0) + offset, bytes);
+    file.WriteAt(at, bytes);
     file.SetLastWriteTime(time);
     file.Close();
     return true;

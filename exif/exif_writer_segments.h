@@ -1,9 +1,10 @@
 #pragma once
 
-// The first segment of a JPEG file, which the writer splices around, and the small patches the
-// writer operations share.
+// The first segment of a JPEG file, whose body the oldest splices copy, and the small patches
+// the writer operations share.
 
 #include "exif/exif_block.h"
+#include "exif/jpeg_segments.h"
 #include "platform/input_file.h"
 
 #include <cstdint>
@@ -13,8 +14,6 @@
 #include <string_view>
 
 namespace exif {
-
-inline constexpr std::uint16_t kApp1Marker = 0xFFE1;
 
 // SOI (2 bytes), then the first segment: marker (2), big-endian length L counting itself (2),
 // then L - 2 bytes. The body of the file starts at L + 4.
@@ -34,10 +33,10 @@ struct FirstSegment {
 // The first segment of a file whose body is to be copied; throws FileError when it has none.
 [[nodiscard]] FirstSegment RequireJpegBody(const platform::InputFile& file);
 
-// Writes the bytes at block offset `offset` of the file when [offset, offset + extent) lies
-// inside its EXIF data: inside the block and, in a JPEG, inside the TIFF part of the first
-// segment (the block reads 8 bytes past it). Keeps the file's last-write time. False, and
-// nothing written, when the range lies outside: such a value counts as absent.
+// Writes the bytes at block offset `offset` of the file the block was loaded from, when
+// [offset, offset + extent) lies inside the block (in a JPEG, the TIFF part of its APP1 "Exif"
+// segment) and inside the file. Keeps the file's last-write time. False, and nothing written,
+// when the range lies outside: such a value counts as absent.
 bool PatchExifData(const std::filesystem::path& path, const ExifBlock& block, std::uint64_t offset,
                    std::uint64_t extent, std::span<const std::uint8_t> bytes);
 

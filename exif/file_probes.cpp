@@ -1,6 +1,7 @@
 #include "exif/file_probes.h"
 
 #include "exif/exif_block.h"
+#include "exif/jpeg_segments.h"
 #include "platform/input_file.h"
 
 #include <algorithm>
@@ -14,34 +15,6 @@ namespace {
 
 constexpr std::uint16_t kBaselineFrame = 0xFFC0;
 constexpr std::uint16_t kProgressiveFrame = 0xFFC2;
-constexpr std::uint16_t kStartOfScan = 0xFFDA;
-
-// Position of the first segment with the wanted marker, walking segment by segment from
-// `start`. The walk ends at the start of scan, at a byte that is not a marker, at a length
-// below 2 and at the end of the file. The 0xFF fill bytes allowed before a marker are skipped.
-std::optional<std::uint64_t> FindSegment(const platform::InputFile& file, std::uint64_t start,
-                                         std::uint16_t wanted) {
-    std::uint64_t position = start;
-    while (true) {
-        const std::vector<std::uint8_t> head = file.ReadAt(position, 4);
-        if (head.size() < 4 || head[0] != 0xFF) {
-            return std::nullopt;
-        }
-        if (head[1] == 0xFF) {
-            ++position;
-            continue;
-        }
-        const auto marker = static_cast<std::uint16_t>(head[0] << 8 | head[1]);
-        const auto length = static_cast<std::uint16_t>(head[2] << 8 | head[3]);
-        if (marker == wanted) {
-            return position;
-        }
-        if (marker == kStartOfScan || length < 2) {
-            return std::nullopt;
-        }
-        position += length + 2u;
-    }
-}
 
 } // namespace
 
@@ -95,16 +68,17 @@ std::uint32_t ReadTagCount(const std::filesystem::path& path, std::string_view n
 
 std::optional<ImageSize> JpegImageSize(const std::filesystem::path& path) {
     const platform::InputFile file(path);
-    const std::vector<std::uint8_t> first = file.ReadAt(4, 2);
-    if (first.size() < 2) {
-        return std::nullopt;
+    std::optional<std::uint64_t> baseline;
+    std::optional<std::uint64_t> progressive;
+    JpegSegmentWalk walk(file);
+    while (const auto segment = walk.Next()) {
+        if (segment->marker == kBaselineFrame && !baseline) {
+            baseline = segment->position;
+        } else if (segment->marker == kProgressiveFrame && !progressive) {
+            progressive = segment->position;
+        }
     }
-    // The scan starts behind the first segment after SOI.
-    const std::uint64_t start = (first[0] << 8 | first[1]) + 4u;
-    auto frame = FindSegment(file, start, kBaselineFrame);
-    if (!frame) {
-        frame = FindSegment(file, start, kProgressiveFrame);
-    }
+    const auto frame = baseline ? baseline : progressive;
     if (!frame) {
         return std::nullopt;
     }
@@ -113,8 +87,8 @@ std::optional<ImageSize> JpegImageSize(const std::filesystem::path& path) {
     if (header.size() < 10) {
         return std::nullopt;
     }
-    return ImageSize{static_cast<std::uint16_t>(header[7] << 8 | header[8]),
-                     static_cast<std::uint16_t>(header[5] << 8 | header[6])};
+    const ByteView view(header, ByteOrder::BigEndian);
+    return ImageSize{*view.U16(7), *view.U16(5)};
 }
 
 } // namespace exif

@@ -7,18 +7,28 @@ namespace exif {
 namespace {
 
 constexpr std::uint64_t kEntrySize = 12;
+// More entries than any maker note holds: a count beyond it is a number read in the wrong order.
+constexpr std::uint16_t kMostMakerNoteEntries = 512;
 
 IfdEntry ReadEntry(ByteView bytes, std::uint64_t position) {
-    return IfdEntry{static_cast<std::uint32_t>(position), *bytes.U16LE(position),
-                    *bytes.U16LE(position + 2), *bytes.U32LE(position + 4),
-                    *bytes.U32LE(position + 8)};
+    return IfdEntry{static_cast<std::uint32_t>(position), *bytes.U16(position),
+                    *bytes.U16(position + 2), *bytes.U32(position + 4),
+                    *bytes.U32(position + 8),  bytes.Order()};
+}
+
+// True when the count word and the first entry's type read as a maker note's IFD.
+bool LooksLikeMakerNoteIfd(ByteView bytes, std::uint64_t countOffset) {
+    const auto count = bytes.U16(countOffset);
+    const auto firstType = bytes.U16(countOffset + 4);
+    return count && *count > 0 && *count <= kMostMakerNoteEntries && firstType &&
+           *firstType >= kByte && *firstType <= kDouble;
 }
 
 } // namespace
 
 std::vector<IfdEntry> IfdEntriesAt(ByteView bytes, std::uint64_t countOffset) {
     std::vector<IfdEntry> entries;
-    const auto count = bytes.U16LE(countOffset);
+    const auto count = bytes.U16(countOffset);
     if (!count) {
         return entries;
     }
@@ -38,9 +48,9 @@ IfdChain WalkIfdChain(const ExifBlock& block) {
     const ByteView bytes = block.View();
     IfdChain chain;
     std::set<std::uint32_t> visited;
-    auto offset = bytes.U32LE(4);
+    auto offset = bytes.U32(4);
     while (offset && *offset != 0 && visited.insert(*offset).second) {
-        const auto count = bytes.U16LE(*offset);
+        const auto count = bytes.U16(*offset);
         if (!count) {
             break;
         }
@@ -51,12 +61,12 @@ IfdChain WalkIfdChain(const ExifBlock& block) {
             }
         }
         chain.ifds.push_back(std::move(entries));
-        offset = bytes.U32LE(*offset + 2 + *count * kEntrySize);
+        offset = bytes.U32(*offset + 2 + *count * kEntrySize);
     }
     return chain;
 }
 
-std::optional<std::uint64_t> MakerNoteIfdOffset(const ExifBlock& block, MakerNoteKind kind) {
+std::optional<IfdPlace> FindMakerNoteIfd(const ExifBlock& block, MakerNoteKind kind) {
     if (kind == MakerNoteKind::None) {
         return std::nullopt;
     }
@@ -65,7 +75,14 @@ std::optional<std::uint64_t> MakerNoteIfdOffset(const ExifBlock& block, MakerNot
         return std::nullopt;
     }
     const std::uint64_t headerLength = kind == MakerNoteKind::Kind2 ? 8 : 0;
-    return std::uint64_t{makerNote->value} + headerLength;
+    const std::uint64_t offset = std::uint64_t{makerNote->value} + headerLength;
+    // A program that rewrote the file in the other order may have kept the camera's maker note.
+    const ByteOrder fileOrder = block.View().Order();
+    const ByteOrder otherOrder =
+        fileOrder == ByteOrder::BigEndian ? ByteOrder::LittleEndian : ByteOrder::BigEndian;
+    const bool onlyOtherFits = !LooksLikeMakerNoteIfd(block.View(), offset) &&
+                               LooksLikeMakerNoteIfd(block.View().InOrder(otherOrder), offset);
+    return IfdPlace{offset, onlyOtherFits ? otherOrder : fileOrder};
 }
 
 } // namespace exif

@@ -15,7 +15,8 @@ namespace exif {
 inline constexpr std::uint16_t kExifOffsetTag = 0x8769;
 inline constexpr std::uint16_t kMakerNoteTag = 0x927C;
 
-// The entries of the IFD whose count word lies at countOffset, in file order.
+// The entries of the IFD whose count word lies at countOffset, in file order, each read in the
+// view's byte order.
 [[nodiscard]] std::vector<IfdEntry> IfdEntriesAt(ByteView bytes, std::uint64_t countOffset);
 
 struct IfdChain {
@@ -28,8 +29,8 @@ struct IfdChain {
 [[nodiscard]] IfdChain WalkIfdChain(const ExifBlock& block);
 
 // Where the count word of the maker-note IFD of a layout lies: 8 bytes after the start of the
-// MakerNote value for kind 2 (past the maker's header), at its start for kind 3.
-[[nodiscard]] std::optional<std::uint64_t> MakerNoteIfdOffset(const ExifBlock& block,
-                                                              MakerNoteKind kind);
+// MakerNote value for kind 2 (past the maker's header), at its start for kind 3. Its order is
+// the file's unless only the other order makes an IFD of it.
+[[nodiscard]] std::optional<IfdPlace> FindMakerNoteIfd(const ExifBlock& block, MakerNoteKind kind);
 
 } // namespace exif

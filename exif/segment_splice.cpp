@@ -3,39 +3,35 @@
 #include "exif/exif_writer.h"
 #include "exif/exif_writer_segments.h"
 #include "exif/file_probes.h"
+#include "exif/thumbnail_place.h"
 #include "platform/file_times.h"
 #include "platform/safe_replace.h"
 #include "platform/writable_file.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace exif {
 namespace {
 
-constexpr std::uint64_t kJpegTiffBase = 12;
 constexpr std::size_t kCopyChunk = 1 << 16;
 constexpr std::size_t kSoiBytes = 2;
+constexpr std::uint8_t kSoi[kSoiBytes] = {0xFF, 0xD8};
 
-struct ThumbnailPlace {
-    std::uint64_t start = 0; // block offset of the thumbnail's SOI
-    std::uint64_t length = 0;
-};
+// What EXIF removal drops: the EXIF data and the XMP packet, which repeats the camera, the
+// dates and the GPS position.
+bool HoldsCameraData(const JpegSegment& segment) {
+    return segment.kind == SegmentKind::Exif || segment.kind == SegmentKind::Xmp;
+}
 
-// JPEGInterchangeFormat and its length, each falling back to the maker note's ThumbnailImage
-// (offset field and count).
-std::optional<ThumbnailPlace> FindThumbnail(const ExifBlock& block) {
-    auto start = IntegerTag(block, "JPEGInterchangeFormat");
-    auto length = IntegerTag(block, "JPEGInterchangeFormatLength");
-    const MakerNoteKind kind = GetMakerNoteKind(block);
-    if ((!start || !length) && kind != MakerNoteKind::None) {
-        const auto dictionary = static_cast<TagDictionary>(static_cast<int>(kind));
-        if (const auto entry = FindEntry(block, dictionary, "ThumbnailImage")) {
-            start = start ? start : entry->value;
-            length = length ? length : entry->count;
-        }
+void CopySegment(platform::FileReplacement& output, const platform::InputFile& input,
+                 const JpegSegment& segment) {
+    const std::uint64_t size = segment.End() - segment.position;
+    const std::vector<std::uint8_t> bytes = input.ReadAt(segment.position, size);
+    if (bytes.size() != size) {
+        throw platform::FileError("read a segment of", input.Path(), "the file ends inside it");
     }
-    if (!start || !length || *start == 0 || *length < kSoiBytes) {
-        return std::nullopt;
-    }
-    return ThumbnailPlace{*start, *length};
+    output.Write(bytes);
 }
 
 } // namespace
@@ -76,29 +72,36 @@ bool ExtractExifSegment(const std::filesystem::path& destination,
         return false;
     }
     const platform::InputFile input(source);
-    const auto segment = ReadFirstSegment(input);
-    if (!segment || !segment->IsExifApp1()) {
+    const auto segment = FindExifSegment(input);
+    if (!segment) {
         return false;
     }
-    if (!segment->complete) {
-        throw platform::FileError("read the EXIF segment of", source,
-                                  "the file ends inside the segment");
-    }
-    const std::vector<std::uint8_t> bytes = input.ReadAt(0, segment->End());
     const auto time = platform::LastWriteTime(destination);
     platform::FileReplacement output(destination);
-    output.Write(bytes);
+    output.Write(kSoi);
+    CopySegment(output, input, *segment);
     output.Commit(time);
     return true;
 }
 
 void StripExif(const std::filesystem::path& destination, const std::filesystem::path& source) {
     const platform::InputFile input(source);
-    const FirstSegment segment = RequireJpegBody(input);
+    const JpegLayout layout = ReadJpegLayout(input);
+    std::vector<JpegSegment> kept;
+    std::copy_if(layout.segments.begin(), layout.segments.end(), std::back_inserter(kept),
+                 [](const JpegSegment& segment) { return !HoldsCameraData(segment); });
+    // A file left without a JFIF or Adobe header gets the stub's JFIF header, so decoders still
+    // know its colours; an Adobe header says them otherwise and must not be contradicted.
+    const bool namesColours = std::any_of(kept.begin(), kept.end(), [](const JpegSegment& s) {
+        return s.kind == SegmentKind::Jfif || s.kind == SegmentKind::Adobe;
+    });
     const auto time = platform::LastWriteTime(source);
     platform::FileReplacement output(destination);
-    output.Write(kJfifStub);
-    output.CopyFrom(input, segment.End());
+    output.Write(namesColours ? std::span<const std::uint8_t>(kSoi) : kJfifStub);
+    for (const JpegSegment& segment : kept) {
+        CopySegment(output, input, segment);
+    }
+    output.CopyFrom(input, layout.scanStart);
     output.Commit(time);
 }
 
@@ -109,7 +112,7 @@ bool SaveThumbnail(std::uint64_t position, const std::filesystem::path& destinat
         return false;
     }
     const platform::InputFile input(source);
-    const std::uint64_t start = (IsJpegName(source) ? kJpegTiffBase : 0) + place->start;
+    const std::uint64_t start = (block.File() ? block.File()->blockStart : 0) + place->start;
     const std::uint64_t size = input.Size();
     if (start > size || place->length > size - start) {
         return false;

@@ -5,6 +5,7 @@
 #include "platform/codepage.h"
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 namespace exif {
@@ -37,6 +38,21 @@ bool IsWholeNumberType(std::uint16_t type) {
     return type == kShort || type == kLong || type == kSShort || type == kSLong;
 }
 
+// A value field holding one whole number in the file's byte order: a 16-bit type holds it in
+// its first two bytes, a 32-bit type in all four (zero-extended); the rest stays zero.
+std::array<std::uint8_t, kInlineBytes> ValueField(std::uint16_t type, std::uint16_t value,
+                                                   ByteOrder order) {
+    const bool wide = type == kLong || type == kSLong;
+    const bool bigEndian = order == ByteOrder::BigEndian;
+    const auto high = static_cast<std::uint8_t>(value >> 8);
+    const auto low = static_cast<std::uint8_t>(value & 0xFF);
+    std::array<std::uint8_t, kInlineBytes> field{};
+    const std::size_t at = wide && bigEndian ? 2 : 0;
+    field[at] = bigEndian ? high : low;
+    field[at + 1] = bigEndian ? low : high;
+    return field;
+}
+
 } // namespace
 
 bool WriteTagText(const std::filesystem::path& path, std::string_view name, std::string_view text) {
@@ -64,9 +80,8 @@ bool WriteTagShort(const std::filesystem::path& path, std::string_view name, std
         return false;
     }
     const std::uint64_t fieldOffset = entry->position + kValueFieldOffset;
-    const std::uint8_t field[kInlineBytes] = {static_cast<std::uint8_t>(value & 0xFF),
-                                              static_cast<std::uint8_t>(value >> 8), 0, 0};
-    return PatchExifData(path, *block, fieldOffset, kInlineBytes, field);
+    return PatchExifData(path, *block, fieldOffset, kInlineBytes,
+                         ValueField(entry->type, value, block->View().Order()));
 }
 
 } // namespace exif

@@ -10,14 +10,17 @@
 #include "platform/temp_names.h"
 #include "platform/writable_file.h"
 
+#include <algorithm>
 #include <cctype>
 #include <string>
 
 namespace exif {
 namespace {
 
+// The working segment file is SOI, then the APP1: "Exif\0\0" puts its TIFF data at 12.
 constexpr std::uint64_t kJpegTiffBase = 12;
 constexpr std::uint64_t kSoiBytes = 2;
+constexpr std::uint8_t kSoi[kSoiBytes] = {0xFF, 0xD8};
 constexpr std::uint64_t kEntryBytes = 12;
 constexpr std::uint64_t kMaxSegmentLength = 65535;
 constexpr std::uint32_t kThumbnailWidth = 160;
@@ -66,8 +69,8 @@ std::optional<platform::FileTime> TimeFromDateText(std::string_view text,
     return time ? time : other;
 }
 
-// Writes a new thumbnail of the picture over the old one in the working segment and cuts the
-// segment behind it. Returns the new end of the segment (file offset), or its old end when the
+// Writes a new thumbnail of the picture, SOI included (the old one need not have been a JPEG),
+// over the old one in the working segment and cuts the segment behind it. Returns the new end of the segment (file offset), or its old end when the
 // segment has no JPEGInterchangeFormat.
 std::uint64_t RenewThumbnail(const WorkingFiles& files, const std::filesystem::path& target,
                              const std::filesystem::path& picture,
@@ -102,6 +105,7 @@ std::uint64_t RenewThumbnail(const WorkingFiles& files, const std::filesystem::p
     }
     const std::vector<std::uint8_t> body = thumbnail.ReadAt(thumbnailHead.End(), bodySize);
     platform::WritableFile segment(files.segment);
+    segment.WriteAt(thumbnailAt, kSoi);
     segment.WriteAt(thumbnailAt + kSoiBytes, body);
     const std::uint8_t length[2] = {static_cast<std::uint8_t>((newEnd - 4) >> 8),
                                     static_cast<std::uint8_t>((newEnd - 4) & 0xFF)};
@@ -113,20 +117,53 @@ std::uint64_t RenewThumbnail(const WorkingFiles& files, const std::filesystem::p
     return newEnd;
 }
 
+// Where the new EXIF segment goes among the picture's segments: in place of its first EXIF
+// segment, else behind a JFIF header that opens the file (which must stay first), else first.
+std::size_t ExifSegmentIndex(const std::vector<JpegSegment>& segments) {
+    const auto exif = std::find_if(segments.begin(), segments.end(), [](const JpegSegment& s) {
+        return s.kind == SegmentKind::Exif;
+    });
+    if (exif != segments.end()) {
+        return static_cast<std::size_t>(exif - segments.begin());
+    }
+    return !segments.empty() && segments.front().kind == SegmentKind::Jfif ? 1 : 0;
+}
+
+// The picture with the new EXIF segment (without its SOI) in place of its own.
+void WritePictureWithSegment(platform::FileReplacement& output,
+                             const platform::InputFile& picture, const JpegLayout& layout,
+                             std::span<const std::uint8_t> segment) {
+    const std::size_t at = ExifSegmentIndex(layout.segments);
+    output.Write(kSoi);
+    for (std::size_t i = 0; i <= layout.segments.size(); ++i) {
+        if (i == at) {
+            output.Write(segment);
+        }
+        if (i == layout.segments.size() || layout.segments[i].kind == SegmentKind::Exif) {
+            continue;
+        }
+        const JpegSegment& kept = layout.segments[i];
+        const std::vector<std::uint8_t> bytes =
+            picture.ReadAt(kept.position, kept.End() - kept.position);
+        output.Write(bytes);
+    }
+    output.CopyFrom(picture, layout.scanStart);
+}
+
 } // namespace
 
 void RebuildWithExif(const std::filesystem::path& target, const std::filesystem::path& picture,
                      const std::filesystem::path& exifSource, RebuildDates dates,
                      RebuildThumbnail thumbnail) {
     const platform::InputFile pictureFile(picture);
-    const FirstSegment pictureHead = RequireJpegBody(pictureFile);
+    const JpegLayout pictureLayout = ReadJpegLayout(pictureFile);
     const auto pictureTime = platform::LastWriteTime(picture);
     const std::string pictureDate = FileDateText(picture);
 
     const WorkingFiles files;
     if (!ExtractExifSegment(files.segment, exifSource)) {
         throw platform::FileError("take the EXIF data of", exifSource,
-                                  "its first segment is not an APP1 \"Exif\" segment");
+                                  "it has no whole APP1 \"Exif\" segment");
     }
     std::uint64_t segmentEnd = platform::InputFile(files.segment).Size();
     if (thumbnail == RebuildThumbnail::Renew) {
@@ -147,10 +184,9 @@ void RebuildWithExif(const std::filesystem::path& target, const std::filesystem:
     }
 
     const std::vector<std::uint8_t> segment =
-        platform::InputFile(files.segment).ReadAt(0, segmentEnd);
+        platform::InputFile(files.segment).ReadAt(kSoiBytes, segmentEnd - kSoiBytes);
     platform::FileReplacement output(target);
-    output.Write(segment);
-    output.CopyFrom(pictureFile, pictureHead.End());
+    WritePictureWithSegment(output, pictureFile, pictureLayout, segment);
     output.Commit(time);
 }
 

@@ -1,7 +1,7 @@
 #include "publish/album_phases.h"
 
 #include "exif/exif_writer.h"
-#include "exif/exif_writer_segments.h"
+#include "exif/jpeg_segments.h"
 #include "exif/file_probes.h"
 #include "platform/codepage.h"
 #include "platform/input_file.h"
@@ -29,13 +29,10 @@ bool Exists(const fs::path& path) {
 }
 
 // A picture whose EXIF data can be put onto its standard image: a JPEG name and an APP1
-// "Exif" first segment, as the rebuild requires.
+// "Exif" segment, as the rebuild requires.
 bool HasExifSegment(const fs::path& picture) {
-    if (!exif::IsJpegName(picture)) {
-        return false;
-    }
-    const auto segment = exif::ReadFirstSegment(platform::InputFile(picture));
-    return segment && segment->IsExifApp1();
+    return exif::IsJpegName(picture) &&
+           exif::FindExifSegment(platform::InputFile(picture)).has_value();
 }
 
 std::string Cp932(const char* utf8) {

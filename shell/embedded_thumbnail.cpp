@@ -1,6 +1,6 @@
 #include "shell/embedded_thumbnail.h"
 
-#include "exif/file_probes.h"
+#include "exif/thumbnail_place.h"
 #include "platform/input_file.h"
 
 #include <string_view>
@@ -8,49 +8,6 @@
 
 namespace shell {
 namespace {
-
-// A JPEG file: 2 bytes SOI, 2 bytes APP1 marker, 2 bytes length, "Exif" and two zero bytes,
-// then the TIFF header at 12.
-constexpr std::uint64_t kJpegTiffBase = 12;
-constexpr std::uint32_t kSoiBytes = 2;
-
-struct ThumbnailPlace {
-    std::uint32_t start = 0; // block offset of the thumbnail's SOI
-    std::uint32_t length = 0;
-};
-
-std::optional<std::uint32_t> UnsignedTag(const exif::ExifBlock& block, std::string_view name) {
-    const auto entry = exif::FindEntry(block, exif::TagDictionary::Standard, name);
-    if (!entry) {
-        return std::nullopt;
-    }
-    const auto value = exif::EntryValue(block, *entry, exif::ValuePart::First);
-    if (!value || !std::holds_alternative<std::int64_t>(*value)) {
-        return std::nullopt;
-    }
-    const std::int64_t number = std::get<std::int64_t>(*value);
-    if (number < 0 || number > UINT32_MAX) {
-        return std::nullopt;
-    }
-    return static_cast<std::uint32_t>(number);
-}
-
-std::optional<ThumbnailPlace> FindThumbnail(const exif::ExifBlock& block) {
-    auto start = UnsignedTag(block, "JPEGInterchangeFormat");
-    auto length = UnsignedTag(block, "JPEGInterchangeFormatLength");
-    const exif::MakerNoteKind kind = exif::GetMakerNoteKind(block);
-    if ((!start || !length) && kind != exif::MakerNoteKind::None) {
-        const auto dictionary = static_cast<exif::TagDictionary>(static_cast<int>(kind));
-        if (const auto entry = exif::FindEntry(block, dictionary, "ThumbnailImage")) {
-            start = start ? start : entry->value;
-            length = length ? length : entry->count;
-        }
-    }
-    if (!start || !length || *start == 0 || *length < kSoiBytes || *length > kMaxThumbnailBytes) {
-        return std::nullopt;
-    }
-    return ThumbnailPlace{*start, *length};
-}
 
 bool StartsWithSoi(const std::vector<std::uint8_t>& bytes) {
     return bytes[0] == 0xFF && bytes[1] == 0xD8;
@@ -60,10 +17,10 @@ bool StartsWithSoi(const std::vector<std::uint8_t>& bytes) {
 // taken from there when the file itself reaches that far (behind the file's end the block
 // holds zeros, not file bytes). None when the block does not settle it.
 std::optional<std::vector<std::uint8_t>> HeldInBlock(const exif::ExifBlock& block,
-                                                     ThumbnailPlace place,
+                                                     exif::ThumbnailPlace place,
                                                      const std::filesystem::path& path,
                                                      std::uint64_t tiffBase) {
-    const std::uint64_t end = std::uint64_t{place.start} + place.length;
+    const std::uint64_t end = place.start + place.length;
     if (end > block.Bytes().size()) {
         return std::nullopt;
     }
@@ -88,11 +45,11 @@ std::optional<std::vector<std::uint8_t>> HeldInBlock(const exif::ExifBlock& bloc
 
 std::optional<std::vector<std::uint8_t>> ReadEmbeddedThumbnail(const exif::ExifBlock& block,
                                                                const std::filesystem::path& path) {
-    const auto place = FindThumbnail(block);
-    if (!place) {
+    const auto place = exif::FindThumbnail(block);
+    if (!place || place->length > kMaxThumbnailBytes) {
         return std::nullopt;
     }
-    const std::uint64_t tiffBase = exif::IsJpegName(path) ? kJpegTiffBase : 0;
+    const std::uint64_t tiffBase = block.File() ? block.File()->blockStart : 0;
     if (auto held = HeldInBlock(block, *place, path, tiffBase)) {
         return StartsWithSoi(*held) ? held : std::nullopt;
     }

@@ -18,7 +18,8 @@ inline constexpr std::uint32_t kMaxThumbnailBytes = 1 << 20;
 // The bytes of the embedded thumbnail of the file, whose block the caller loaded: the place
 // given by JPEGInterchangeFormat and JPEGInterchangeFormatLength, each falling back to the
 // maker note's ThumbnailImage (offset field and count). Offsets count from the TIFF header,
-// which lies at file offset 12 in a ".JPG" file and at 0 in any other. None when there is no
+// which lies where the block was loaded from (file offset 0 for a block made in memory). None
+// when there is no
 // thumbnail, when it does not lie inside the file, is longer than kMaxThumbnailBytes, or does
 // not begin with SOI. Throws platform::FileError when the file cannot be read.
 [[nodiscard]] std::optional<std::vector<std::uint8_t>>

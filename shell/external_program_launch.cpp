@@ -1,7 +1,7 @@
 #include "shell/external_program_launch.h"
 
 #include "exif/exif_writer.h"
-#include "exif/exif_writer_segments.h"
+#include "exif/jpeg_segments.h"
 #include "platform/codepage.h"
 #include "platform/file_error.h"
 #include "platform/input_file.h"
@@ -35,11 +35,9 @@ void CopyWhole(const fs::path& from, const fs::path& to) {
     replacement.Commit(platform::LastWriteTime(from));
 }
 
-// True when the file starts with SOI and a whole APP1 "Exif" segment.
+// True when the file holds a whole APP1 "Exif" segment.
 bool CarriesExifSegment(const fs::path& file) {
-    const platform::InputFile input(file);
-    const std::optional<exif::FirstSegment> first = exif::ReadFirstSegment(input);
-    return first && first->complete && first->IsExifApp1();
+    return exif::FindExifSegment(platform::InputFile(file)).has_value();
 }
 
 void RemoveTemporaryFiles() {

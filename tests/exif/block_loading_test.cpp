@@ -35,10 +35,9 @@ TEST(ALoadedBlock, HoldsTheWholeSegmentWhateverItsLength) {
         WriteFile(file, built.bytes);
         const auto block = exif::LoadExifBlock(file);
         ASSERT_TRUE(block) << comment;
-        // The block is as long as the segment's length field says, read from the TIFF header
-        // (so it takes the 8 bytes behind the segment too).
+        // The block is the segment's TIFF data: its length field counts itself and "Exif\0\0".
         const std::size_t length = std::size_t{built.bytes[4]} << 8 | built.bytes[5];
-        const auto expected = std::span(built.bytes).subspan(12, length);
+        const auto expected = std::span(built.bytes).subspan(12, length - 8);
         ASSERT_EQ(block->Bytes().size(), expected.size()) << comment;
         EXPECT_TRUE(std::equal(expected.begin(), expected.end(), block->Bytes().begin()))
             << comment;

@@ -74,16 +74,22 @@ TEST_F(AReader, RecognisesJpegNamesWithoutRegardToCase) {
     EXPECT_FALSE(IsJpegName("a/JPG"));
 }
 
-TEST_F(AReader, SizesTheBlockByTheApp1LengthOrElse8192Bytes) {
+TEST_F(AReader, TakesTheTiffDataOfTheFirstExifSegmentOrElse8192Bytes) {
     const Built built = BuildJpeg(CameraContent());
     const std::size_t app1Length = built.bytes[4] << 8 | built.bytes[5];
-    EXPECT_EQ(Load("exif.jpg", built).Bytes().size(), app1Length);
+    EXPECT_EQ(Load("exif.jpg", built).Bytes().size(), app1Length - 8) << "without \"Exif\\0\\0\"";
 
-    Built noExifWord = built;
-    noExifWord.bytes[6] = 'X';
-    const ExifBlock block = Load("noexif.jpg", noExifWord);
-    EXPECT_EQ(block.Bytes().size(), 8192u);
-    EXPECT_EQ(Text(block, "Make"), "NIKON");
+    // An APP1 that is not "Exif" is passed by, even with a TIFF header where one would be.
+    Built notExif = built;
+    notExif.bytes[6] = 'X';
+    EXPECT_FALSE(LoadExifBlock(Write("notexif.jpg", notExif)));
+    // The first "Exif" segment that opens with a TIFF header is the one.
+    JpegOptions noHeaderFirst;
+    noHeaderFirst.segmentsBeforeExif = {Segment(0xE1, std::string("Exif\0\0XX\0\0", 10))};
+    EXPECT_EQ(Text(Load("second.jpg", BuildJpeg(CameraContent(), noHeaderFirst)), "Model"), "E990");
+    JpegOptions emptyFirst;
+    emptyFirst.segmentsBeforeExif = {Segment(0xE1, std::string("Exif\0\0II\x2A\0\x08\0\0\0", 14))};
+    EXPECT_TRUE(Load("first.jpg", BuildJpeg(CameraContent(), emptyFirst)).StandardEntries().empty());
 
     // A bare TIFF, and a ".jpeg" name, are read from offset 0.
     EXPECT_EQ(Load("bare.tif", BuildTiff(CameraContent())).Bytes().size(), 8192u);
@@ -91,18 +97,26 @@ TEST_F(AReader, SizesTheBlockByTheApp1LengthOrElse8192Bytes) {
     EXPECT_FALSE(LoadExifBlock(Write("picture.jpeg", built)));
 }
 
-TEST_F(AReader, RefusesMotorolaOrderOldVersionsAndJfifFirstFiles) {
-    ExifContent motorola = CameraContent();
-    motorola.bigEndianMark = true;
-    EXPECT_FALSE(LoadExifBlock(Write("mm.jpg", BuildJpeg(motorola))));
-
+TEST_F(AReader, RefusesOldVersionsAndSegmentsThatDoNotHoldATiffHeader) {
     ExifContent oldVersion = CameraContent();
     oldVersion.version = 41;
     EXPECT_FALSE(LoadExifBlock(Write("v41.jpg", BuildJpeg(oldVersion))));
 
-    JpegOptions app0;
-    app0.app0First = true;
-    EXPECT_FALSE(LoadExifBlock(Write("jfif.jpg", BuildJpeg(CameraContent(), app0))));
+    // An "Exif" segment too short for a TIFF header, a segment running past the end, a start of
+    // scan before any APP1.
+    std::vector<std::uint8_t> tooShort{0xFF, 0xD8};
+    for (const auto& segment : {Segment(0xE1, std::string("Exif\0\0II", 8)), Segment(0xDA, "")}) {
+        tooShort.insert(tooShort.end(), segment.begin(), segment.end());
+    }
+    EXPECT_FALSE(LoadExifBlock(Write("short.jpg", Built{tooShort, {}, 0})));
+    const std::vector<std::uint8_t> runsPast{0xFF, 0xD8, 0xFF, 0xE1, 0xFF, 0xF0, 'E', 'x', 'i', 'f',
+                                             0,    0,    'M',  'M',  0,    42,   0,   0,   0,   8};
+    const auto runsPastBlock = LoadExifBlock(Write("past.jpg", Built{runsPast, {}, 12}));
+    ASSERT_TRUE(runsPastBlock) << "a short file is read as far as it goes";
+    EXPECT_EQ(runsPastBlock->StandardEntries().size(), 0u);
+    const std::vector<std::uint8_t> scanFirst{0xFF, 0xD8, 0xFF, 0xDA, 0x00, 0x08, 0xFF, 0xE1,
+                                              0x00, 0x10, 'E',  'x',  'i',  'f',  0,    0};
+    EXPECT_FALSE(LoadExifBlock(Write("scan.jpg", Built{scanFirst, {}, 0})));
 
     const std::vector<std::uint8_t> empty;
     WriteFile(sandbox.Path() / "empty.jpg", empty);

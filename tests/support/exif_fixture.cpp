@@ -24,14 +24,40 @@ void AppendLittleEndian(Bytes& out, std::uint32_t value, std::size_t size) {
     }
 }
 
+// The byte order a block is written in.
+struct Order {
+    bool bigEndian = false;
+
+    void Append(Bytes& out, std::uint32_t value, std::size_t size) const {
+        for (std::size_t i = 0; i < size; ++i) {
+            const std::size_t shift = bigEndian ? 8 * (size - 1 - i) : 8 * i;
+            out.push_back(static_cast<std::uint8_t>(value >> shift));
+        }
+    }
+    void Put32(Bytes& out, std::size_t at, std::uint32_t value) const {
+        for (std::size_t i = 0; i < 4; ++i) {
+            const std::size_t shift = bigEndian ? 8 * (3 - i) : 8 * i;
+            out.at(at + i) = static_cast<std::uint8_t>(value >> shift);
+        }
+    }
+    // An entry's little-endian value bytes in this order: each number turned by its size.
+    [[nodiscard]] Bytes ValueBytes(const Entry& entry) const {
+        static constexpr std::array<std::size_t, 13> kNumberSize{1, 1, 1, 2, 4, 4, 1,
+                                                                 1, 2, 4, 4, 4, 8};
+        const std::size_t size = entry.type < kNumberSize.size() ? kNumberSize[entry.type] : 1;
+        Bytes bytes = entry.data;
+        if (bigEndian) {
+            for (std::size_t at = 0; at + size <= bytes.size(); at += size) {
+                std::reverse(bytes.begin() + static_cast<long>(at),
+                             bytes.begin() + static_cast<long>(at + size));
+            }
+        }
+        return bytes;
+    }
+};
+
 void AppendBytes(Bytes& out, std::span<const std::uint8_t> bytes) {
     out.insert(out.end(), bytes.begin(), bytes.end());
-}
-
-void Put32(Bytes& out, std::size_t at, std::uint32_t value) {
-    for (std::size_t i = 0; i < 4; ++i) {
-        out.at(at + i) = static_cast<std::uint8_t>(value >> (8 * i));
-    }
 }
 
 // TIFF offsets must be even.
@@ -65,34 +91,34 @@ struct WrittenIfd {
 };
 
 // Appends the IFD at the end of `out` with a next-IFD link of 0, then its data area.
-WrittenIfd AppendIfd(Bytes& out, const std::vector<Entry>& entries) {
+WrittenIfd AppendIfd(Bytes& out, const std::vector<Entry>& entries, Order order) {
     if (entries.size() > std::numeric_limits<std::uint16_t>::max()) {
         throw std::length_error("more than 65535 entries in one IFD");
     }
     AlignToWord(out);
     WrittenIfd ifd{CurrentOffset(out), {}, 0};
-    AppendLittleEndian(out, static_cast<std::uint32_t>(entries.size()), 2);
+    order.Append(out, static_cast<std::uint32_t>(entries.size()), 2);
     for (const Entry& entry : entries) {
-        AppendLittleEndian(out, entry.tag, 2);
-        AppendLittleEndian(out, entry.type, 2);
-        AppendLittleEndian(out, entry.count, 4);
+        order.Append(out, entry.tag, 2);
+        order.Append(out, entry.type, 2);
+        order.Append(out, entry.count, 4);
         ifd.valueFields.push_back(out.size());
         if (entry.valueField) {
-            AppendLittleEndian(out, *entry.valueField, 4);
+            order.Append(out, *entry.valueField, 4);
         } else {
-            Bytes field = entry.data.size() <= 4 ? entry.data : Bytes{}; // offset set below
-            field.resize(4, 0);
+            Bytes field = entry.data.size() <= 4 ? order.ValueBytes(entry) : Bytes{};
+            field.resize(4, 0); // an offset is set below
             AppendBytes(out, field);
         }
     }
     ifd.nextLink = out.size();
-    AppendLittleEndian(out, 0, 4);
+    order.Append(out, 0, 4);
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const Entry& entry = entries[i];
         if (!entry.valueField && entry.data.size() > 4) {
             AlignToWord(out);
-            Put32(out, ifd.valueFields[i], CurrentOffset(out));
-            AppendBytes(out, entry.data);
+            order.Put32(out, ifd.valueFields[i], CurrentOffset(out));
+            AppendBytes(out, order.ValueBytes(entry));
         }
     }
     return ifd;
@@ -109,13 +135,13 @@ std::size_t InsertInTagOrder(std::vector<Entry>& entries, Entry added) {
 }
 
 // Returns the offset of the maker note; its count is the number of bytes appended.
-std::uint32_t AppendMakerNote(Bytes& out, const MakerNote& note) {
+std::uint32_t AppendMakerNote(Bytes& out, const MakerNote& note, Order order) {
     AlignToWord(out);
     const std::uint32_t start = CurrentOffset(out);
     if (note.layout == MakerNoteLayout::NikonHeader) {
         AppendBytes(out, kNikonHeader);
     }
-    AppendIfd(out, note.entries);
+    AppendIfd(out, note.entries, order);
     return start;
 }
 
@@ -130,25 +156,27 @@ void CheckContent(const ExifContent& content) {
 
 // Appends the Exif IFD (and the maker note it holds) and points IFD0's ExifOffset at it.
 void AppendExifIfd(Bytes& out, const ExifContent& content, std::size_t exifOffsetField,
-                   Layout& layout) {
+                   Layout& layout, Order order) {
     std::vector<Entry> entries = *content.exif;
     std::optional<std::size_t> makerNoteIndex;
     if (content.makerNote) {
         makerNoteIndex = InsertInTagOrder(entries, Raw(kMakerNoteTag, kUndefined, 0, 0));
     }
-    const WrittenIfd exif = AppendIfd(out, entries);
+    const WrittenIfd exif = AppendIfd(out, entries, order);
     layout.exif = exif.offset;
-    Put32(out, exifOffsetField, exif.offset);
+    order.Put32(out, exifOffsetField, exif.offset);
     if (makerNoteIndex) {
-        layout.makerNote = AppendMakerNote(out, *content.makerNote);
+        const Order noteOrder{order.bigEndian != content.makerNoteInOtherOrder};
+        layout.makerNote = AppendMakerNote(out, *content.makerNote, noteOrder);
         const std::size_t valueField = exif.valueFields[*makerNoteIndex];
-        Put32(out, valueField - 4, CurrentOffset(out) - layout.makerNote); // the count field
-        Put32(out, valueField, layout.makerNote);
+        order.Put32(out, valueField - 4, CurrentOffset(out) - layout.makerNote); // the count
+        order.Put32(out, valueField, layout.makerNote);
     }
 }
 
 // Appends IFD1 (and the thumbnail it points to) and links it from IFD0.
-void AppendIfd1(Bytes& out, const ExifContent& content, std::size_t ifd0NextLink, Layout& layout) {
+void AppendIfd1(Bytes& out, const ExifContent& content, std::size_t ifd0NextLink, Layout& layout,
+                Order order) {
     std::vector<Entry> entries = *content.ifd1;
     std::optional<std::size_t> thumbnailIndex;
     if (content.thumbnail) {
@@ -156,30 +184,30 @@ void AppendIfd1(Bytes& out, const ExifContent& content, std::size_t ifd0NextLink
         thumbnailIndex = InsertInTagOrder(entries, Long(kThumbnailOffsetTag, {0}));
         InsertInTagOrder(entries, Long(kThumbnailLengthTag, {length}));
     }
-    const WrittenIfd ifd1 = AppendIfd(out, entries);
+    const WrittenIfd ifd1 = AppendIfd(out, entries, order);
     layout.ifd1 = ifd1.offset;
-    Put32(out, ifd0NextLink, ifd1.offset);
-    Put32(out, ifd1.nextLink, content.ifd1Next.value_or(0));
+    order.Put32(out, ifd0NextLink, ifd1.offset);
+    order.Put32(out, ifd1.nextLink, content.ifd1Next.value_or(0));
     if (thumbnailIndex) {
         AlignToWord(out);
         layout.thumbnail = CurrentOffset(out);
         AppendBytes(out, *content.thumbnail);
-        Put32(out, ifd1.valueFields[*thumbnailIndex], layout.thumbnail);
+        order.Put32(out, ifd1.valueFields[*thumbnailIndex], layout.thumbnail);
     }
 }
 
 // A marker segment of an encoded picture: the marker byte after 0xFF, and its bytes from 0xFF.
-struct Segment {
+struct PictureSegment {
     std::uint8_t marker = 0;
     std::span<const std::uint8_t> bytes;
 };
 
 // Splits an encoded picture after its SOI into the segments before the scan and the rest (SOS
 // header, entropy-coded data, EOI).
-std::pair<std::vector<Segment>, std::span<const std::uint8_t>>
+std::pair<std::vector<PictureSegment>, std::span<const std::uint8_t>>
 SplitPicture(std::span<const std::uint8_t> picture) {
     constexpr std::uint8_t kStartOfScan = 0xDA;
-    std::vector<Segment> segments;
+    std::vector<PictureSegment> segments;
     std::size_t at = 2;
     while (at + 4 <= picture.size() && picture[at] == 0xFF) {
         const std::uint8_t marker = picture[at + 1];
@@ -272,23 +300,24 @@ Built BuildTiff(const ExifContent& content) {
     CheckContent(content);
     Built built;
     Bytes& out = built.bytes;
-    const std::uint8_t mark = content.bigEndianMark ? 'M' : 'I';
+    const Order order{content.bigEndian};
+    const std::uint8_t mark = content.bigEndian ? 'M' : 'I';
     out = {mark, mark};
-    AppendLittleEndian(out, content.version, 2);
-    AppendLittleEndian(out, 8, 4);
+    order.Append(out, content.version, 2);
+    order.Append(out, 8, 4);
 
     std::vector<Entry> ifd0Entries = content.ifd0;
     std::optional<std::size_t> exifOffsetIndex;
     if (content.exif) {
         exifOffsetIndex = InsertInTagOrder(ifd0Entries, Long(kExifOffsetTag, {0}));
     }
-    const WrittenIfd ifd0 = AppendIfd(out, ifd0Entries);
+    const WrittenIfd ifd0 = AppendIfd(out, ifd0Entries, order);
     built.layout.ifd0 = ifd0.offset;
     if (exifOffsetIndex) {
-        AppendExifIfd(out, content, ifd0.valueFields[*exifOffsetIndex], built.layout);
+        AppendExifIfd(out, content, ifd0.valueFields[*exifOffsetIndex], built.layout, order);
     }
     if (content.ifd1) {
-        AppendIfd1(out, content, ifd0.nextLink, built.layout);
+        AppendIfd1(out, content, ifd0.nextLink, built.layout, order);
     }
     return built;
 }
@@ -310,17 +339,20 @@ Built BuildJpeg(const ExifContent& content, const JpegOptions& options) {
     jpeg.layout = tiff.layout;
     Bytes& out = jpeg.bytes;
     out = {0xFF, 0xD8};
-    for (const Segment& segment : segments) {
+    for (const PictureSegment& segment : segments) {
         if (options.app0First && segment.marker == kApp0) {
             AppendBytes(out, segment.bytes);
         }
+    }
+    for (const Bytes& segment : options.segmentsBeforeExif) {
+        AppendBytes(out, segment);
     }
     out.insert(out.end(), {0xFF, 0xE1, static_cast<std::uint8_t>(app1Length >> 8),
                            static_cast<std::uint8_t>(app1Length)});
     AppendBytes(out, kExifName);
     jpeg.tiffStart = out.size();
     AppendBytes(out, tiff.bytes);
-    for (const Segment& segment : segments) {
+    for (const PictureSegment& segment : segments) {
         if (segment.marker == kApp0) {
             continue;
         }
@@ -334,6 +366,36 @@ Built BuildJpeg(const ExifContent& content, const JpegOptions& options) {
     }
     AppendBytes(out, scan);
     return jpeg;
+}
+
+std::vector<std::uint8_t> Segment(std::uint8_t marker, std::string_view data) {
+    const std::size_t length = data.size() + 2;
+    if (length > 0xFFFF) {
+        throw std::length_error("segment data of " + std::to_string(data.size()) + " bytes");
+    }
+    Bytes segment{0xFF, marker, static_cast<std::uint8_t>(length >> 8),
+                  static_cast<std::uint8_t>(length)};
+    segment.insert(segment.end(), data.begin(), data.end());
+    return segment;
+}
+
+std::vector<std::uint8_t> IccProfileSegment() {
+    // A profile header with its size, version 2.1, a display profile of RGB to XYZ, the "acsp"
+    // signature, and no tags.
+    std::string profile(132, '\0');
+    profile[3] = static_cast<char>(132);
+    profile.replace(8, 4, std::string("\x02\x10\0\0", 4));
+    profile.replace(12, 12, "mntrRGB XYZ ");
+    profile.replace(36, 4, "acsp");
+    return Segment(0xE2, std::string("ICC_PROFILE\0\x01\x01", 14) + profile);
+}
+
+std::vector<std::uint8_t> XmpSegment() {
+    return Segment(0xE1, std::string("http://ns.adobe.com/xap/1.0/\0", 29) +
+                             "<x:xmpmeta xmlns:x='adobe:ns:meta/'><rdf:RDF "
+                             "xmlns:rdf='http://www.w3.org/1999/02/22-rdf-syntax-ns#'>"
+                             "<rdf:Description xmlns:tiff='http://ns.adobe.com/tiff/1.0/' "
+                             "tiff:Make='NIKON'/></rdf:RDF></x:xmpmeta>");
 }
 
 void WriteFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {

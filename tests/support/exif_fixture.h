@@ -1,7 +1,7 @@
 #pragma once
 
-// Writes little-endian EXIF files (a JPEG with an APP1 "Exif" segment, or a bare TIFF block) from
-// a declared list of IFDs and entries, so a test states exactly which bytes a reader meets. It
+// Writes EXIF files (a JPEG with an APP1 "Exif" segment, or a bare TIFF block), in either byte
+// order, from a declared list of IFDs and entries, so a test states exactly which bytes a reader meets. It
 // shares no code with the reader on purpose: a fault there cannot hide itself here.
 
 #include <cstddef>
@@ -37,10 +37,11 @@ inline constexpr std::uint16_t kMakerNoteTag = 0x927C;
 inline constexpr std::uint16_t kThumbnailOffsetTag = 0x0201; // JPEGInterchangeFormat
 inline constexpr std::uint16_t kThumbnailLengthTag = 0x0202; // JPEGInterchangeFormatLength
 
-// One 12-byte IFD entry. `data` holds the little-endian value bytes: they go into the value field
-// when they fit in 4 bytes (zero-padded), else into the data area behind the IFD with their
-// offset in the value field. When `valueField` is set it is written verbatim and `data` is not
-// placed at all, which is how tests write hostile offsets.
+// One 12-byte IFD entry. `data` holds the little-endian value bytes (a big-endian file gets each
+// number of them turned, by the size its type gives): they go into the value field when they fit
+// in 4 bytes (zero-padded), else into the data area behind the IFD with their offset in the
+// value field. When `valueField` is set it is written as a 32-bit number in the file's order and
+// `data` is not placed at all, which is how tests write hostile offsets.
 struct Entry {
     std::uint16_t tag = 0;
     std::uint16_t type = 0;
@@ -90,7 +91,10 @@ struct ExifContent {
     std::optional<std::vector<Entry>> ifd1; // linked from IFD0's next-IFD offset
     std::optional<std::vector<std::uint8_t>> thumbnail; // JPEG bytes; adds 0x201/0x202; needs ifd1
     std::optional<std::uint32_t> ifd1Next; // IFD1's next-IFD offset (default 0); needs ifd1
-    bool bigEndianMark = false; // "MM" in the header while every value stays little-endian
+    bool bigEndian = false; // "MM": every number of the block big-endian
+    // The maker note in the other order than the block, as a program that rewrote the file in
+    // the other order leaves the camera's.
+    bool makerNoteInOtherOrder = false;
     std::uint16_t version = 42;
 };
 
@@ -118,13 +122,21 @@ struct JpegOptions {
     int width = 64;
     int height = 48;
     bool app0First = false;              // a JFIF APP0 segment between SOI and the APP1
+    // Whole segments (marker included) between SOI, or the JFIF APP0, and the APP1.
+    std::vector<std::vector<std::uint8_t>> segmentsBeforeExif = {};
     bool fillBytesBeforeMarkers = false; // one 0xFF fill byte before each marker after the APP1
 };
 
 // SOI, APP1 (big-endian length counting itself, "Exif\0\0", the TIFF block), then the remaining
 // segments and scan of a real encoded picture of width x height, so decoders accept the file.
-// The TIFF header lies at file offset 12, or after the APP0 with app0First.
+// The TIFF header lies at file offset 12, or after the segments put before it.
 [[nodiscard]] Built BuildJpeg(const ExifContent& content, const JpegOptions& options = {});
+
+// A whole segment: 0xFF, the marker, the big-endian length, then the data.
+[[nodiscard]] std::vector<std::uint8_t> Segment(std::uint8_t marker, std::string_view data);
+// An APP2 ICC profile segment and an XMP APP1 segment with recognisable contents.
+[[nodiscard]] std::vector<std::uint8_t> IccProfileSegment();
+[[nodiscard]] std::vector<std::uint8_t> XmpSegment();
 
 // Writes the bytes to a new or truncated file; throws std::runtime_error naming the file.
 void WriteFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);

@@ -208,18 +208,41 @@ TEST(BuildTiff, WritesHostileFieldsVerbatim) {
                     AsciiFixed(0x0131, "AB", 6)};
     content.ifd1 = std::vector<Entry>{};
     content.ifd1Next = 8;
-    content.bigEndianMark = true;
     content.version = 41;
     const Built built = BuildTiff(content);
     const Bytes& bytes = built.bytes;
 
-    EXPECT_EQ(Text(bytes, 0, 4), std::string("MM\x29\0", 4));
+    EXPECT_EQ(Text(bytes, 0, 4), std::string("II\x29\0", 4));
     EXPECT_EQ(U32(bytes, EntryAt(8, 0) + 4), 6u);
     EXPECT_EQ(U32(bytes, EntryAt(8, 0) + 8), 0xFFFFFFF0u);
     EXPECT_EQ(Text(bytes, EntryAt(8, 1) + 8, 4), "E990") << "no room for a terminator";
     EXPECT_EQ(Text(bytes, U32(bytes, EntryAt(8, 2) + 8), 6), std::string("AB\0\0\0\0", 6));
     EXPECT_EQ(U16(bytes, built.layout.ifd1), 0);
     EXPECT_EQ(U32(bytes, built.layout.ifd1 + 2), 8u) << "IFD1 loops back to IFD0";
+}
+
+TEST(BuildTiff, TurnsEveryNumberButNoTextInABigEndianBlock) {
+    ExifContent content;
+    content.ifd0 = {Ascii(0x010F, "NIKON"), Short(0x0112, {6}), Long(0x0100, {0x01020304}),
+                    Rational(0x011A, 300, 1), Undefined(0x9000, {'0', '2', '2', '0'})};
+    content.bigEndian = true;
+    const Bytes bytes = BuildTiff(content).bytes;
+    const auto big16 = [&](std::size_t at) { return bytes.at(at) << 8 | bytes.at(at + 1); };
+    const auto big32 = [&](std::size_t at) {
+        return static_cast<std::uint32_t>(big16(at)) << 16 | static_cast<std::uint32_t>(big16(at + 2));
+    };
+    EXPECT_EQ(Text(bytes, 0, 8), std::string("MM\0\x2A\0\0\0\x08", 8));
+    EXPECT_EQ(big16(8), 5);
+    EXPECT_EQ(big16(EntryAt(8, 1)), 0x0112);
+    EXPECT_EQ(big16(EntryAt(8, 1) + 2), kShort);
+    EXPECT_EQ(big32(EntryAt(8, 1) + 4), 1u);
+    EXPECT_EQ(big16(EntryAt(8, 1) + 8), 6) << "a SHORT lies in the field's first two bytes";
+    EXPECT_EQ(big32(EntryAt(8, 2) + 8), 0x01020304u);
+    const std::uint32_t rational = big32(EntryAt(8, 3) + 8);
+    EXPECT_EQ(big32(rational), 300u);
+    EXPECT_EQ(big32(rational + 4), 1u);
+    EXPECT_EQ(Text(bytes, big32(EntryAt(8, 0) + 8), 6), std::string("NIKON\0", 6));
+    EXPECT_EQ(Text(bytes, EntryAt(8, 4) + 8, 4), "0220") << "UNDEFINED bytes stay as given";
 }
 
 TEST(BuildTiff, RefusesPartsWithNothingToHoldThem) {
