@@ -3,6 +3,7 @@
 #include "exif/summary_values.h"
 #include "platform/codepage.h"
 #include "tests/support/exif_fixture.h"
+#include "tests/support/jpeg_pictures.h"
 #include "tests/support/sandbox.h"
 
 #include <ctime>
@@ -367,7 +368,8 @@ TEST_F(ASummary, LeavesTheThumbnailSizeOfIfd1OutOfTheImageSize) {
 }
 
 TEST_F(ASummary, ShowsFileNameSizeDateAndFrameSizeOfAFileWithoutABlock) {
-    const auto path = Write(OtherCamera(), {.width = 320, .height = 240, .app0First = true});
+    const auto path = Write(OtherCamera(), {.width = 320, .height = 240});
+    fixture::WriteFile(path, fixture::EncodeJpeg(320, 240)); // the same name, without EXIF
     ASSERT_FALSE(LoadExifBlock(path));
     SetLocalModificationTime(path, 2001, 2, 3, 4, 5, 6);
     const auto size = std::filesystem::file_size(path);

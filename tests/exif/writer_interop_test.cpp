@@ -4,7 +4,7 @@
 
 #include "exif/exif_writer.h"
 #include "platform/codepage.h"
-#include "tests/exif/writer_test_tools.h"
+#include "tests/exif/writer_fixture.h"
 #include "tests/support/sandbox.h"
 
 #include <gtest/gtest.h>
@@ -135,4 +135,64 @@ TEST(WriterInterop, CameraFilesStayValidAfterEveryOperation) {
         }
     }
     EXPECT_GE(checked, 20);
+}
+
+TEST(WriterInterop, EveryLayoutStaysValidKeepsItsIccProfileAndLosesExifAndXmpOnStrip) {
+    if (!HaveTool("exiftool") || !HaveTool("djpeg")) {
+        GTEST_SKIP() << "exiftool or djpeg is not installed";
+    }
+    const fixture::JpegOptions behind{
+        .width = 320,
+        .height = 240,
+        .app0First = true,
+        .segmentsBeforeExif = {fixture::IccProfileSegment(), fixture::XmpSegment()}};
+    const fixture::JpegOptions first{.width = 320, .height = 240};
+    for (const bool bigEndian : {false, true}) {
+        for (const fixture::JpegOptions& options : {first, behind}) {
+            const fixture::Sandbox box;
+            fixture::ExifContent content = CameraContent(8);
+            content.bigEndian = bigEndian;
+            const auto original = box.Path() / "original.jpg";
+            fixture::WriteFile(original, fixture::BuildJpeg(content, options).bytes);
+            SCOPED_TRACE(std::string(bigEndian ? "MM" : "II") +
+                         (options.app0First ? " behind" : " first"));
+            const auto titled = box.CopyIn(original, "titled.jpg");
+            EXPECT_TRUE(exif::WriteTagText(titled, "DateTime", "2024:05:06 07:08:09"));
+            EXPECT_TRUE(exif::WriteTagShort(titled, "ExifImageWidth", 321));
+            const auto renewed = box.CopyIn(original, "renewed.jpg");
+            exif::RebuildWithExif(renewed, renewed, renewed, RebuildDates::FromDateTimeTag,
+                                  RebuildThumbnail::Renew);
+            const auto stripped = box.Path() / "stripped.jpg";
+            exif::StripExif(stripped, original);
+            const auto copied = box.Path() / "copied.jpg";
+            exif::RebuildWithExif(copied, stripped, original, RebuildDates::FromDateTimeTag,
+                                  RebuildThumbnail::Renew);
+
+            PerFile warnings = Warnings({original, titled, renewed, stripped, copied});
+            for (const auto& file : {titled, renewed, stripped, copied}) {
+                for (const std::string& warning : warnings[file]) {
+                    EXPECT_TRUE(warnings[original].count(warning))
+                        << file.filename() << ": new exiftool warning " << warning;
+                }
+                ExpectDecodes(file);
+            }
+            const auto tag = [](const std::string& name, const std::filesystem::path& file) {
+                return RunTool("exiftool -q -q -s3 -" + name + " " + Quoted(file)).output;
+            };
+            EXPECT_EQ(tag("IFD0:ModifyDate", titled), "2024:05:06 07:08:09\n");
+            EXPECT_EQ(tag("ExifImageWidth", titled), "321\n");
+            EXPECT_EQ(tag("ExifByteOrder", copied), tag("ExifByteOrder", original));
+            EXPECT_EQ(tag("Make", copied), "NIKON\n");
+            ExpectThumbnail160x120(renewed);
+            ExpectThumbnail160x120(copied);
+            EXPECT_EQ(RunTool("exiftool -q -q -EXIF:all -XMP:all " + Quoted(stripped)).output, "");
+            const auto icc = [](const std::filesystem::path& file) {
+                return RunTool("exiftool -q -q -b -ICC_Profile " + Quoted(file)).output;
+            };
+            EXPECT_EQ(icc(original).empty(), options.segmentsBeforeExif.empty());
+            EXPECT_EQ(icc(stripped), icc(original));
+            EXPECT_EQ(icc(copied), icc(original));
+            EXPECT_EQ(icc(renewed), icc(original));
+        }
+    }
 }

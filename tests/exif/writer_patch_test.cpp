@@ -103,10 +103,38 @@ TEST(WriteTagText, DoesNothingWithoutBlockOrTag) {
     EXPECT_FALSE(WriteTagText(file.path, "NoSuchTag", "nobody"));
     EXPECT_FALSE(WriteTagText(file.path, "ExifImageWidth", "a number, not a text"));
     file.ExpectOnlyChanged(0, 0);
+}
 
-    const PatchFile jfif(CameraContent(), {.app0First = true});
-    EXPECT_FALSE(WriteTagText(jfif.path, "DateTime", "2024:01:01 00:00:00"));
-    jfif.ExpectOnlyChanged(0, 0);
+TEST(TheInPlacePatches, WriteInTheFilesOwnOrderWhereverItsExifSegmentLies) {
+    const fixture::JpegOptions behind{
+        .app0First = true,
+        .segmentsBeforeExif = {fixture::IccProfileSegment(), fixture::XmpSegment()}};
+    for (const bool bigEndian : {false, true}) {
+        for (const fixture::JpegOptions& options : {fixture::JpegOptions{}, behind}) {
+            fixture::ExifContent content = CameraContent();
+            content.bigEndian = bigEndian;
+            const PatchFile file(content, options);
+            EXPECT_TRUE(WriteTagText(file.path, "DateTime", "2024:12:31 23:59:58"));
+            EXPECT_TRUE(WriteTagShort(file.path, "ExifImageWidth", 0x1234));
+            EXPECT_TRUE(WriteTagShort(file.path, "ExifImageLength", 0x5678));
+            // The builder, which shares no code with the writer, makes the file expected.
+            content.ifd0.back() = fixture::Ascii(kDateTime, "2024:12:31 23:59:58");
+            content.exif->at(3) = fixture::Short(kExifImageWidth, {0x1234});
+            content.exif->at(4) = fixture::Long(kExifImageLength, {0x5678});
+            EXPECT_EQ(ReadAll(file.path), fixture::BuildJpeg(content, options).bytes)
+                << (bigEndian ? "MM" : "II") << " with " << options.segmentsBeforeExif.size()
+                << " segments before";
+        }
+    }
+}
+
+TEST(TheInPlacePatches, NeverWriteBehindTheEndOfAShortFile) {
+    const PatchFile file(CameraContent());
+    const RawEntry date = EntryIn(file.built.bytes, file.built.layout.ifd0, kDateTime);
+    std::filesystem::resize_file(file.path, 12 + date.value + 5);
+    const Bytes before = ReadAll(file.path);
+    EXPECT_FALSE(WriteTagText(file.path, "DateTime", "2024:12:31 23:59:58"));
+    EXPECT_EQ(ReadAll(file.path), before);
 }
 
 TEST(WriteTagText, ReportsAFileThatCannotBeOpened) {

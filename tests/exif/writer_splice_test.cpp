@@ -44,14 +44,23 @@ TEST(StripExif, WritesTheStubAndTheBodyWithTheSourceTime) {
     EXPECT_EQ(ReadAll(source), built.bytes);
 }
 
-TEST(StripExif, DropsAFirstJfifSegmentAndKeepsThePicture) {
+TEST(StripExif, DropsEveryExifAndXmpSegmentAndKeepsJfifIccAndThePicture) {
     const fixture::Sandbox box;
-    const fixture::Built built = fixture::BuildJpeg(CameraContent(), {.app0First = true});
+    const Bytes xmp = fixture::XmpSegment();
+    const fixture::Built built = fixture::BuildJpeg(
+        CameraContent(), {.app0First = true,
+                          .segmentsBeforeExif = {fixture::IccProfileSegment(), xmp,
+                                                 fixture::Segment(0xE1, "Exif\0\0 a second one")}});
+    const std::size_t app1 = built.tiffStart - 10;
+    const std::size_t app1End = app1 + 2 + BigEndian16(built.bytes, app1 + 2);
+    const std::size_t xmpStart = app1 - 4 - std::string_view("Exif\0\0 a second one").size() - xmp.size();
     const auto file = Write(box, "jfif.jpg", built.bytes);
     const auto time = AgeFile(file, 3);
     exif::StripExif(file, file); // in place
-    const Bytes now = ReadAll(file);
-    EXPECT_EQ(now, Joined(kStub, BodyOf(built.bytes)));
+    Bytes expected(built.bytes.begin(), built.bytes.begin() + static_cast<long>(xmpStart));
+    expected.insert(expected.end(), built.bytes.begin() + static_cast<long>(app1End),
+                    built.bytes.end());
+    EXPECT_EQ(ReadAll(file), expected);
     EXPECT_EQ(std::filesystem::last_write_time(file), time);
     EXPECT_EQ(FilesIn(box.Path()).size(), 1u) << "a temporary file was left behind";
 }
@@ -77,13 +86,22 @@ TEST(ExtractExifSegment, CopiesSoiAndTheWholeApp1) {
     EXPECT_TRUE(std::equal(segment.begin(), segment.end(), built.bytes.begin()));
 }
 
-TEST(ExtractExifSegment, FindsNothingWithoutAnExifApp1First) {
+TEST(ExtractExifSegment, TakesTheExifSegmentWhereverItLies) {
     const fixture::Sandbox box;
-    const auto jfif =
-        Write(box, "jfif.jpg", fixture::BuildJpeg(CameraContent(), {.app0First = true}).bytes);
+    const fixture::Built behind = fixture::BuildJpeg(
+        CameraContent(), {.app0First = true, .segmentsBeforeExif = {fixture::XmpSegment()}});
+    const auto jfif = Write(box, "jfif.jpg", behind.bytes);
+    ASSERT_TRUE(exif::ExtractExifSegment(box.Path() / "out.jpg", jfif));
+    const std::size_t app1 = behind.tiffStart - 10;
+    Bytes expected{0xFF, 0xD8};
+    expected.insert(expected.end(), behind.bytes.begin() + static_cast<long>(app1),
+                    behind.bytes.begin() + static_cast<long>(app1 + 2 + BigEndian16(behind.bytes, app1 + 2)));
+    EXPECT_EQ(ReadAll(box.Path() / "out.jpg"), expected);
+
     const auto otherName = Write(box, "a.jpeg", fixture::BuildJpeg(CameraContent()).bytes);
-    EXPECT_FALSE(exif::ExtractExifSegment(box.Path() / "out1.jpg", jfif));
-    EXPECT_FALSE(exif::ExtractExifSegment(box.Path() / "out2.jpg", otherName));
+    const auto stripped = Write(box, "stripped.jpg", fixture::EncodeJpeg(16, 16));
+    EXPECT_FALSE(exif::ExtractExifSegment(box.Path() / "out1.jpg", otherName));
+    EXPECT_FALSE(exif::ExtractExifSegment(box.Path() / "out2.jpg", stripped));
     EXPECT_FALSE(std::filesystem::exists(box.Path() / "out1.jpg"));
     EXPECT_FALSE(std::filesystem::exists(box.Path() / "out2.jpg"));
 }
