@@ -72,8 +72,8 @@ enum class RebuildDates {
 enum class RebuildThumbnail { Keep, Renew };
 
 // Writes the picture as the target with the APP1 "Exif" segment of the EXIF source in place of
-// its own: where the picture's first one was (its others are dropped), else behind a leading
-// JFIF header, else right after SOI. The picture's other segments and its picture data are kept.
+// its own: where the picture's first one was (its others are dropped), else behind the APP0
+// segments (JFIF) that open it, else right after SOI. The picture's other segments and its picture data are kept.
 // Renew replaces the embedded thumbnail by a 160 x 120 one made from the picture and cuts the
 // segment behind it; ExifImageWidth and ExifImageLength take the picture's frame size. Refuses
 // with FileError, the target unchanged, when the EXIF source has no APP1 "Exif" segment, when

@@ -118,7 +118,8 @@ std::uint64_t RenewThumbnail(const WorkingFiles& files, const std::filesystem::p
 }
 
 // Where the new EXIF segment goes among the picture's segments: in place of its first EXIF
-// segment, else behind a JFIF header that opens the file (which must stay first), else first.
+// segment, else behind the APP0 segments that open the file (a JFIF header must stay first, and
+// its extensions with it), else first.
 std::size_t ExifSegmentIndex(const std::vector<JpegSegment>& segments) {
     const auto exif = std::find_if(segments.begin(), segments.end(), [](const JpegSegment& s) {
         return s.kind == SegmentKind::Exif;
@@ -126,7 +127,10 @@ std::size_t ExifSegmentIndex(const std::vector<JpegSegment>& segments) {
     if (exif != segments.end()) {
         return static_cast<std::size_t>(exif - segments.begin());
     }
-    return !segments.empty() && segments.front().kind == SegmentKind::Jfif ? 1 : 0;
+    const auto app0 = std::find_if(segments.begin(), segments.end(), [](const JpegSegment& s) {
+        return s.marker != kApp0Marker;
+    });
+    return static_cast<std::size_t>(app0 - segments.begin());
 }
 
 // The picture with the new EXIF segment (without its SOI) in place of its own.
