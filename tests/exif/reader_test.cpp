@@ -114,6 +114,14 @@ TEST_F(AReader, RefusesOldVersionsAndSegmentsThatDoNotHoldATiffHeader) {
     const auto runsPastBlock = LoadExifBlock(Write("past.jpg", Built{runsPast, {}, 12}));
     ASSERT_TRUE(runsPastBlock) << "a short file is read as far as it goes";
     EXPECT_EQ(runsPastBlock->StandardEntries().size(), 0u);
+    ExifContent outOfRange = CameraContent();
+    outOfRange.bigEndian = true;
+    outOfRange.ifd0.front() = Raw(0x010F, fixture::kAscii, 6, 0xFFFFFFF0);
+    outOfRange.ifd1Next = 0xFFFFFFF0;
+    const ExifBlock motorola = Load("range.jpg", BuildJpeg(outOfRange));
+    EXPECT_FALSE(EntryValue(motorola, *FindEntry(motorola, TagDictionary::Standard, "Make"),
+                            ValuePart::First));
+    EXPECT_EQ(Text(motorola, "Model"), "E990");
     const std::vector<std::uint8_t> scanFirst{0xFF, 0xD8, 0xFF, 0xDA, 0x00, 0x08, 0xFF, 0xE1,
                                               0x00, 0x10, 'E',  'x',  'i',  'f',  0,    0};
     EXPECT_FALSE(LoadExifBlock(Write("scan.jpg", Built{scanFirst, {}, 0})));

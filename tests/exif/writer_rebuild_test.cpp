@@ -77,8 +77,8 @@ void ExpectRenewedThumbnail(const Rebuild& rebuild) {
     EXPECT_EQ(BigEndian16(result, 4) + 4u, segmentEnd);
     EXPECT_EQ(Tail(result, segmentEnd), Tail(rebuild.picture, 4 + BigEndian16(rebuild.picture, 4)));
     // Everything in front of the new thumbnail is the source's, but for the segment length and
-    // the three patched value fields.
-    Bytes front(rebuild.source.bytes.begin(), rebuild.source.bytes.begin() + 14 + layout.thumbnail);
+    // the three patched value fields; the new thumbnail starts with its own SOI.
+    Bytes front(rebuild.source.bytes.begin(), rebuild.source.bytes.begin() + 12 + layout.thumbnail);
     front[4] = result[4];
     front[5] = result[5];
     for (const RawEntry& patched : {length, EntryIn(result, layout.exif, kExifImageWidth),
@@ -87,6 +87,8 @@ void ExpectRenewedThumbnail(const Rebuild& rebuild) {
                     front.begin() + static_cast<std::ptrdiff_t>(patched.fileOffset + 8));
     }
     EXPECT_TRUE(std::equal(front.begin(), front.end(), result.begin()));
+    EXPECT_EQ(result[12 + layout.thumbnail], 0xFF);
+    EXPECT_EQ(result[12 + layout.thumbnail + 1], 0xD8);
     EXPECT_EQ(result[12 + layout.thumbnail + length.value - 2], 0xFF);
     EXPECT_EQ(result[12 + layout.thumbnail + length.value - 1], 0xD9);
     const auto thumbnail = ThumbnailOf(result, layout.thumbnail, length.value, rebuild.box);
@@ -214,6 +216,14 @@ TEST(RebuildWithExif, RefusesAThumbnailOutsideTheSegment) {
     const Rebuild rebuild(content);
     EXPECT_THROW(rebuild.Run(), platform::FileError);
     rebuild.ExpectUntouched();
+}
+
+TEST(RebuildWithExif, WritesAWholeJpegOverAPlaceholderThumbnail) {
+    fixture::ExifContent content = CameraContent();
+    content.thumbnail = Bytes(3000, 0); // a camera's reserved space, not a JPEG
+    const Rebuild rebuild(content);
+    rebuild.Run();
+    ExpectRenewedThumbnail(rebuild);
 }
 
 TEST(RebuildWithExif, RefusesAPictureItCannotRead) {
