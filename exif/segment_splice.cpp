@@ -5,6 +5,7 @@
 #include "exif/file_probes.h"
 #include "exif/thumbnail_place.h"
 #include "platform/file_times.h"
+#include "platform/file_write_lock.h"
 #include "platform/safe_replace.h"
 #include "platform/writable_file.h"
 
@@ -85,6 +86,7 @@ bool ExtractExifSegment(const std::filesystem::path& destination,
 }
 
 void StripExif(const std::filesystem::path& destination, const std::filesystem::path& source) {
+    const platform::FileWriteLock lock(destination);
     const platform::InputFile input(source);
     const JpegLayout layout = ReadJpegLayout(input);
     std::vector<JpegSegment> kept;

@@ -3,6 +3,7 @@
 #include "exif/exif_writer.h"
 #include "exif/exif_writer_segments.h"
 #include "platform/codepage.h"
+#include "platform/file_write_lock.h"
 
 #include <algorithm>
 #include <array>
@@ -56,6 +57,7 @@ std::array<std::uint8_t, kInlineBytes> ValueField(std::uint16_t type, std::uint1
 } // namespace
 
 bool WriteTagText(const std::filesystem::path& path, std::string_view name, std::string_view text) {
+    const platform::FileWriteLock lock(path);
     const auto block = LoadExifBlock(path);
     if (!block) {
         return false;
@@ -66,11 +68,16 @@ bool WriteTagText(const std::filesystem::path& path, std::string_view name, std:
     }
     const std::uint64_t valueOffset =
         entry->count <= kInlineBytes ? entry->position + kValueFieldOffset : entry->value;
+    // A count the file cannot hold is not worth a buffer of its size.
+    if (!block->View().Contains(valueOffset, entry->count)) {
+        return false;
+    }
     return PatchExifData(path, *block, valueOffset, entry->count,
                          FittedText(text, entry->count - 1));
 }
 
 bool WriteTagShort(const std::filesystem::path& path, std::string_view name, std::uint16_t value) {
+    const platform::FileWriteLock lock(path);
     const auto block = LoadExifBlock(path);
     if (!block) {
         return false;

@@ -6,6 +6,7 @@
 #include "exif/file_probes.h"
 #include "exif/imaging.h"
 #include "platform/file_times.h"
+#include "platform/file_write_lock.h"
 #include "platform/safe_replace.h"
 #include "platform/temp_names.h"
 #include "platform/writable_file.h"
@@ -159,6 +160,7 @@ void WritePictureWithSegment(platform::FileReplacement& output,
 void RebuildWithExif(const std::filesystem::path& target, const std::filesystem::path& picture,
                      const std::filesystem::path& exifSource, RebuildDates dates,
                      RebuildThumbnail thumbnail) {
+    const platform::FileWriteLock lock(target);
     const platform::InputFile pictureFile(picture);
     const JpegLayout pictureLayout = ReadJpegLayout(pictureFile);
     const auto pictureTime = platform::LastWriteTime(picture);

@@ -13,13 +13,14 @@ namespace platform {
 
 class InputFile {
 public:
-    // Throws FileError when the file cannot be opened or examined, or is a folder.
+    // Throws FileError when the file cannot be opened or examined, or is not a regular file.
     explicit InputFile(const std::filesystem::path& path);
     ~InputFile();
     InputFile(const InputFile&) = delete;
     InputFile& operator=(const InputFile&) = delete;
 
-    // Up to `length` bytes from `offset`; fewer (possibly none) where the file ends first.
+    // Up to `length` bytes from `offset`; fewer (possibly none) where the file, as it was when
+    // opened, ends first.
     // Throws FileError when the read itself fails.
     [[nodiscard]] std::vector<std::uint8_t> ReadAt(std::uint64_t offset, std::size_t length) const;
 

@@ -1,5 +1,7 @@
 #include "platform/writable_file.h"
 
+#include "platform/regular_file.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -14,21 +16,13 @@ constexpr mode_t kWriteBits = S_IWUSR | S_IWGRP | S_IWOTH;
 } // namespace
 
 WritableFile::WritableFile(const std::filesystem::path& path) : path_(path) {
-    struct stat status {};
-    if (::stat(path_.c_str(), &status) != 0) {
-        throw FileError("open", path_, std::strerror(errno));
-    }
     // Checked by hand because the permission bits do not stop the superuser.
-    if (S_ISDIR(status.st_mode)) {
-        throw FileError("open", path_, "it is a folder");
-    }
-    if ((status.st_mode & kWriteBits) == 0) {
+    struct stat status {};
+    if (::stat(path_.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
+        (status.st_mode & kWriteBits) == 0) {
         throw FileError("write", path_, "the file is read-only");
     }
-    fd_ = ::open(path_.c_str(), O_RDWR | O_CLOEXEC);
-    if (fd_ < 0) {
-        throw FileError("open", path_, std::strerror(errno));
-    }
+    fd_ = OpenRegularFile(path_, O_RDWR).fd;
 }
 
 WritableFile::~WritableFile() {
@@ -38,24 +32,7 @@ WritableFile::~WritableFile() {
 }
 
 std::vector<std::uint8_t> WritableFile::ReadAt(std::uint64_t offset, std::size_t length) const {
-    std::vector<std::uint8_t> bytes(length);
-    std::size_t done = 0;
-    while (done < length) {
-        const ssize_t got =
-            ::pread(fd_, bytes.data() + done, length - done, static_cast<off_t>(offset + done));
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got < 0) {
-            throw FileError("read", path_, std::strerror(errno));
-        }
-        if (got == 0) {
-            break;
-        }
-        done += static_cast<std::size_t>(got);
-    }
-    bytes.resize(done);
-    return bytes;
+    return ReadRange(fd_, path_, offset, length, Size());
 }
 
 void WritableFile::WriteAt(std::uint64_t offset, std::span<const std::uint8_t> bytes) {

@@ -4,6 +4,8 @@
 #include "exif/summary_values.h"
 #include "platform/codepage.h"
 
+#include <cctype>
+
 namespace publish {
 namespace {
 
@@ -12,6 +14,7 @@ constexpr std::size_t kNameColumn = 16; // the width of eight full-width charact
 // The four placeholders of the picture's own names and data, before the 25 fields.
 constexpr std::string_view kNamePlaceholders[] = {"@image@", "@image_s@", "@html@", "@data@"};
 constexpr std::size_t kPlaceholderCount = std::size(kNamePlaceholders) + exif::kSummaryFieldCount;
+constexpr std::size_t kFileNames = 3; // the picture, its thumbnail and its page
 
 const std::string& Placeholder(std::size_t index) {
     static const std::array<std::string, kPlaceholderCount> placeholders = [] {
@@ -36,6 +39,53 @@ std::size_t FindToken(std::string_view text, std::string_view token, std::size_t
         }
     }
     return std::string_view::npos;
+}
+
+// A name inside a src or href attribute is a link: the characters that end or change a URL
+// there are percent-encoded. Double-byte characters stay, for the browser reads them in the
+// page's own encoding, and their trail bytes are never taken for ASCII.
+std::string LinkText(std::string_view cp932) {
+    static constexpr std::string_view kKept = "-._~/!$&'()*+,;=:@";
+    std::string link;
+    for (std::size_t pos = 0; pos < cp932.size();) {
+        const std::size_t length = platform::Cp932CharLength(cp932, pos);
+        const auto c = static_cast<unsigned char>(cp932[pos]);
+        if (length == 1 && c < 0x80 && !std::isalnum(c) && kKept.find(cp932[pos]) == kKept.npos) {
+            static constexpr char kHex[] = "0123456789ABCDEF";
+            link += '%';
+            link += kHex[c >> 4];
+            link += kHex[c & 0x0F];
+        } else {
+            link.append(cp932.substr(pos, length));
+        }
+        pos += length;
+    }
+    return link;
+}
+
+bool InLinkAttribute(std::string_view before) {
+    for (const std::string_view opening : {"src=\"", "href=\"", "SRC=\"", "HREF=\""}) {
+        if (before.ends_with(opening)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// ReplaceAll with the link form of a name where it stands in a link attribute.
+std::string ReplaceName(std::string_view text, std::string_view token, const std::string& name) {
+    const std::string plain = EscapeHtml(name);
+    const std::string link = EscapeHtml(LinkText(name));
+    std::string result;
+    std::size_t done = 0;
+    for (std::size_t at = FindToken(text, token, 0); at != std::string_view::npos;
+         at = FindToken(text, token, done)) {
+        result.append(text.substr(done, at - done));
+        result.append(InLinkAttribute(text.substr(0, at)) ? link : plain);
+        done = at + token.size();
+    }
+    result.append(text.substr(done));
+    return result;
 }
 
 enum class DataClass { WithoutExif, WithExif, MakerNote };
@@ -129,20 +179,22 @@ const std::optional<exif::ExifBlock>& PictureText::Block() {
     return block_;
 }
 
-std::string PictureText::Value(std::size_t placeholder) {
-    const std::string name = EscapeHtml(platform::PathToCp932(file_.filename()));
+std::string PictureText::Name(std::size_t placeholder) const {
+    const std::string name = platform::PathToCp932(file_.filename());
     switch (placeholder) {
     case 0:
         return name;
     case 1:
         return "thumbnail/" + name;
-    case 2:
-        return EscapeHtml(platform::PathToCp932(
-            std::filesystem::path(file_.filename()).replace_extension(".html")));
-    case 3:
-        return DataBlock(Block(), file_, fields_);
     default:
-        break;
+        return platform::PathToCp932(
+            std::filesystem::path(file_.filename()).replace_extension(".html"));
+    }
+}
+
+std::string PictureText::Value(std::size_t placeholder) {
+    if (placeholder == 3) {
+        return DataBlock(Block(), file_, fields_);
     }
     const auto field = static_cast<exif::SummaryFieldId>(placeholder - 3);
     return EscapeHtml(exif::SummaryValue(Block(), field, file_));
@@ -151,9 +203,10 @@ std::string PictureText::Value(std::size_t placeholder) {
 std::string PictureText::Fill(std::string line) {
     for (std::size_t i = 0; i < kPlaceholderCount; ++i) {
         const std::string& token = Placeholder(i);
-        if (FindToken(line, token, 0) != std::string_view::npos) {
-            line = ReplaceAll(line, token, Value(i));
+        if (FindToken(line, token, 0) == std::string_view::npos) {
+            continue;
         }
+        line = i < kFileNames ? ReplaceName(line, token, Name(i)) : ReplaceAll(line, token, Value(i));
     }
     return line;
 }

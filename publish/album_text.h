@@ -40,12 +40,15 @@ public:
 
     // Replaces in this order, each time every occurrence and each on character boundaries:
     // "@image@", "@image_s@", "@html@", "@data@", then the 25 field placeholders in table
-    // order. Later replacements see what earlier ones put in. Throws platform::FileError when
+    // order. A file name in a src or href attribute is percent-encoded as a link. Later replacements see what earlier ones put in. Throws platform::FileError when
     // the picture cannot be read for a value the line asks for.
     [[nodiscard]] std::string Fill(std::string line);
 
 private:
     [[nodiscard]] const std::optional<exif::ExifBlock>& Block();
+    // The file name a name placeholder stands for (CP932, not yet escaped).
+    [[nodiscard]] std::string Name(std::size_t placeholder) const;
+    // What a data or field placeholder stands for, escaped for HTML.
     [[nodiscard]] std::string Value(std::size_t placeholder);
 
     std::filesystem::path file_;

@@ -2,6 +2,7 @@
 // the superuser too), a read-only target, a missing folder. The target must stay as it was and
 // no temporary file may remain.
 
+#include "exif/detail_report.h"
 #include "exif/exif_writer.h"
 #include "platform/temp_names.h"
 #include "tests/exif/writer_fixture.h"
@@ -11,6 +12,8 @@
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace writer_test;
 using exif::RebuildDates;
@@ -138,4 +141,30 @@ TEST(WriterOverAFolder, ReportsTheTargetAndLeavesTheFolder) {
     std::filesystem::create_directory(target);
     ExpectFileErrorNaming("album", [&] { exif::StripExif(target, folder.file); });
     EXPECT_TRUE(std::filesystem::is_empty(target));
+}
+
+TEST(AHostileCount, NeverMakesTheReaderOrWriterHoldMoreThanTheFile) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit allows";
+#else
+    fixture::ExifContent content = CameraContent();
+    content.ifd0.front() = fixture::Raw(kImageDescription, fixture::kAscii, 0xFFFFFFFF, 100);
+    content.exif->at(2) = fixture::Raw(kUserComment, fixture::kUndefined, 0xFFFFFFFF, 100);
+    const fixture::Sandbox box;
+    const auto file = box.Path() / "DSCN0001.JPG";
+    fixture::WriteFile(file, fixture::BuildJpeg(content).bytes);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const rlimit limit{256 << 20, 256 << 20};
+        ::setrlimit(RLIMIT_AS, &limit);
+        const bool refused = !exif::WriteTagText(file, "ImageDescription", "title") &&
+                             !exif::WriteTagText(file, "UserComment", "comment");
+        const std::string report = exif::BuildDetailReport(exif::LoadExifBlock(file));
+        ::_exit(refused && report.find("UserComment(U:4294967295)") != std::string::npos ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+#endif
 }

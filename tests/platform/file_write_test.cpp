@@ -1,4 +1,6 @@
 #include "platform/file_times.h"
+#include "platform/file_write_lock.h"
+#include "platform/input_file.h"
 #include "platform/safe_replace.h"
 #include "platform/temp_names.h"
 #include "platform/writable_file.h"
@@ -8,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <regex>
 #include <sys/stat.h>
+#include <thread>
 
 using namespace platform;
 namespace fs = std::filesystem;
@@ -124,4 +127,35 @@ TEST(TemporaryFileName, UsesThePrefixAndTheProcessIdInHexadecimal) {
     char expected[16];
     std::snprintf(expected, sizeof expected, "%08x", static_cast<unsigned>(::getpid()));
     EXPECT_EQ(name.filename().string().substr(7, 8), expected);
+}
+
+TEST(FileWriteLock, MakesASecondWriterWaitAndLockTheFileThatReplacedTheFirst) {
+    const fixture::Sandbox box;
+    const fs::path photo = box.Path() / "photo.jpg";
+    WriteText(photo, "old");
+    std::string seen;
+    std::thread second;
+    {
+        const FileWriteLock first(photo);
+        second = std::thread([&] {
+            const FileWriteLock lock(photo);
+            std::ifstream(photo) >> seen;
+        });
+        // Replaced by a rename while the second writer waits: it must see the new file.
+        FileReplacement replacement(photo);
+        replacement.Write(Bytes("new"));
+        replacement.Commit(std::nullopt);
+    }
+    second.join();
+    EXPECT_EQ(seen, "new");
+}
+
+TEST(OddFiles, APipeNamedLikeAPhotoIsRefusedAtOnce) {
+    const fixture::Sandbox box;
+    const fs::path pipe = box.Path() / "DSCN0001.JPG";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    // Without the refusal each of these would wait for a writer that never comes.
+    EXPECT_THROW(InputFile{pipe}, FileError);
+    EXPECT_THROW(WritableFile{pipe}, FileError);
+    const FileWriteLock lock(pipe);
 }

@@ -87,3 +87,14 @@ TEST_F(AlbumText, ACommentCannotBringMarkupIntoThePage) {
     EXPECT_EQ(text.Fill("@data@"), Sjis("ファイル名　　　：") + "x&amp;y.JPG<BR>")
         << "values in the data are escaped, its <BR> stays markup";
 }
+
+TEST_F(AlbumText, ANameInALinkIsPercentEncodedAndStaysReadableInText) {
+    const fs::path odd = Write("a #1?%表.JPG", fixture::PhotoBytes(64, 48).bytes);
+    PictureText text(odd, fields);
+    // 表 is 0x95 0x5C in the page's encoding: its trail byte is no backslash to encode.
+    const std::string name = Sjis("a #1?%表");
+    const std::string link = Sjis("a%20%231%3F%25表");
+    EXPECT_EQ(text.Fill(R"(<a href="@html@"><img src="@image_s@" alt="@image@"></a>@image@)"),
+              "<a href=\"" + link + ".html\"><img src=\"thumbnail/" + link + ".JPG\" alt=\"" +
+                  name + ".JPG\"></a>" + name + ".JPG");
+}
