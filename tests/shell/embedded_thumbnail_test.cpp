@@ -45,6 +45,11 @@ TEST_F(AnEmbeddedThumbnail, ComesFromIfd1OfAJpegAndOfABareTiff) {
     content.thumbnail = thumbnail;
     EXPECT_EQ(Read("photo.JPG", BuildJpeg(content)), thumbnail);
     EXPECT_EQ(Read("photo.tif", BuildTiff(content)), thumbnail);
+    // Big-endian, and behind the segments an editor puts first.
+    content.bigEndian = true;
+    const Built behind = BuildJpeg(content, {.app0First = true, .segmentsBeforeExif = {XmpSegment()}});
+    EXPECT_EQ(Read("behind.JPG", behind), thumbnail);
+    EXPECT_EQ(Read("behind.tif", BuildTiff(content)), thumbnail);
 }
 
 TEST_F(AnEmbeddedThumbnail, OfAFileCutShortInsideItsExifSegmentIsAbsent) {
