@@ -1,11 +1,13 @@
 #include "setup/file_primitives.h"
 
 #include "platform/codepage.h"
+#include "platform/file_transfer.h"
 #include "platform/shell_files.h"
 #include "setup/host_paths.h"
 #include "setup/register_server.h"
 #include "setup/text_primitives.h"
 
+#include <chrono>
 #include <filesystem>
 
 namespace setup {
@@ -13,6 +15,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using platform::SystemError;
+
+constexpr std::string_view kStagingSuffix = ".setup-part";
 
 fs::file_status StatusOf(std::string_view path) {
     const auto host = HostPathOf(path);
@@ -86,30 +90,74 @@ SystemError RemoveFolder(std::string_view path) {
 SystemError CopyOneFile(std::string_view source, std::string_view target) {
     const auto from = HostPathOf(source);
     const auto to = HostPathOf(target);
-    if (!from || !to) {
+    const auto staging = HostPathOf(StagingPathOf(target));
+    if (!from || !to || !staging) {
         return platform::kErrorPathNotFound;
     }
     std::error_code error;
-    if (fs::is_regular_file(*to, error)) {
-        (void)platform::SetFileReadOnly(*to, false);
+    if (!fs::is_directory(to->parent_path(), error)) {
+        return platform::kErrorPathNotFound;
     }
-    const SystemError copied = platform::CopyFileOver(*from, *to);
-    if (fs::is_regular_file(*to, error)) {
-        (void)platform::SetFileReadOnly(*to, false);
+    if (fs::is_directory(fs::symlink_status(*to, error))) {
+        return platform::kErrorAccessDenied;
     }
-    return copied;
+    const platform::TransferError copied = platform::CopyFileStaged(*from, *to, *staging);
+    return copied ? platform::SystemErrorFromErrno(copied.code) : platform::kErrorSuccess;
+}
+
+std::string StagingPathOf(std::string_view target) {
+    return FolderPart(target) + "." + FileNamePart(target) + std::string(kStagingSuffix);
+}
+
+SystemError WriteWholeFile(std::string_view path, std::string_view bytes) {
+    const auto host = HostPathOf(path);
+    const auto staging = HostPathOf(StagingPathOf(path));
+    if (!host || !staging) {
+        return platform::kErrorPathNotFound;
+    }
+    const platform::TransferError written = platform::WriteFileStaged(bytes, *host, *staging);
+    return written ? platform::SystemErrorFromErrno(written.code) : platform::kErrorSuccess;
+}
+
+bool IsPlainFile(std::string_view path) {
+    const auto host = HostPathOf(path);
+    std::error_code error;
+    return host && fs::is_regular_file(fs::symlink_status(*host, error));
+}
+
+std::optional<FileRecord> RecordOf(std::string_view path) {
+    const auto host = HostPathOf(path);
+    std::error_code error;
+    if (!host || !fs::is_regular_file(fs::symlink_status(*host, error))) {
+        return std::nullopt;
+    }
+    const std::uintmax_t size = fs::file_size(*host, error);
+    if (error) {
+        return std::nullopt;
+    }
+    const fs::file_time_type time = fs::last_write_time(*host, error);
+    if (error) {
+        return std::nullopt;
+    }
+    using Ticks = std::chrono::duration<std::int64_t, std::ratio<1, 10'000'000>>;
+    return FileRecord{static_cast<std::uint64_t>(size),
+                      std::chrono::floor<Ticks>(time.time_since_epoch()).count()};
 }
 
 SystemError DeletePath(std::string_view path) {
     const bool wildcard = FindByte(path, '*') != std::string_view::npos ||
                           FindByte(path, '?') != std::string_view::npos;
-    if (!wildcard && !PathExists(path)) {
+    const auto host = HostPathOf(path);
+    std::error_code error;
+    const fs::file_status status =
+        host ? fs::symlink_status(*host, error) : fs::file_status(fs::file_type::not_found);
+    if (!wildcard && !fs::exists(status)) {
         return platform::kErrorFileNotFound;
     }
-    if (NamesServer(path)) {
+    // A link goes as a link: what it points to is not loaded, let alone unregistered.
+    if (NamesServer(path) && !fs::is_symlink(status)) {
         (void)RegisterServer(path, platform::ServerCall::Unregister, nullptr);
     }
-    const auto host = HostPathOf(path);
     if (!host) {
         return platform::kErrorPathNotFound;
     }

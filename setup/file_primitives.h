@@ -26,13 +26,35 @@ namespace setup {
 // Removes an empty folder; a folder with entries gives error 145.
 [[nodiscard]] platform::SystemError RemoveFolder(std::string_view path);
 
-// Copies over the target, clearing the read-only attribute of the target before and after, so
-// that an installed file is never left read-only.
+// Copies over the target without ever leaving it half-written: the copy is made under the
+// staging name beside it (StagingPathOf) and renamed into place, so that a run killed or
+// failing at any point leaves the old file or the new one. A link at the target is replaced,
+// not written through, and the new file is never read-only.
 [[nodiscard]] platform::SystemError CopyOneFile(std::string_view source, std::string_view target);
+
+// The name under which CopyOneFile makes the target's new contents, in the target's folder; a
+// run that was killed may have left it behind.
+[[nodiscard]] std::string StagingPathOf(std::string_view target);
+
+// Writes the bytes as the file's new contents, through the staging name as CopyOneFile does.
+[[nodiscard]] platform::SystemError WriteWholeFile(std::string_view path, std::string_view bytes);
+
+// Whether the path is a regular file itself, not a link to one.
+[[nodiscard]] bool IsPlainFile(std::string_view path);
+
+// What a file is now, to tell later whether it is still the same: its size and last-write time
+// in the platform's 100-nanosecond steps; none when it is no plain file.
+struct FileRecord {
+    std::uint64_t size = 0;
+    std::int64_t time = 0;
+
+    bool operator==(const FileRecord&) const = default;
+};
+[[nodiscard]] std::optional<FileRecord> RecordOf(std::string_view path);
 
 // Deletes a file or a folder with everything in it; "*" and "?" in the name delete every match.
 // A missing plain path gives error 2. A file whose name contains ".OCX" or ".DLL" is
-// unregistered first.
+// unregistered first. A link is deleted as a link: nothing it points to is touched.
 [[nodiscard]] platform::SystemError DeletePath(std::string_view path);
 
 // DeletePath of folder + each pattern of the list (each ended by "|", as "*.INI|*.GID|"), then

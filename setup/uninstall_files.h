@@ -24,7 +24,8 @@ enum class FileDecision { Delete, Keep };
 // shared count of a "/S" file that is counted.
 [[nodiscard]] FileDecision DecideFile(UninstallRun& run, const FileEntryOptions& entry);
 
-// Every file of both lists; failed deletions of [DeleteFile] go to the report.
+// Every file of both lists that the scope allows; refusals and failed deletions of [DeleteFile]
+// go to the report, and so does a copied file that is not as the install left it, which stays.
 void RemoveFiles(UninstallRun& run);
 
 } // namespace setup

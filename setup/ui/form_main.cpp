@@ -3,6 +3,7 @@
 #include "platform/codepage.h"
 #include "setup/host_paths.h"
 #include "setup/text_primitives.h"
+#include "setup/uninstall_engine.h"
 #include "setup/ui/form_back.h"
 #include "setup/ui/form_custom_dlg.h"
 #include "setup/ui/form_status.h"
@@ -138,7 +139,7 @@ void TfrmMain::Activate() {
     if (!session_->startupErrors.empty()) {
         start = setup::StartAfterErrors(*session_);
     } else if (session_->mode == setup::RunMode::Unsetup) {
-        log_ = setup::ReadUninstallLog(session_->scriptFile);
+        log_ = setup::ReadSessionLog(*session_);
         uninstallBoxes_ = setup::UninstallBoxesOf(log_->unSetupOption);
         start = setup::StartUnsetup(*log_, *macros_);
     } else {

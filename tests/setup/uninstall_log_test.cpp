@@ -20,12 +20,15 @@ TEST(SplitLogEntry, OptionsStartAtTheFirstCommaBeforeASlash) {
     EXPECT_EQ(parts.options, "");
 }
 
-TEST(IniListIndex, ADuplicateTakesTheNumberOfItsEarlierKey) {
-    const Entries written = {"C:\\A\\a.dll,/S", "C:\\A\\b.txt"};
-    EXPECT_EQ(IniListIndex("c:\\a\\A.DLL", written), 1u);
-    EXPECT_EQ(IniListIndex("C:\\A\\B.TXT,/W", written), 2u);
-    EXPECT_EQ(IniListIndex("C:\\A\\c.txt", written), 3u);
-    EXPECT_EQ(IniListIndex("x", {}), 1u);
+TEST(LogList, ADuplicateTakesTheNumberOfItsEarlierKey) {
+    LogList list(LogList::Kind::Files);
+    EXPECT_EQ(list.Add("C:\\A\\a.dll,/S").number, 1u);
+    EXPECT_EQ(list.Add("C:\\A\\b.txt").number, 2u);
+    const LogList::Added again = list.Add("c:\\a\\A.DLL");
+    EXPECT_EQ(again.number, 1u);
+    EXPECT_EQ(again.value, "c:\\a\\A.DLL,/S");
+    EXPECT_EQ(list.Add("C:\\A\\B.TXT,/W").number, 2u);
+    EXPECT_EQ(list.Add("C:\\A\\c.txt").number, 3u);
 }
 
 TEST(MergedEntries, AFolderRecordedTwiceIsWrittenOnce) {
