@@ -59,10 +59,7 @@ void StartUninstallLog(InstallRun& run) {
     if (run.script.title.SetupOnly()) {
         return;
     }
-    // The log names itself from the start, so that even the log of a killed install takes
-    // itself away when it is replayed.
     const std::string logFile = run.LogFile();
-    (void)run.lists.files.Add(logFile);
     if (platform::Status begun = run.journal.Begin(logFile, UninstallLogText(BuildUninstallLog(run)));
         !begun) {
         run.report.AddFailure(report_tag::kUnSetup, logFile, begun.Error());

@@ -49,6 +49,7 @@ Flow MakeEverything(InstallRun& run) {
     if (MakeFolders(run) == Flow::Stop || CopyFiles(run, totals) == Flow::Stop) {
         return Flow::Stop;
     }
+    run.RecordFile(run.LogFile(), std::nullopt);
     if (MakeShortcuts(run) == Flow::Stop || WriteRegistryEntries(run) == Flow::Stop ||
         WriteIniEntries(run) == Flow::Stop) {
         return Flow::Stop;

@@ -140,6 +140,10 @@ void RemoveFiles(UninstallRun& run) {
     for (const std::string& entry : run.log.lists.addedFiles) {
         RemoveFile(run, entry, false);
     }
+    // The log of an install stopped before it listed itself goes all the same.
+    if (run.scope.IsInstallLog(run.log.location) && IsPlainFile(run.log.location)) {
+        (void)DeletePath(run.log.location);
+    }
 }
 
 } // namespace setup

@@ -26,6 +26,7 @@ enum class FileDecision { Delete, Keep };
 
 // Every file of both lists that the scope allows; refusals and failed deletions of [DeleteFile]
 // go to the report, and so does a copied file that is not as the install left it, which stays.
+// The log the uninstall started from goes too when it is the install folder's own.
 void RemoveFiles(UninstallRun& run);
 
 } // namespace setup
