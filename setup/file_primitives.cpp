@@ -24,6 +24,12 @@ fs::file_status StatusOf(std::string_view path) {
     return host ? fs::status(*host, error) : fs::file_status(fs::file_type::not_found);
 }
 
+// The host path of StagingPathOf, found from the target's without looking for the name again.
+fs::path StagingBeside(const fs::path& target) {
+    return target.parent_path() /
+           ("." + target.filename().string() + std::string(kStagingSuffix));
+}
+
 bool NamesServer(std::string_view path) {
     const std::string name = FileNamePart(path);
     return PosNoCase(".OCX", name) != 0 || PosNoCase(".DLL", name) != 0;
@@ -90,10 +96,10 @@ SystemError RemoveFolder(std::string_view path) {
 SystemError CopyOneFile(std::string_view source, std::string_view target) {
     const auto from = HostPathOf(source);
     const auto to = HostPathOf(target);
-    const auto staging = HostPathOf(StagingPathOf(target));
-    if (!from || !to || !staging) {
+    if (!from || !to) {
         return platform::kErrorPathNotFound;
     }
+    const fs::path staging = StagingBeside(*to);
     std::error_code error;
     if (!fs::is_directory(to->parent_path(), error)) {
         return platform::kErrorPathNotFound;
@@ -101,21 +107,17 @@ SystemError CopyOneFile(std::string_view source, std::string_view target) {
     if (fs::is_directory(fs::symlink_status(*to, error))) {
         return platform::kErrorAccessDenied;
     }
-    const platform::TransferError copied = platform::CopyFileStaged(*from, *to, *staging);
+    const platform::TransferError copied = platform::CopyFileStaged(*from, *to, staging);
     return copied ? platform::SystemErrorFromErrno(copied.code) : platform::kErrorSuccess;
-}
-
-std::string StagingPathOf(std::string_view target) {
-    return FolderPart(target) + "." + FileNamePart(target) + std::string(kStagingSuffix);
 }
 
 SystemError WriteWholeFile(std::string_view path, std::string_view bytes) {
     const auto host = HostPathOf(path);
-    const auto staging = HostPathOf(StagingPathOf(path));
-    if (!host || !staging) {
+    if (!host) {
         return platform::kErrorPathNotFound;
     }
-    const platform::TransferError written = platform::WriteFileStaged(bytes, *host, *staging);
+    const platform::TransferError written =
+        platform::WriteFileStaged(bytes, *host, StagingBeside(*host));
     return written ? platform::SystemErrorFromErrno(written.code) : platform::kErrorSuccess;
 }
 

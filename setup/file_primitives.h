@@ -26,15 +26,12 @@ namespace setup {
 // Removes an empty folder; a folder with entries gives error 145.
 [[nodiscard]] platform::SystemError RemoveFolder(std::string_view path);
 
-// Copies over the target without ever leaving it half-written: the copy is made under the
-// staging name beside it (StagingPathOf) and renamed into place, so that a run killed or
-// failing at any point leaves the old file or the new one. A link at the target is replaced,
-// not written through, and the new file is never read-only.
+// Copies over the target without ever leaving it half-written: the copy is made beside it under
+// the staging name "." + name + ".setup-part", which a rerun replaces should a killed run have
+// left it, and renamed into place, so that a run killed or failing at any point leaves the old
+// file or the new one. A link at the target is replaced, not written through, and the new file
+// is never read-only.
 [[nodiscard]] platform::SystemError CopyOneFile(std::string_view source, std::string_view target);
-
-// The name under which CopyOneFile makes the target's new contents, in the target's folder; a
-// run that was killed may have left it behind.
-[[nodiscard]] std::string StagingPathOf(std::string_view target);
 
 // Writes the bytes as the file's new contents, through the staging name as CopyOneFile does.
 [[nodiscard]] platform::SystemError WriteWholeFile(std::string_view path, std::string_view bytes);
