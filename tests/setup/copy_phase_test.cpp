@@ -143,6 +143,23 @@ TEST_F(CopyPhase, ARenamedEntryGoesToThePathsFolderUnderTheNewName) {
     EXPECT_FALSE(fs::exists(Host(App("doc\\readme.txt"))));
 }
 
+TEST_F(CopyPhase, SourcesOutsideTheMediumAreRefusedWhateverTheirSpelling) {
+    WriteBytes(Root() / "secret.txt", "not on the medium");
+    fs::create_symlink(Root() / "secret.txt", MediumHost() / "link.txt");
+    WriteScript("[CopyFile]\nFile1=(App)../secret.txt|one.txt\nFile2=(App)link.txt\n");
+    const InstallResult result = Install();
+    EXPECT_EQ(result.failureCount, 2);
+    EXPECT_FALSE(fs::exists(Host(App("one.txt"))));
+    EXPECT_FALSE(fs::exists(Host(App("link.txt"))));
+    const std::string refused =
+        "コピー元のファイルがセットアップ媒体のフォルダの外にあるため，コピーしませんでした．";
+    EXPECT_NE(platform::Cp932ToUtf8(result.errorReport)
+                  .find("<File> " + platform::Cp932ToUtf8(MediumFolder()) + "link.txt\r\n" +
+                        refused),
+              std::string::npos)
+        << platform::Cp932ToUtf8(result.errorReport);
+}
+
 TEST_F(CopyPhase, ACommaInTheInstallFolderDoesNotCutTheEntries) {
     WriteScript("[CopyFile]\nFile1=(App)a.txt,/W\n");
     WriteMediumFile("a.txt", "a");

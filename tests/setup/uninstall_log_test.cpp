@@ -59,6 +59,25 @@ TEST(RestoreRelateSlots, AnExtensionTakesTheFirstFreeSlotOnce) {
     EXPECT_FALSE(AddRestoreRelate(slots, "full", ""));
 }
 
+class LogReading : public setup_test::MachineTest {};
+
+// The log of an install that was stopped: its lists continued in repeated sections, a later key
+// replacing an earlier one, and the record of each file copied.
+TEST_F(LogReading, RepeatedSectionsContinueTheListsAndRecordsFollowTheirFiles) {
+    setup_test::WriteIni(Host("C:\\A\\UNSETUP.INI"),
+                         "[SetupFolder]\nFolder=C:\\A\\\n[DeleteFile]\nFile1=C:\\A\\x.dll,/S\n"
+                         "[InstalledFile]\nFormat=1\n\n[DeleteFolder]\nFolder1=C:\\A\\sub\\\n"
+                         "\n[DeleteFile]\nFile2=C:\\A\\y.txt\nFile1=C:\\A\\x.dll,/S/R\n"
+                         "[InstalledFile]\nFile2=12,345,C:\\A\\y.txt\nFile3=bad\n");
+    const UninstallLog log = ReadUninstallLog("C:\\A\\UNSETUP.INI");
+    EXPECT_EQ(log.lists.files.Entries(), (Entries{"C:\\A\\x.dll,/S/R", "C:\\A\\y.txt"}));
+    EXPECT_EQ(log.lists.folders.Entries(), Entries{"C:\\A\\sub\\"});
+    EXPECT_TRUE(log.lists.installed.kept);
+    EXPECT_EQ(log.lists.installed.Find("c:\\a\\Y.TXT"), (FileRecord{12, 345}));
+    EXPECT_EQ(log.lists.installed.Find("C:\\A\\x.dll"), std::nullopt);
+    EXPECT_EQ(log.lists.installed.byPath.size(), 1u);
+}
+
 class Reinstall : public setup_test::InstallTest {};
 
 TEST_F(Reinstall, KeepsWhatTheEarlierInstallRecorded) {
