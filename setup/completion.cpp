@@ -60,7 +60,8 @@ void StartUninstallLog(InstallRun& run) {
         return;
     }
     const std::string logFile = run.LogFile();
-    if (platform::Status begun = run.journal.Begin(logFile, UninstallLogText(BuildUninstallLog(run)));
+    if (platform::Status begun =
+            run.journal.Begin(logFile, UninstallLogText(BuildUninstallLog(run)));
         !begun) {
         run.report.AddFailure(report_tag::kUnSetup, logFile, begun.Error());
     }

@@ -3,9 +3,9 @@
 #include "setup/compressed_file.h"
 #include "setup/file_primitives.h"
 #include "setup/host_paths.h"
-#include "setup/resolved_paths.h"
 #include "setup/messages.h"
 #include "setup/register_server.h"
+#include "setup/resolved_paths.h"
 #include "setup/shared_dlls.h"
 #include "setup/text_primitives.h"
 
@@ -134,7 +134,6 @@ void InstallFile(InstallRun& run, const CopyFileEntry& entry, const std::string&
     }
 }
 
-
 Flow CopyEntry(InstallRun& run, const CopyFileEntry& entry, int number, CopyProgress& progress) {
     CopyPlan plan = PlanCopy(entry, run);
     if (entry.diskChange && WaitForDisk(run, plan.source, progress) == Flow::Stop) {
@@ -151,8 +150,7 @@ Flow CopyEntry(InstallRun& run, const CopyFileEntry& entry, int number, CopyProg
     } else if (!IsCompressedName(plan.source)) {
         run.Show(Cp932Text(text::kCopyingFile) + plan.target);
         InstallFile(run, entry, plan.source, plan.target, plan.options);
-    } else if (auto expanded =
-                   ExpandLzFile(plan.source, plan.target, run.session.workFolder)) {
+    } else if (auto expanded = ExpandLzFile(plan.source, plan.target, run.session.workFolder)) {
         run.Show(Cp932Text(text::kCopyingFile) + expanded.Value().target);
         InstallFile(run, entry, expanded.Value().temporary, expanded.Value().target, plan.options);
         (void)DeletePath(expanded.Value().temporary);

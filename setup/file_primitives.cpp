@@ -26,8 +26,7 @@ fs::file_status StatusOf(std::string_view path) {
 
 // The host path of StagingPathOf, found from the target's without looking for the name again.
 fs::path StagingBeside(const fs::path& target) {
-    return target.parent_path() /
-           ("." + target.filename().string() + std::string(kStagingSuffix));
+    return target.parent_path() / ("." + target.filename().string() + std::string(kStagingSuffix));
 }
 
 bool NamesServer(std::string_view path) {
@@ -43,10 +42,6 @@ bool FolderExists(std::string_view path) {
 
 bool FileExists(std::string_view path) {
     return fs::is_regular_file(StatusOf(path));
-}
-
-bool PathExists(std::string_view path) {
-    return fs::exists(StatusOf(path));
 }
 
 SystemError CreateOneFolder(std::string_view path) {

@@ -13,8 +13,6 @@ namespace setup {
 
 [[nodiscard]] bool FolderExists(std::string_view path);
 [[nodiscard]] bool FileExists(std::string_view path);
-// A file or a folder.
-[[nodiscard]] bool PathExists(std::string_view path);
 
 // Creates every missing folder of the path, one level at a time. The success of the last
 // creation attempted; true when nothing had to be created.

@@ -24,10 +24,9 @@ bool HasWildcard(std::string_view name) {
 }
 
 // The macros that name folders of the machine.
-constexpr Macro kMachineMacros[] = {Macro::Prg,  Macro::Win,  Macro::Sys,  Macro::Tmp,
-                                    Macro::Smn,  Macro::Sta,  Macro::Dsk,  Macro::Sup,
-                                    Macro::Sen,  Macro::CSmn, Macro::CSta, Macro::CDsk,
-                                    Macro::CSup};
+constexpr Macro kMachineMacros[] = {Macro::Prg,  Macro::Win,  Macro::Sys, Macro::Tmp, Macro::Smn,
+                                    Macro::Sta,  Macro::Dsk,  Macro::Sup, Macro::Sen, Macro::CSmn,
+                                    Macro::CSta, Macro::CDsk, Macro::CSup};
 
 std::vector<fs::path> MachineFolders(const PathMacros& macros) {
     std::vector<fs::path> folders{fs::path("/")};

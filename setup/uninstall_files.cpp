@@ -101,8 +101,7 @@ bool KeepsChangedFile(UninstallRun& run, const std::string& path) {
     const bool goesWithFolder = run.options.deleteAll && run.scope.Inside(path) &&
                                 run.scope.ForInstallFolder(true) == Refusal::None;
     if (!goesWithFolder) {
-        run.report.Add(report_tag::kFile, path,
-                       Cp932Text(text::kChangedFile) + std::string(kCrLf));
+        run.report.Add(report_tag::kFile, path, Cp932Text(text::kChangedFile) + std::string(kCrLf));
     }
     return true;
 }

@@ -18,7 +18,7 @@ constexpr std::string_view kFormat = "1";
 constexpr std::string_view kRecordPrefix = "FILE";
 
 constexpr LogListSection kListSections[] = {
-    {"DeleteFolder", "Folder"}, {"DeleteFile", "File"},   {"DeleteShortCut", "File"},
+    {"DeleteFolder", "Folder"}, {"DeleteFile", "File"},    {"DeleteShortCut", "File"},
     {"DeleteRegistry", "Key"},  {"AddDeleteFile", "File"},
 };
 constexpr LogListId kLists[] = {LogListId::Folders, LogListId::Files, LogListId::Shortcuts,
@@ -47,8 +47,8 @@ class LogSection {
 public:
     LogSection(std::string_view section, std::string_view logFile) {
         if (const auto host = HostPathOf(logFile)) {
-            values_ = platform::ReadProfileSection(section, *host,
-                                                   platform::SectionRepeats::Continue);
+            values_ =
+                platform::ReadProfileSection(section, *host, platform::SectionRepeats::Continue);
         }
     }
     [[nodiscard]] std::string Value(std::string_view key, std::string_view fallback = "") const {

@@ -62,13 +62,13 @@ struct InstalledFiles {
 
 // What the uninstaller removes, in the order it was made.
 struct UninstallLists {
-    LogList folders;                           // [DeleteFolder] FolderN
-    LogList files{LogList::Kind::Files};       // [DeleteFile] FileN: path, optionally "," options
-    LogList shortcuts;                         // [DeleteShortCut] FileN
-    LogList registryKeys;                      // [DeleteRegistry] KeyN: rooted keys
-    LogList addedFiles;                        // [AddDeleteFile] FileN: files or patterns
-    RestoreRelateSlots restoreRelate;          // [RestoreRelate] KeyN: "ext,previous type"
-    InstalledFiles installed;                  // [InstalledFile]
+    LogList folders;                     // [DeleteFolder] FolderN
+    LogList files{LogList::Kind::Files}; // [DeleteFile] FileN: path, optionally "," options
+    LogList shortcuts;                   // [DeleteShortCut] FileN
+    LogList registryKeys;                // [DeleteRegistry] KeyN: rooted keys
+    LogList addedFiles;                  // [AddDeleteFile] FileN: files or patterns
+    RestoreRelateSlots restoreRelate;    // [RestoreRelate] KeyN: "ext,previous type"
+    InstalledFiles installed;            // [InstalledFile]
 };
 
 // The lists of the log, each named by its section and the prefix of its keys.
@@ -121,7 +121,7 @@ struct LogEntryParts {
 // Puts "ext,previous type" into the first empty slot unless a slot holds the extension; the
 // slot's index, or none when it was not put (held already, or no slot free).
 std::optional<std::size_t> AddRestoreRelate(RestoreRelateSlots& slots, std::string_view extension,
-                                             std::string_view previousType);
+                                            std::string_view previousType);
 
 // The value of an [InstalledFile] key for the file.
 [[nodiscard]] std::string RecordText(std::string_view path, FileRecord record);

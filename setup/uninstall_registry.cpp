@@ -1,8 +1,8 @@
 #include "setup/uninstall_registry.h"
 
 #include "platform/registry.h"
-#include "setup/registry_keys.h"
 #include "setup/messages.h"
+#include "setup/registry_keys.h"
 #include "setup/text_primitives.h"
 #include "setup/uninstall_messages.h"
 

@@ -4,8 +4,8 @@ namespace setup {
 
 UninstallRun::UninstallRun(const UninstallLog& log, PathMacros& macros, UninstallOptions options,
                            UninstallPorts ports, UninstallScope scope)
-    : log(log), macros(macros), options(std::move(options)), ports(ports),
-      scope(std::move(scope)) {}
+    : log(log), macros(macros), options(std::move(options)), ports(ports), scope(std::move(scope)) {
+}
 
 void UninstallRun::Show(const std::string& message) {
     ports.status.SetMessage(message);

@@ -6,9 +6,9 @@
 #include "setup/error_report.h"
 #include "setup/path_macros.h"
 #include "setup/ports.h"
-#include "setup/uninstall_scope.h"
 #include "setup/uninstall_log.h"
 #include "setup/uninstall_options.h"
+#include "setup/uninstall_scope.h"
 
 #include <optional>
 #include <string>

@@ -88,8 +88,8 @@ UninstallScope::UninstallScope(const PathMacros& macros, std::string_view logLoc
     const auto logFolder = logLocation.empty() ? std::nullopt : FolderOf(FolderPart(logLocation));
     recorded_ = install_ && logFolder == install_;
     programs_ = FolderOf(macros.Value(Macro::Prg)).value_or(fs::path());
-    commonFiles_ = FolderOf(macros.Value(Macro::Prg) + std::string(kCommonFiles))
-                       .value_or(fs::path());
+    commonFiles_ =
+        FolderOf(macros.Value(Macro::Prg) + std::string(kCommonFiles)).value_or(fs::path());
     windows_ = FolderOf(macros.Value(Macro::Win)).value_or(fs::path());
     for (const Macro macro : {Macro::Win, Macro::Sys}) {
         if (auto folder = FolderOf(macros.Value(macro))) {

@@ -3,12 +3,12 @@
 #include "platform/codepage.h"
 #include "setup/host_paths.h"
 #include "setup/text_primitives.h"
-#include "setup/uninstall_engine.h"
 #include "setup/ui/form_back.h"
 #include "setup/ui/form_custom_dlg.h"
 #include "setup/ui/form_status.h"
 #include "setup/ui/setup_fonts.h"
 #include "setup/ui/shown_text.h"
+#include "setup/uninstall_engine.h"
 #include "setup/window_messages.h"
 
 #include <QCheckBox>

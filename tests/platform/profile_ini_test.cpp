@@ -79,8 +79,7 @@ TEST_F(ProfileIni, AWholeSectionIsReadOnceAndARepeatedOneContinuesItOnlyWhenAske
     WriteBytes("[A]\r\nk=1\r\nk=2\r\n [ list ] \r\nItem1= \"x\" \r\n[B]\r\nItem1=no\r\n[a]\r\n"
                "k=3\r\nj=4\r\n[LIST]\r\nitem2=y\r\n");
     using Values = std::unordered_map<std::string, std::string>;
-    EXPECT_EQ(ReadProfileSection("a", File(), SectionRepeats::FirstOnly),
-              (Values{{"K", "1"}}));
+    EXPECT_EQ(ReadProfileSection("a", File(), SectionRepeats::FirstOnly), (Values{{"K", "1"}}));
     EXPECT_EQ(ReadProfileSection("a", File(), SectionRepeats::Continue),
               (Values{{"K", "3"}, {"J", "4"}}));
     EXPECT_EQ(ReadProfileSection("List", File(), SectionRepeats::Continue),

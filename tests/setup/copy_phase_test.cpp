@@ -153,10 +153,10 @@ TEST_F(CopyPhase, SourcesOutsideTheMediumAreRefusedWhateverTheirSpelling) {
     EXPECT_FALSE(fs::exists(Host(App("link.txt"))));
     const std::string refused =
         "コピー元のファイルがセットアップ媒体のフォルダの外にあるため，コピーしませんでした．";
-    EXPECT_NE(platform::Cp932ToUtf8(result.errorReport)
-                  .find("<File> " + platform::Cp932ToUtf8(MediumFolder()) + "link.txt\r\n" +
-                        refused),
-              std::string::npos)
+    EXPECT_NE(
+        platform::Cp932ToUtf8(result.errorReport)
+            .find("<File> " + platform::Cp932ToUtf8(MediumFolder()) + "link.txt\r\n" + refused),
+        std::string::npos)
         << platform::Cp932ToUtf8(result.errorReport);
 }
 

@@ -28,8 +28,9 @@ struct HostileLog {
     std::string logFile = "{app}UNSETUP.INI";
 };
 
-const std::string kOutside = "セットアップフォルダの外にあり，セットアップが作成する種類のファイル・"
-                             "フォルダでもないため，削除しませんでした．";
+const std::string kOutside =
+    "セットアップフォルダの外にあり，セットアップが作成する種類のファイル・"
+    "フォルダでもないため，削除しませんでした．";
 const std::string kProtected = "マシンのフォルダ（Windows・System・Program Files・スタートメニュー"
                                "など）・ドライブのルート・ホームフォルダ・セットアップフォルダ，"
                                "またはそれを含むフォルダのため，削除しませんでした．";
@@ -141,8 +142,8 @@ TEST_P(HostileLogs, AreRefusedReportedAndChangeNothingOutsideTheInstall) {
     const HostileLog& hostile = GetParam();
     MakeMachine();
     const std::string logFile = Fill(hostile.logFile);
-    WriteIni(Host(setup_test::Sjis(logFile)), Fill("[SetupFolder]\nFolder=" +
-                                                   hostile.setupFolder + "\n" + hostile.sections));
+    WriteIni(Host(setup_test::Sjis(logFile)),
+             Fill("[SetupFolder]\nFolder=" + hostile.setupFolder + "\n" + hostile.sections));
     StartUninstall(setup_test::Sjis(logFile));
     const std::map<std::string, std::string> before = Outside();
     uninstallPorts.AnswerNext("警告", Answer::No);

@@ -146,9 +146,9 @@ TEST_P(KilledInstall, LeavesWholeFilesAndALogThatARerunAndAnUninstallComplete) {
     const std::size_t quote = command.find(" \"");
     ASSERT_NE(quote, std::string::npos) << command;
     const std::string logArgument = command.substr(quote + 2, command.size() - quote - 3);
-    const ChildRun uninstall = RunChild(MediumHost() / "run-setup",
-                                        {platform::Cp932ToUtf8(logArgument), "/SILENT"},
-                                        std::nullopt, AtLimit::Kill);
+    const ChildRun uninstall =
+        RunChild(MediumHost() / "run-setup", {platform::Cp932ToUtf8(logArgument), "/SILENT"},
+                 std::nullopt, AtLimit::Kill);
     ASSERT_EQ(WEXITSTATUS(uninstall.status), 0) << uninstall.output;
 
     EXPECT_FALSE(fs::exists(Host(kApp)));

@@ -143,7 +143,8 @@ TEST_F(Uninstaller, CountedFilesStayUnlessThisInstallCountedThemLast) {
     Count("C:\\Program Files\\Common Files\\Hestrom\\unmarked.dll", 1);
     Count("C:\\Program Files\\Common Files\\Hestrom\\last.dll", 1);
     WriteLog("[SetupFolder]\nFolder=C:\\Program Files\\Test\\\n[DeleteFile]\n"
-             "File1=C:\\Program Files\\Common Files\\Hestrom\\two.dll,/S\nFile2=C:\\Program Files\\Common Files\\Hestrom\\unmarked.dll,/F\n"
+             "File1=C:\\Program Files\\Common Files\\Hestrom\\two.dll,/S\nFile2=C:\\Program "
+             "Files\\Common Files\\Hestrom\\unmarked.dll,/F\n"
              "File3=C:\\Program Files\\Common Files\\Hestrom\\last.dll,/R/S\n");
     sharedFiles.AnswerNext(SharedFileAnswer::Yes);
 
@@ -154,10 +155,12 @@ TEST_F(Uninstaller, CountedFilesStayUnlessThisInstallCountedThemLast) {
     EXPECT_EQ(SharedCount("C:\\Program Files\\Common Files\\Hestrom\\unmarked.dll"), 1u);
     EXPECT_FALSE(Exists("C:\\Program Files\\Common Files\\Hestrom\\last.dll"));
     EXPECT_EQ(SharedCount("C:\\Program Files\\Common Files\\Hestrom\\last.dll"), std::nullopt);
-    EXPECT_EQ(sharedFiles.questions,
-              Entries{"C:\\Program Files\\Common Files\\Hestrom\\last.dll\r\rこの共有ファイルは，現在，他のどのプログラムからも"
-                      "使われていません．\rしかし，今後，他のプログラムで使われる可能性があります．"
-                      "\rこのファイルを削除してもよろしいですか？"});
+    EXPECT_EQ(
+        sharedFiles.questions,
+        Entries{"C:\\Program Files\\Common "
+                "Files\\Hestrom\\last.dll\r\rこの共有ファイルは，現在，他のどのプログラムからも"
+                "使われていません．\rしかし，今後，他のプログラムで使われる可能性があります．"
+                "\rこのファイルを削除してもよろしいですか？"});
 }
 
 class SharedAnswers : public Uninstaller {
@@ -165,7 +168,8 @@ protected:
     void SetUp() override {
         std::string lines = "[SetupFolder]\nFolder=C:\\Program Files\\Test\\\n[DeleteFile]\n";
         for (int n = 1; n <= 4; ++n) {
-            const std::string path = "C:\\Program Files\\Common Files\\Hestrom\\s" + std::to_string(n) + ".dll";
+            const std::string path =
+                "C:\\Program Files\\Common Files\\Hestrom\\s" + std::to_string(n) + ".dll";
             MakeFile(path);
             Count(path, 1);
             lines += "File" + std::to_string(n) + "=" + path + ",/S\n";
@@ -175,7 +179,8 @@ protected:
     std::vector<bool> Left() const {
         std::vector<bool> left;
         for (int n = 1; n <= 4; ++n) {
-            left.push_back(Exists("C:\\Program Files\\Common Files\\Hestrom\\s" + std::to_string(n) + ".dll"));
+            left.push_back(
+                Exists("C:\\Program Files\\Common Files\\Hestrom\\s" + std::to_string(n) + ".dll"));
         }
         return left;
     }
@@ -197,7 +202,9 @@ TEST_F(SharedAnswers, KeepAllAnswersEveryLaterFile) {
     EXPECT_EQ(sharedFiles.questions.size(), 2u);
     EXPECT_EQ(Left(), (std::vector<bool>{false, true, true, true}));
     for (int n = 1; n <= 4; ++n) {
-        EXPECT_EQ(SharedCount("C:\\Program Files\\Common Files\\Hestrom\\s" + std::to_string(n) + ".dll"), std::nullopt);
+        EXPECT_EQ(
+            SharedCount("C:\\Program Files\\Common Files\\Hestrom\\s" + std::to_string(n) + ".dll"),
+            std::nullopt);
     }
 }
 
@@ -277,13 +284,14 @@ TEST_F(Uninstaller, FoldersGoFromTheLastMadeInsideTheInstallFolderWithThePattern
     EXPECT_TRUE(Exists("C:\\Outside"));
     EXPECT_EQ(
         ReportLines(result),
-        (Entries{"<Folder> C:\\Outside\\",
-                 "セットアップフォルダの外にあり，セットアップが作成する種類のファイル・フォルダでも"
-                 "ないため，削除しませんでした．",
-                 "<Folder> C:\\Program Files\\Test\\docs\\", "ディレクトリが空ではありません。",
-                 "<SetupFolder> C:\\Program Files\\Test\\",
-                 "フォルダにファイルが残っているため，セットアップフォルダを削除できません"
-                 "でした．エクスプローラなどから，直接削除してください．"}));
+        (Entries{
+            "<Folder> C:\\Outside\\",
+            "セットアップフォルダの外にあり，セットアップが作成する種類のファイル・フォルダでも"
+            "ないため，削除しませんでした．",
+            "<Folder> C:\\Program Files\\Test\\docs\\", "ディレクトリが空ではありません。",
+            "<SetupFolder> C:\\Program Files\\Test\\",
+            "フォルダにファイルが残っているため，セットアップフォルダを削除できません"
+            "でした．エクスプローラなどから，直接削除してください．"}));
 }
 
 TEST_F(Uninstaller, DeleteAllEmptiesTheInstallFolderOfItsOwnLogWithTheUsersFilesInIt) {

@@ -301,7 +301,8 @@ TEST_F(SetupWindows, TheUninstallAsksAboutSharedFilesInItsDialogAndShowsItsRepor
     WriteMediumFile("s1.dll", "1");
     WriteMediumFile("s2.dll", "2");
     WriteScript("[Extend]\nSetupSpeed=1\n[DefaultFolder]\nFolder=C:\\Tool\n[CopyFile]\n"
-                "File1=(App)a.txt\nFile2=C:\\Program Files\\Common Files\\s1.dll,/S\nFile3=C:\\Program Files\\Common Files\\s2.dll,/S\n"
+                "File1=(App)a.txt\nFile2=C:\\Program Files\\Common "
+                "Files\\s1.dll,/S\nFile3=C:\\Program Files\\Common Files\\s2.dll,/S\n"
                 "[AddDeleteFile]\nFile1=C:\\Tool\\*.tmp\n");
     fs::create_directories(Host("C:\\Program Files\\Common Files"));
     TfrmMain& installer = Open();
@@ -326,7 +327,8 @@ TEST_F(SetupWindows, TheUninstallAsksAboutSharedFilesInItsDialogAndShowsItsRepor
                   main.btnEvent->click();
               });
     main.btnEvent->click();
-    EXPECT_TRUE(Plain(asked).startsWith(Q("C:\\Program Files\\Common Files\\s1.dll\n\nこの共有ファイルは")));
+    EXPECT_TRUE(Plain(asked).startsWith(
+        Q("C:\\Program Files\\Common Files\\s1.dll\n\nこの共有ファイルは")));
     EXPECT_EQ(main.lblFormShare->text(), Q("Delete"));
     EXPECT_FALSE(fs::exists(Host("C:\\Program Files\\Common Files\\s1.dll")));
     EXPECT_FALSE(fs::exists(Host("C:\\Program Files\\Common Files\\s2.dll")));
