@@ -4,6 +4,7 @@
 #include "platform/machine_folder.h"
 #include "platform/text_case.h"
 
+#include <dirent.h>
 #include <iterator>
 #include <optional>
 #include <vector>
@@ -43,20 +44,56 @@ std::vector<std::string> PathNames(std::string_view path) {
     return names;
 }
 
+char UpperAsciiByte(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// Whether two host names are equal with ASCII letters compared without regard to case. In the
+// host's UTF-8 every byte of a character beyond ASCII is 0x80 or above, so this is the
+// platform's comparison of the CP932 names, without converting every name of a folder.
+bool EqualHostNamesNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (UpperAsciiByte(a[i]) != UpperAsciiByte(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool HasAsciiLetter(std::string_view name) {
+    for (const char c : name) {
+        if (UpperAsciiByte(c) >= 'A' && UpperAsciiByte(c) <= 'Z') {
+            return true;
+        }
+    }
+    return false;
+}
+
 // The entry of folder that the CP932 name stands for: the exact name when it exists, else the
-// first entry equal to it without regard to case, else the name as written.
+// first entry equal to it without regard to case, else the name as written. A folder of
+// thousands of files is read once per missing name, so the reading stays cheap.
 fs::path ResolveName(const fs::path& folder, const std::string& name) {
     const fs::path exact = Cp932ToPath(name);
     std::error_code error;
-    if (fs::exists(fs::symlink_status(folder / exact, error))) {
+    if (fs::exists(fs::symlink_status(folder / exact, error)) || !HasAsciiLetter(exact.native())) {
         return exact;
     }
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        if (EqualNoCase(PathToCp932(it->path().filename()), name)) {
-            return it->path().filename();
+    DIR* listing = ::opendir(folder.c_str());
+    if (listing == nullptr) {
+        return exact;
+    }
+    fs::path found = exact;
+    while (const dirent* entry = ::readdir(listing)) {
+        if (EqualHostNamesNoCase(entry->d_name, exact.native())) {
+            found = entry->d_name;
+            break;
         }
     }
-    return exact;
+    ::closedir(listing);
+    return found;
 }
 
 Result<fs::path> DriveCPath() {

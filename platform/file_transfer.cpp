@@ -40,6 +40,9 @@ private:
     int fd_;
 };
 
+// Asks TemporaryCopy for the name given rather than one of its own.
+struct GivenName {};
+
 // A new file beside the destination, hidden by its leading dot; removed unless kept.
 class TemporaryCopy {
 public:
@@ -62,6 +65,17 @@ public:
         if (fd_ < 0 && error_ == 0) {
             error_ = EEXIST;
         }
+    }
+    // A copy under a name of the caller's: whatever lies there (a file or a link left by an
+    // interrupted run) goes first, and the new file is made where no link can redirect it.
+    TemporaryCopy(const std::filesystem::path& staging, GivenName) : path_(staging) {
+        if (::unlink(staging.c_str()) != 0 && errno != ENOENT) {
+            error_ = errno;
+            return;
+        }
+        fd_ = ::open(staging.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        created_ = fd_ >= 0;
+        error_ = created_ ? 0 : errno;
     }
     ~TemporaryCopy() {
         if (fd_ >= 0) {
@@ -121,19 +135,32 @@ int CopyBytes(int from, int to) {
     }
 }
 
-// Gives the copy the source's permissions and times and brings it to the disk.
-int FinishCopy(TemporaryCopy& copy, const struct stat& source) {
-    if (::fchmod(copy.Fd(), source.st_mode & 07777) != 0) {
+// Gives the copy the permissions and the source's times and, unless told otherwise, brings it to
+// the disk.
+int FinishCopy(TemporaryCopy& copy, const struct stat& source, mode_t mode, bool sync = true) {
+    if (::fchmod(copy.Fd(), mode & 07777) != 0) {
         return errno;
     }
     const timespec times[2] = {source.st_atim, source.st_mtim};
     if (::futimens(copy.Fd(), times) != 0) {
         return errno;
     }
-    if (::fdatasync(copy.Fd()) != 0 && errno != EINVAL) {
+    if (sync && ::fdatasync(copy.Fd()) != 0 && errno != EINVAL) {
         return errno;
     }
     return copy.Close();
+}
+
+// The source opened for reading and examined; a folder or a device is no file to copy.
+TransferError OpenSource(const std::filesystem::path& source, int& fd, struct stat& status) {
+    fd = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return Failed("open", errno);
+    }
+    if (::fstat(fd, &status) != 0) {
+        return Failed("examine", errno);
+    }
+    return S_ISREG(status.st_mode) ? TransferError{} : Failed("copy", EISDIR);
 }
 
 } // namespace
@@ -170,16 +197,12 @@ TransferError RenameNoReplace(const std::filesystem::path& source,
 
 TransferError CopyFileSafely(const std::filesystem::path& source,
                              const std::filesystem::path& destination, Replace replace) {
-    Descriptor input(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
-    if (input.Get() < 0) {
-        return Failed("open", errno);
-    }
+    int fd = -1;
     struct stat status {};
-    if (::fstat(input.Get(), &status) != 0) {
-        return Failed("examine", errno);
-    }
-    if (!S_ISREG(status.st_mode)) {
-        return Failed("copy", EISDIR);
+    const TransferError opened = OpenSource(source, fd, status);
+    Descriptor input(fd);
+    if (opened) {
+        return opened;
     }
     TemporaryCopy copy(destination);
     if (copy.Fd() < 0) {
@@ -188,7 +211,7 @@ TransferError CopyFileSafely(const std::filesystem::path& source,
     if (const int code = CopyBytes(input.Get(), copy.Fd())) {
         return Failed("copy", code);
     }
-    if (const int code = FinishCopy(copy, status)) {
+    if (const int code = FinishCopy(copy, status, status.st_mode)) {
         return Failed("write", code);
     }
     if (replace == Replace::Allowed) {
@@ -197,6 +220,67 @@ TransferError CopyFileSafely(const std::filesystem::path& source,
         }
     } else if (TransferError error = RenameNoReplace(copy.Path(), destination)) {
         return error;
+    }
+    copy.Keep();
+    return {};
+}
+
+TransferError CopyFileStaged(const std::filesystem::path& source,
+                             const std::filesystem::path& destination,
+                             const std::filesystem::path& staging) {
+    int fd = -1;
+    struct stat status {};
+    const TransferError opened = OpenSource(source, fd, status);
+    Descriptor input(fd);
+    if (opened) {
+        return opened;
+    }
+    TemporaryCopy copy(staging, GivenName{});
+    if (copy.Fd() < 0) {
+        return Failed("create a new file beside", copy.Error());
+    }
+    if (const int code = CopyBytes(input.Get(), copy.Fd())) {
+        return Failed("copy", code);
+    }
+    struct stat existing {};
+    const bool replaces = ::lstat(destination.c_str(), &existing) == 0;
+    if (const int code = FinishCopy(copy, status, status.st_mode | S_IWUSR, replaces)) {
+        return Failed("write", code);
+    }
+    if (::rename(copy.Path().c_str(), destination.c_str()) != 0) {
+        return Failed("rename", errno);
+    }
+    copy.Keep();
+    return {};
+}
+
+TransferError WriteFileStaged(std::string_view bytes, const std::filesystem::path& destination,
+                              const std::filesystem::path& staging) {
+    TemporaryCopy copy(staging, GivenName{});
+    if (copy.Fd() < 0) {
+        return Failed("create a new file beside", copy.Error());
+    }
+    for (std::size_t done = 0; done < bytes.size();) {
+        const ssize_t put = ::write(copy.Fd(), bytes.data() + done, bytes.size() - done);
+        if (put < 0 && errno == EINTR) {
+            continue;
+        }
+        if (put <= 0) {
+            return Failed("write", put < 0 ? errno : ENOSPC);
+        }
+        done += static_cast<std::size_t>(put);
+    }
+    struct stat existing {};
+    const bool replaces = ::lstat(destination.c_str(), &existing) == 0;
+    if (::fchmod(copy.Fd(), S_IRUSR | S_IWUSR | S_IRGRP | S_IROTH) != 0 ||
+        (replaces && ::fdatasync(copy.Fd()) != 0 && errno != EINVAL)) {
+        return Failed("write", errno);
+    }
+    if (const int code = copy.Close()) {
+        return Failed("write", code);
+    }
+    if (::rename(copy.Path().c_str(), destination.c_str()) != 0) {
+        return Failed("rename", errno);
     }
     copy.Keep();
     return {};

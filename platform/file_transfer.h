@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -25,6 +26,22 @@ struct TransferError {
 [[nodiscard]] TransferError CopyFileSafely(const std::filesystem::path& source,
                                            const std::filesystem::path& destination,
                                            Replace replace);
+
+// The installer's copy of one file over its destination: written under the staging name (a
+// leftover of an interrupted run there is removed first), given the source's permissions with
+// the owner's write permission added and its last-write time, and renamed over the destination.
+// A symbolic link at the destination is replaced, never written through, and the new contents
+// reach the disk before they replace an existing file. A failure (a full disk, say) leaves no
+// staging file and the destination as it was.
+[[nodiscard]] TransferError CopyFileStaged(const std::filesystem::path& source,
+                                           const std::filesystem::path& destination,
+                                           const std::filesystem::path& staging);
+
+// Writes the bytes as the destination's new contents the way CopyFileStaged copies: under the
+// staging name first, then renamed over the destination (permissions rw-r--r--).
+[[nodiscard]] TransferError WriteFileStaged(std::string_view bytes,
+                                            const std::filesystem::path& destination,
+                                            const std::filesystem::path& staging);
 
 // Renames in one step where the file system can (source and destination on one device); on
 // another device, copies with CopyFileSafely and removes the source only after the copy is

@@ -1,5 +1,7 @@
 #include "platform/named_mutex.h"
 
+#include "platform/machine_folder.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -19,7 +21,11 @@ bool IsPlainNameByte(unsigned char byte) {
 
 } // namespace
 
-std::filesystem::path NamedMutex::LockFile(std::string_view name) {
+Result<std::filesystem::path> NamedMutex::LockFile(std::string_view name) {
+    Result<std::filesystem::path> machine = MachineFolder();
+    if (!machine) {
+        return machine;
+    }
     std::string file = "lumaro-mutex-";
     for (const char c : name) {
         const auto byte = static_cast<unsigned char>(c);
@@ -31,12 +37,17 @@ std::filesystem::path NamedMutex::LockFile(std::string_view name) {
             file += escaped;
         }
     }
-    return std::filesystem::temp_directory_path() / (file + ".lock");
+    return machine.Value() / (file + ".lock");
 }
 
 Result<std::optional<NamedMutex>> NamedMutex::Acquire(std::string_view name) {
-    const std::filesystem::path file = LockFile(name);
-    const int descriptor = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    const Result<std::filesystem::path> lockFile = LockFile(name);
+    if (!lockFile) {
+        return Failure{lockFile.Error()};
+    }
+    const std::filesystem::path& file = lockFile.Value();
+    // A link in its place is refused rather than followed.
+    const int descriptor = ::open(file.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (descriptor < 0) {
         return Failure{"cannot open lock file " + file.string() + ": " + std::strerror(errno)};
     }

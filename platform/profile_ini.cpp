@@ -10,6 +10,7 @@
 #include <iterator>
 #include <memory>
 #include <optional>
+#include <unordered_set>
 
 namespace platform {
 namespace {
@@ -217,6 +218,31 @@ std::string ReadProfileString(std::string_view section, std::string_view key,
     }
     const std::size_t found = FindKey(lines, header, key);
     return std::string(found == kNone ? fallback : KeyValue(lines[found].text));
+}
+
+std::unordered_map<std::string, std::string>
+ReadProfileSection(std::string_view section, const fs::path& file, SectionRepeats repeats) {
+    std::unordered_map<std::string, std::string> values;
+    std::unordered_set<std::string> keysOfThisSection;
+    bool inSection = false;
+    bool seenSection = false;
+    for (const Line& line : LinesForReading(file)) {
+        if (const auto name = SectionName(line.text)) {
+            const bool match = EqualNoCase(*name, section);
+            if (match && seenSection && repeats == SectionRepeats::FirstOnly) {
+                break;
+            }
+            inSection = match;
+            seenSection = seenSection || match;
+            keysOfThisSection.clear();
+            continue;
+        }
+        const auto key = inSection ? KeyName(line.text) : std::nullopt;
+        if (key && keysOfThisSection.insert(UpperAscii(*key)).second) {
+            values[UpperAscii(*key)] = std::string(KeyValue(line.text));
+        }
+    }
+    return values;
 }
 
 std::vector<std::string> ReadProfileKeys(std::string_view section, const fs::path& file) {

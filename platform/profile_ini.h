@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace platform {
@@ -26,6 +27,21 @@ namespace platform {
 
 // The names of all sections in file order, as written.
 [[nodiscard]] std::vector<std::string> ReadProfileSections(const std::filesystem::path& file);
+
+// How a section whose name occurs more than once is read.
+enum class SectionRepeats {
+    FirstOnly, // the platform's rule: only the first section of the name counts
+    Continue,  // later sections continue it, and a key they repeat takes its later value, as a
+               // writer that only appends extends a section
+};
+
+// The section's keys, in upper case (ASCII), and their values as ReadProfileString gives them,
+// from one reading of the file: for lists of many numbered keys, which key-by-key reading would
+// read the file once per key. Within one section the first of duplicate keys counts. Empty when
+// the file or the section is absent.
+[[nodiscard]] std::unordered_map<std::string, std::string>
+ReadProfileSection(std::string_view section, const std::filesystem::path& file,
+                   SectionRepeats repeats);
 
 // Sets key=value: an existing key line is rewritten (keeping the key's spelling), a new key goes
 // after the section's last line that is not blank, a new section to the end of the file after

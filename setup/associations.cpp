@@ -48,7 +48,7 @@ platform::Status Associate(InstallRun& run, const Association& association) {
         if (!previous) {
             return platform::Failure{previous.Error()};
         }
-        AddRestoreRelate(run.lists.restoreRelate, association.extension, previous.Value());
+        run.RecordRelate(association.extension, previous.Value());
     }
     const std::string type = association.FileType();
     const std::pair<std::string, std::string> writes[] = {

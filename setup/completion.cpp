@@ -55,13 +55,25 @@ UninstallLog BuildUninstallLog(const InstallRun& run) {
     return log;
 }
 
+void StartUninstallLog(InstallRun& run) {
+    if (run.script.title.SetupOnly()) {
+        return;
+    }
+    const std::string logFile = run.LogFile();
+    if (platform::Status begun =
+            run.journal.Begin(logFile, UninstallLogText(BuildUninstallLog(run)));
+        !begun) {
+        run.report.AddFailure(report_tag::kUnSetup, logFile, begun.Error());
+    }
+}
+
 void WriteUninstallInformation(InstallRun& run) {
     if (run.script.title.SetupOnly()) {
         return;
     }
     const UninstallLog log = BuildUninstallLog(run);
     const std::string logFile = run.LogFile();
-    if (platform::Status written = WriteUninstallLog(log, logFile); !written) {
+    if (platform::Status written = run.journal.Finish(logFile, UninstallLogText(log)); !written) {
         run.report.AddFailure(report_tag::kUnSetup, logFile, written.Error());
     }
     const std::string command = UninstallCommand(run.macros.Value(Macro::Win), logFile);
@@ -94,6 +106,12 @@ void Complete(InstallRun& run) {
     const ExecuteFileEntry& execute = run.script.executeFile;
     if (execute.kind == ExecuteFileEntry::Kind::Restart) {
         run.restartRequested = true;
+        return;
+    }
+    if (run.report.FailureCount() > 0 || run.failuresOutsideReport > 0) {
+        // What failed was told; saying that the install completed would not be true. The status
+        // keeps the failure message.
+        run.Show(Cp932Text(text::kSomeFailed));
         return;
     }
     std::string message = Cp932Text(text::kCompleted);

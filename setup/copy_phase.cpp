@@ -2,16 +2,21 @@
 
 #include "setup/compressed_file.h"
 #include "setup/file_primitives.h"
+#include "setup/host_paths.h"
 #include "setup/messages.h"
 #include "setup/register_server.h"
+#include "setup/resolved_paths.h"
 #include "setup/shared_dlls.h"
 #include "setup/text_primitives.h"
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 
 namespace setup {
 namespace {
+
+namespace fs = std::filesystem;
 
 struct CopyProgress {
     CopyTotals totals;
@@ -22,6 +27,20 @@ struct CopyProgress {
 
 std::string FolderWithoutDelimiter(std::string_view path) {
     return RemovePathDelimiter(FolderPart(path), PathSide::Bottom);
+}
+
+// Whether the source lies in the medium's folder or below it once "..", "/" and links are
+// resolved: the script names files of the medium, never others of the machine.
+bool LiesOnMedium(const InstallRun& run, const std::string& source) {
+    const auto medium = HostPathOf(run.session.programFolder);
+    const auto file = HostPathOf(source);
+    if (!medium || !file) {
+        return false;
+    }
+    std::error_code error;
+    const fs::path folder = fs::weakly_canonical(*medium, error);
+    const fs::path resolved = error ? fs::path() : fs::weakly_canonical(*file, error);
+    return !error && IsBelow(resolved, folder);
 }
 
 // Asks for the next disk until the source is there; Cancel is a fatal stop.
@@ -66,9 +85,10 @@ void UpdateProgress(InstallRun& run, CopyProgress& progress, const std::string& 
 }
 
 // Whether an existing target is replaced: asked when the overwrite box is off, else only by a
-// later source.
+// later source. Only a whole file is weighed so: anything else in its place (a link, say) is
+// replaced.
 bool ShouldCopy(InstallRun& run, const std::string& source, const std::string& target) {
-    if (!PathExists(target)) {
+    if (!IsPlainFile(target)) {
         return true;
     }
     if (!run.request.options.overwrite) {
@@ -77,6 +97,19 @@ bool ShouldCopy(InstallRun& run, const std::string& source, const std::string& t
                         MessageButtons::YesNo, QuestionTopic::General}) == Answer::Yes;
     }
     return CompareFileTimes(source, target).value_or(1) > 0;
+}
+
+// The record of what the target holds when the install put it there: copied now, or the very
+// file of the medium left by an earlier run that was stopped. A file kept as it was is no file
+// of this install.
+std::optional<FileRecord> InstalledRecord(const std::string& source, const std::string& target,
+                                          bool copied) {
+    std::optional<FileRecord> record = RecordOf(target);
+    if (copied || !record) {
+        return record;
+    }
+    const std::optional<FileRecord> medium = RecordOf(source);
+    return medium == record ? record : std::nullopt;
 }
 
 // Copies (or keeps) one file whose source is there, counts and registers it, and records it.
@@ -97,7 +130,7 @@ void InstallFile(InstallRun& run, const CopyFileEntry& entry, const std::string&
     if (code != platform::kErrorSuccess) {
         run.report.AddSystemError(report_tag::kFile, target, code);
     } else {
-        run.lists.files.push_back(target + options);
+        run.RecordFile(target + options, InstalledRecord(source, target, copy));
     }
 }
 
@@ -106,15 +139,18 @@ Flow CopyEntry(InstallRun& run, const CopyFileEntry& entry, int number, CopyProg
     if (entry.diskChange && WaitForDisk(run, plan.source, progress) == Flow::Stop) {
         return Flow::Stop;
     }
-    if (!FileExists(plan.source)) {
+    if (!LiesOnMedium(run, plan.source)) {
+        run.Show(Cp932Text(text::kSkippingFile) + plan.target);
+        run.report.Add(report_tag::kFile, plan.source,
+                       Cp932Text(text::kSourceOffMedium) + std::string(kCrLf));
+    } else if (!FileExists(plan.source)) {
         run.Show(Cp932Text(text::kSkippingFile) + plan.target);
         run.report.Add(report_tag::kFile, plan.source,
                        Cp932Text(text::kSourceMissing) + std::string(kCrLf));
     } else if (!IsCompressedName(plan.source)) {
         run.Show(Cp932Text(text::kCopyingFile) + plan.target);
         InstallFile(run, entry, plan.source, plan.target, plan.options);
-    } else if (auto expanded =
-                   ExpandLzFile(plan.source, plan.target, run.macros.Value(Macro::Tmp))) {
+    } else if (auto expanded = ExpandLzFile(plan.source, plan.target, run.session.workFolder)) {
         run.Show(Cp932Text(text::kCopyingFile) + expanded.Value().target);
         InstallFile(run, entry, expanded.Value().temporary, expanded.Value().target, plan.options);
         (void)DeletePath(expanded.Value().temporary);

@@ -1,11 +1,13 @@
 #include "setup/file_primitives.h"
 
 #include "platform/codepage.h"
+#include "platform/file_transfer.h"
 #include "platform/shell_files.h"
 #include "setup/host_paths.h"
 #include "setup/register_server.h"
 #include "setup/text_primitives.h"
 
+#include <chrono>
 #include <filesystem>
 
 namespace setup {
@@ -14,10 +16,17 @@ namespace {
 namespace fs = std::filesystem;
 using platform::SystemError;
 
+constexpr std::string_view kStagingSuffix = ".setup-part";
+
 fs::file_status StatusOf(std::string_view path) {
     const auto host = HostPathOf(path);
     std::error_code error;
     return host ? fs::status(*host, error) : fs::file_status(fs::file_type::not_found);
+}
+
+// The host path of StagingPathOf, found from the target's without looking for the name again.
+fs::path StagingBeside(const fs::path& target) {
+    return target.parent_path() / ("." + target.filename().string() + std::string(kStagingSuffix));
 }
 
 bool NamesServer(std::string_view path) {
@@ -33,10 +42,6 @@ bool FolderExists(std::string_view path) {
 
 bool FileExists(std::string_view path) {
     return fs::is_regular_file(StatusOf(path));
-}
-
-bool PathExists(std::string_view path) {
-    return fs::exists(StatusOf(path));
 }
 
 SystemError CreateOneFolder(std::string_view path) {
@@ -89,27 +94,67 @@ SystemError CopyOneFile(std::string_view source, std::string_view target) {
     if (!from || !to) {
         return platform::kErrorPathNotFound;
     }
+    const fs::path staging = StagingBeside(*to);
     std::error_code error;
-    if (fs::is_regular_file(*to, error)) {
-        (void)platform::SetFileReadOnly(*to, false);
+    if (!fs::is_directory(to->parent_path(), error)) {
+        return platform::kErrorPathNotFound;
     }
-    const SystemError copied = platform::CopyFileOver(*from, *to);
-    if (fs::is_regular_file(*to, error)) {
-        (void)platform::SetFileReadOnly(*to, false);
+    if (fs::is_directory(fs::symlink_status(*to, error))) {
+        return platform::kErrorAccessDenied;
     }
-    return copied;
+    const platform::TransferError copied = platform::CopyFileStaged(*from, *to, staging);
+    return copied ? platform::SystemErrorFromErrno(copied.code) : platform::kErrorSuccess;
+}
+
+SystemError WriteWholeFile(std::string_view path, std::string_view bytes) {
+    const auto host = HostPathOf(path);
+    if (!host) {
+        return platform::kErrorPathNotFound;
+    }
+    const platform::TransferError written =
+        platform::WriteFileStaged(bytes, *host, StagingBeside(*host));
+    return written ? platform::SystemErrorFromErrno(written.code) : platform::kErrorSuccess;
+}
+
+bool IsPlainFile(std::string_view path) {
+    const auto host = HostPathOf(path);
+    std::error_code error;
+    return host && fs::is_regular_file(fs::symlink_status(*host, error));
+}
+
+std::optional<FileRecord> RecordOf(std::string_view path) {
+    const auto host = HostPathOf(path);
+    std::error_code error;
+    if (!host || !fs::is_regular_file(fs::symlink_status(*host, error))) {
+        return std::nullopt;
+    }
+    const std::uintmax_t size = fs::file_size(*host, error);
+    if (error) {
+        return std::nullopt;
+    }
+    const fs::file_time_type time = fs::last_write_time(*host, error);
+    if (error) {
+        return std::nullopt;
+    }
+    using Ticks = std::chrono::duration<std::int64_t, std::ratio<1, 10'000'000>>;
+    return FileRecord{static_cast<std::uint64_t>(size),
+                      std::chrono::floor<Ticks>(time.time_since_epoch()).count()};
 }
 
 SystemError DeletePath(std::string_view path) {
     const bool wildcard = FindByte(path, '*') != std::string_view::npos ||
                           FindByte(path, '?') != std::string_view::npos;
-    if (!wildcard && !PathExists(path)) {
+    const auto host = HostPathOf(path);
+    std::error_code error;
+    const fs::file_status status =
+        host ? fs::symlink_status(*host, error) : fs::file_status(fs::file_type::not_found);
+    if (!wildcard && !fs::exists(status)) {
         return platform::kErrorFileNotFound;
     }
-    if (NamesServer(path)) {
+    // A link goes as a link: what it points to is not loaded, let alone unregistered.
+    if (NamesServer(path) && !fs::is_symlink(status)) {
         (void)RegisterServer(path, platform::ServerCall::Unregister, nullptr);
     }
-    const auto host = HostPathOf(path);
     if (!host) {
         return platform::kErrorPathNotFound;
     }

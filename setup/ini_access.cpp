@@ -2,6 +2,7 @@
 
 #include "platform/codepage.h"
 #include "platform/profile_ini.h"
+#include "platform/text_case.h"
 #include "setup/host_paths.h"
 
 namespace setup {
@@ -28,13 +29,19 @@ platform::Status IniWriteString(std::string_view section, std::string_view key,
 std::vector<std::string> IniReadList(std::string_view section, std::string_view prefix,
                                      std::string_view file) {
     std::vector<std::string> values;
+    const auto host = HostPathOf(file);
+    if (!host) {
+        return values;
+    }
+    // One reading of the file for the whole list: a script may hold thousands of entries.
+    const std::unordered_map<std::string, std::string> keys =
+        platform::ReadProfileSection(section, *host, platform::SectionRepeats::FirstOnly);
     for (int n = 1;; ++n) {
-        std::string value =
-            IniReadString(section, std::string(prefix) + std::to_string(n), "", file);
-        if (value.empty()) {
+        const auto found = keys.find(platform::UpperAscii(std::string(prefix) + std::to_string(n)));
+        if (found == keys.end() || found->second.empty()) {
             return values;
         }
-        values.push_back(std::move(value));
+        values.push_back(found->second);
     }
 }
 

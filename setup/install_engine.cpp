@@ -29,10 +29,10 @@ Flow BeginInstall(InstallRun& run) {
 // The script's [DeleteRegistry] keys as written and its [AddDeleteFile] files expanded.
 void RecordUninstallExtras(InstallRun& run) {
     for (const std::string& key : run.script.deleteRegistry) {
-        run.lists.registryKeys.push_back(key);
+        run.Record(LogListId::RegistryKeys, key);
     }
     for (const std::string& file : run.script.addDeleteFiles) {
-        run.lists.addedFiles.push_back(run.Expand(file));
+        run.Record(LogListId::AddedFiles, run.Expand(file));
     }
 }
 
@@ -44,11 +44,12 @@ Flow MakeEverything(InstallRun& run) {
         return Flow::Stop;
     }
     TakeOverPreviousLog(run);
+    StartUninstallLog(run);
     run.ports.status.EnableAbort(true);
     if (MakeFolders(run) == Flow::Stop || CopyFiles(run, totals) == Flow::Stop) {
         return Flow::Stop;
     }
-    run.lists.files.push_back(run.LogFile());
+    run.RecordFile(run.LogFile(), std::nullopt);
     if (MakeShortcuts(run) == Flow::Stop || WriteRegistryEntries(run) == Flow::Stop ||
         WriteIniEntries(run) == Flow::Stop) {
         return Flow::Stop;

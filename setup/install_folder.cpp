@@ -41,7 +41,7 @@ Flow MakeFolders(InstallRun& run) {
         run.Show(Cp932Text(text::kCreatingFolder) + folder);
         const platform::SystemError code = CreateOneFolder(folder);
         if (code == platform::kErrorSuccess || code == platform::kErrorAlreadyExists) {
-            run.lists.folders.push_back(folder);
+            run.Record(LogListId::Folders, folder);
         } else {
             run.report.AddSystemError(report_tag::kFolder, folder, code);
         }

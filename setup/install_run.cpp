@@ -2,6 +2,8 @@
 
 #include "setup/messages.h"
 
+#include <vector>
+
 namespace setup {
 
 InstallRun::InstallRun(const SetupSession& session, const SetupScript& script, PathMacros& macros,
@@ -36,6 +38,41 @@ Flow InstallRun::Step(const std::string& message) {
 
 void InstallRun::Pause(int milliseconds) {
     ports.status.Pause(milliseconds);
+}
+
+void InstallRun::AppendToLog(std::span<const LogLine> lines) {
+    if (platform::Status appended = journal.Append(lines); !appended) {
+        report.AddFailure(report_tag::kUnSetup, LogFile(), appended.Error());
+    }
+}
+
+void InstallRun::Record(LogListId list, std::string_view entry) {
+    LogList::Added added = ListOf(lists, list).Add(entry);
+    const LogListSection section = SectionOf(list);
+    const LogLine line{section.section, std::string(section.prefix) + std::to_string(added.number),
+                       std::move(added.value)};
+    AppendToLog({&line, 1});
+}
+
+void InstallRun::RecordFile(std::string_view entry, std::optional<FileRecord> record) {
+    LogList::Added added = lists.files.Add(entry);
+    const LogListSection section = SectionOf(LogListId::Files);
+    const std::string key = "File" + std::to_string(added.number);
+    std::vector<LogLine> lines{{section.section, key, std::move(added.value)}};
+    if (record) {
+        const std::string path = SplitLogEntry(entry).path;
+        lists.installed.Set(path, *record);
+        lines.push_back({kInstalledFileSection, key, RecordText(path, *record)});
+    }
+    AppendToLog(lines);
+}
+
+void InstallRun::RecordRelate(std::string_view extension, std::string_view previousType) {
+    if (const auto slot = AddRestoreRelate(lists.restoreRelate, extension, previousType)) {
+        const LogLine line{kRestoreRelateSection, "Key" + std::to_string(*slot + 1),
+                           lists.restoreRelate[*slot]};
+        AppendToLog({&line, 1});
+    }
 }
 
 Answer InstallRun::Ask(MessageBox box) {

@@ -5,12 +5,15 @@
 
 #include "setup/error_report.h"
 #include "setup/install_options.h"
+#include "setup/log_journal.h"
 #include "setup/path_macros.h"
 #include "setup/ports.h"
 #include "setup/script.h"
 #include "setup/session.h"
 #include "setup/uninstall_log.h"
 
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -41,7 +44,10 @@ struct InstallRun {
     InstallRequest request;
     InstallPorts ports;
 
+    // What the install made, for the uninstaller; with a log kept, each entry also goes to the
+    // log the moment it is made.
     UninstallLists lists;
+    LogJournal journal;
     ErrorReport report;
     // Failures shown in a box of their own rather than reported: a component server that does
     // not register, a program of [ExecuteFile] that does not start.
@@ -61,9 +67,19 @@ struct InstallRun {
     [[nodiscard]] Flow Step(const std::string& message);
     void Pause(int milliseconds);
 
+    // Records what was made: in its list and, when the log is open, in the log at once. A file
+    // gets its record when one is given.
+    void Record(LogListId list, std::string_view entry);
+    void RecordFile(std::string_view entry, std::optional<FileRecord> record);
+    // Keeps the extension's earlier file type, unless a slot holds the extension already.
+    void RecordRelate(std::string_view extension, std::string_view previousType);
+
     [[nodiscard]] Answer Ask(MessageBox box);
     // Shows the message with the stop icon and ends the install.
     [[nodiscard]] Flow FatalStop(std::string_view utf8Text, std::string_view utf8Title);
+
+private:
+    void AppendToLog(std::span<const LogLine> lines);
 };
 
 } // namespace setup

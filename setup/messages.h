@@ -103,6 +103,8 @@ inline constexpr std::string_view kRegisterFailedTitle = "OCX/DLL登録エラー
 
 // Error report.
 inline constexpr std::string_view kSourceMissing = "コピー元のファイルが見つかりません．";
+inline constexpr std::string_view kSourceOffMedium =
+    "コピー元のファイルがセットアップ媒体のフォルダの外にあるため，コピーしませんでした．";
 
 // The warning at the head of every uninstall log.
 inline constexpr std::string_view kLogMessage1 =

@@ -2,9 +2,11 @@
 
 #include "platform/codepage.h"
 #include "platform/drives.h"
+#include "platform/machine_folder.h"
 #include "platform/shell_files.h"
 #include "platform/windows_folders.h"
 #include "setup/host_paths.h"
+#include "setup/resolved_paths.h"
 #include "setup/text_primitives.h"
 
 #include <cstdlib>
@@ -16,53 +18,35 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The path without a trailing separator, "." and ".." resolved, its folder's links resolved;
-// the last name is kept as it is, since deleting a link deletes only the link.
-fs::path Spelled(const fs::path& path) {
-    fs::path normal = path.lexically_normal();
-    if (normal.has_relative_path() && !normal.has_filename()) {
-        normal = normal.parent_path();
-    }
-    if (!normal.has_relative_path()) {
-        return normal;
-    }
-    std::error_code error;
-    const fs::path folder = fs::weakly_canonical(normal.parent_path(), error);
-    return error ? normal : folder / normal.filename();
-}
-
-fs::path Resolved(const fs::path& path) {
-    std::error_code error;
-    const fs::path canonical = fs::weakly_canonical(path, error);
-    return error ? Spelled(path) : Spelled(canonical);
-}
-
-// Whether inner is the folder itself or lies below it.
-bool IsWithin(const fs::path& inner, const fs::path& folder) {
-    auto innerPart = inner.begin();
-    for (const fs::path& part : folder) {
-        if (innerPart == inner.end() || *innerPart != part) {
-            return false;
-        }
-        ++innerPart;
-    }
-    return true;
-}
-
 bool HasWildcard(std::string_view name) {
     return FindByte(name, '*') != std::string_view::npos ||
            FindByte(name, '?') != std::string_view::npos;
 }
 
-std::vector<fs::path> MachineFolders() {
+// The macros that name folders of the machine.
+constexpr Macro kMachineMacros[] = {Macro::Prg,  Macro::Win,  Macro::Sys, Macro::Tmp, Macro::Smn,
+                                    Macro::Sta,  Macro::Dsk,  Macro::Sup, Macro::Sen, Macro::CSmn,
+                                    Macro::CSta, Macro::CDsk, Macro::CSup};
+
+std::vector<fs::path> MachineFolders(const PathMacros& macros) {
     std::vector<fs::path> folders{fs::path("/")};
-    for (const platform::Result<std::string>& windows :
+    std::vector<std::string> windows;
+    for (const Macro macro : kMachineMacros) {
+        windows.push_back(macros.Value(macro));
+    }
+    for (const platform::Result<std::string>& folder :
          {platform::WindowsFolder(), platform::SystemFolder()}) {
-        if (windows) {
-            if (const auto host = HostPathOf(windows.Value())) {
-                folders.push_back(*host);
-            }
+        if (folder) {
+            windows.push_back(folder.Value());
         }
+    }
+    for (const std::string& folder : windows) {
+        if (const auto host = HostPathOf(folder)) {
+            folders.push_back(*host);
+        }
+    }
+    if (platform::Result<fs::path> machine = platform::MachineFolderPath()) {
+        folders.push_back(machine.Value());
     }
     if (platform::Result<fs::path> driveC = platform::DriveCFolder()) {
         folders.push_back(driveC.Value());
@@ -78,19 +62,19 @@ std::vector<fs::path> MachineFolders() {
 
 } // namespace
 
-ProtectedFolders ProtectedFolders::OfMachine() {
-    return ProtectedFolders(MachineFolders());
+ProtectedFolders ProtectedFolders::OfMachine(const PathMacros& macros) {
+    return ProtectedFolders(MachineFolders(macros));
 }
 
 ProtectedFolders::ProtectedFolders(const std::vector<fs::path>& hostFolders) {
     for (const fs::path& folder : hostFolders) {
-        folders_.push_back(Spelled(folder));
-        folders_.push_back(Resolved(folder));
+        folders_.push_back(ResolvedForDeletion(folder));
+        folders_.push_back(FullyResolved(folder));
     }
 }
 
 bool ProtectedFolders::HoldsProtected(const fs::path& path) const {
-    const fs::path spelled = Spelled(path);
+    const fs::path spelled = ResolvedForDeletion(path);
     for (const fs::path& folder : folders_) {
         if (IsWithin(folder, spelled)) {
             return true;
@@ -101,7 +85,7 @@ bool ProtectedFolders::HoldsProtected(const fs::path& path) const {
 
 bool ProtectedFolders::PatternMatchesProtected(const fs::path& folder,
                                                std::string_view pattern) const {
-    const fs::path base = Spelled(folder);
+    const fs::path base = ResolvedForDeletion(folder);
     const bool everyName = pattern == "*" || pattern == "*.*";
     for (const fs::path& protectedFolder : folders_) {
         if (protectedFolder == base && everyName) {

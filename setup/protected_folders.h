@@ -1,9 +1,12 @@
 #pragma once
 
-// Folders that no uninstall log can have deleted, whatever it says: the machine's Windows and
-// System folders, the drive roots, the user's home folder and the host's root, and with them
-// every folder that holds one of them. A damaged or hostile log must not take the machine with
-// it.
+// Folders that no uninstall log can have deleted, whatever it says: the folders of the machine
+// (Windows, System, Program Files, the temporary folder, the menus, the desktop and the other
+// folders of the shell, drive C: and the machine folder that holds it), the user's home folder
+// and the host's root, and with them every folder that holds one of them. A damaged or hostile
+// log must not take the machine with it.
+
+#include "setup/path_macros.h"
 
 #include <filesystem>
 #include <string_view>
@@ -13,8 +16,9 @@ namespace setup {
 
 class ProtectedFolders {
 public:
-    // The folders of this machine.
-    [[nodiscard]] static ProtectedFolders OfMachine();
+    // The folders of this machine: the macros' folders but the install folder and the drives,
+    // and those found without them.
+    [[nodiscard]] static ProtectedFolders OfMachine(const PathMacros& macros);
 
     explicit ProtectedFolders(const std::vector<std::filesystem::path>& hostFolders);
 

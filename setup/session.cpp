@@ -64,11 +64,13 @@ SetupSession StartSession(std::string_view programFolder, std::string_view first
         const std::string original = session.programFolder + std::string(kScriptName);
         if (FileExists(original)) {
             (void)CopyOneFile(original, session.scriptFile);
+            session.originalScript = original;
         }
     } else {
         session.scriptFile = session.workFolder + std::string(kLogName);
         if (const auto log = WindowsSpellingOfArgument(firstArgument)) {
             (void)CopyOneFile(*log, session.scriptFile);
+            session.originalScript = *log;
         }
     }
     session.startupErrors = StartupErrors(FileExists(session.scriptFile));

@@ -23,6 +23,7 @@ struct SetupSession {
     std::string temporaryFolder; // with "\"
     std::string workFolder;      // with "\"
     std::string scriptFile;      // SETUP.INI or UNSETUP.INI in the work folder
+    std::string originalScript;  // the file scriptFile was copied from, when it was
     std::string startupErrors;   // empty when the run can go on
 };
 

@@ -75,7 +75,7 @@ Flow MakeShortcuts(InstallRun& run) {
         platform::Result<std::string> made =
             MakeShortcut(target, link, run.Expand(entry.workFolder), run.Expand(entry.arguments));
         if (made) {
-            run.lists.shortcuts.push_back(made.Value());
+            run.Record(LogListId::Shortcuts, made.Value());
         } else {
             run.report.AddFailure(report_tag::kShortcut, link, made.Error());
         }

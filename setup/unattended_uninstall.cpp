@@ -11,7 +11,7 @@
 namespace setup {
 
 int RunUnattendedUninstall(const SetupSession& session, std::ostream& err) {
-    const UninstallLog log = ReadUninstallLog(session.scriptFile);
+    const UninstallLog log = ReadSessionLog(session);
     PathMacros macros = ResolvePathMacros(session.programFolder);
     const std::string folder = platform::Cp932ToUtf8(LoggedInstallFolder(log, macros));
     ConsolePorts ports(err);

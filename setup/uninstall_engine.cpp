@@ -78,17 +78,26 @@ std::string LoggedInstallFolder(const UninstallLog& log, const PathMacros& macro
     return AddPathDelimiter(ExpandPathMacros(log.setupFolder, macros), PathSide::Bottom);
 }
 
+UninstallLog ReadSessionLog(const SetupSession& session) {
+    UninstallLog log = ReadUninstallLog(session.scriptFile);
+    log.location = session.originalScript;
+    return log;
+}
+
 UninstallResult RunUninstall(const UninstallLog& log, PathMacros& macros, UninstallOptions options,
-                             UninstallPorts ports, ProtectedFolders protectedFolders) {
-    UninstallRun run(log, macros, std::move(options), ports, std::move(protectedFolders));
-    BeginUninstall(run);
+                             UninstallPorts ports) {
     const std::string folder = LoggedInstallFolder(log, macros);
+    if (!folder.empty()) {
+        macros.SetInstallFolder(folder);
+    }
+    UninstallRun run(log, macros, std::move(options), ports,
+                     UninstallScope(macros, log.location, ProtectedFolders::OfMachine(macros)));
+    BeginUninstall(run);
     if (folder.empty()) {
         (void)run.Ask({Cp932Text(text::kUnknownFolder), Cp932Text(text::kFatalTitle),
                        MessageIcon::Stop, MessageButtons::Ok, QuestionTopic::General});
         return {UninstallOutcome::Stopped, {}, 0};
     }
-    macros.SetInstallFolder(folder);
     ForgetProgram(run);
     RemoveFiles(run);
     RemoveShortcuts(run);

@@ -4,6 +4,7 @@
 // in UNSETUP mode to the completion message. Failures go to the report and never stop the run;
 // only a log without an install folder stops it before anything is done.
 
+#include "setup/session.h"
 #include "setup/uninstall_run.h"
 
 #include <string>
@@ -19,11 +20,14 @@ struct UninstallResult {
     [[nodiscard]] bool Succeeded() const;
 };
 
-// The log is read from the session's copy (ReadUninstallLog of its script file).
-[[nodiscard]] UninstallResult
-RunUninstall(const UninstallLog& log, PathMacros& macros, UninstallOptions options,
-             UninstallPorts ports,
-             ProtectedFolders protectedFolders = ProtectedFolders::OfMachine());
+// The log of an UNSETUP session: read from its copy, with the place of the log it was copied
+// from.
+[[nodiscard]] UninstallLog ReadSessionLog(const SetupSession& session);
+
+// Carries out what the log lists within the scope of its install folder (UninstallScope);
+// every entry refused goes to the report.
+[[nodiscard]] UninstallResult RunUninstall(const UninstallLog& log, PathMacros& macros,
+                                           UninstallOptions options, UninstallPorts ports);
 
 // The install folder the log names, macros expanded, with a trailing "\"; empty when the log
 // names none.

@@ -1,5 +1,6 @@
 #include "setup/uninstall_files.h"
 
+#include "setup/file_primitives.h"
 #include "setup/messages.h"
 #include "setup/shared_dlls.h"
 #include "setup/text_primitives.h"
@@ -80,14 +81,42 @@ FileDecision DecideCounted(UninstallRun& run, const FileEntryOptions& entry) {
     return lowered.Value() == 0 ? AskAboutSharedFile(run, entry.path) : FileDecision::Keep;
 }
 
-void RemoveFile(UninstallRun& run, std::string_view text, bool reportFailure) {
+// A copied file that is not what the install left there: changed since, or never made by the
+// install (a file of the user's that the copy kept). The log of an install that kept no
+// records tells nothing of this, and the log itself changes to the end.
+bool NotAsInstalled(const UninstallRun& run, const std::string& path) {
+    const InstalledFiles& installed = run.log.lists.installed;
+    if (!installed.kept || run.scope.IsInstallLog(path) || !IsPlainFile(path)) {
+        return false;
+    }
+    return installed.Find(path) != RecordOf(path);
+}
+
+// Keeps a copied file that is not as installed and says so, unless the install folder is about
+// to go with everything in it.
+bool KeepsChangedFile(UninstallRun& run, const std::string& path) {
+    if (!NotAsInstalled(run, path)) {
+        return false;
+    }
+    const bool goesWithFolder = run.options.deleteAll && run.scope.Inside(path) &&
+                                run.scope.ForInstallFolder(true) == Refusal::None;
+    if (!goesWithFolder) {
+        run.report.Add(report_tag::kFile, path, Cp932Text(text::kChangedFile) + std::string(kCrLf));
+    }
+    return true;
+}
+
+void RemoveFile(UninstallRun& run, std::string_view text, bool copied) {
     const FileEntryOptions entry = ReadFileEntry(text);
-    if (entry.path.empty() || DecideFile(run, entry) == FileDecision::Keep) {
+    if (entry.path.empty() ||
+        run.Refuses(report_tag::kFile, entry.path, run.scope.ForFile(entry.path)) ||
+        DecideFile(run, entry) == FileDecision::Keep ||
+        (copied && KeepsChangedFile(run, entry.path))) {
         return;
     }
-    const auto code = run.DeleteUnlessProtected(report_tag::kFile, entry.path);
-    if (reportFailure && code && *code != platform::kErrorSuccess) {
-        run.report.AddSystemError(report_tag::kFile, entry.path, *code);
+    const platform::SystemError code = DeletePath(entry.path);
+    if (copied && code != platform::kErrorSuccess) {
+        run.report.AddSystemError(report_tag::kFile, entry.path, code);
     }
 }
 
@@ -109,6 +138,10 @@ void RemoveFiles(UninstallRun& run) {
     }
     for (const std::string& entry : run.log.lists.addedFiles) {
         RemoveFile(run, entry, false);
+    }
+    // The log of an install stopped before it listed itself goes all the same.
+    if (run.scope.IsInstallLog(run.log.location) && IsPlainFile(run.log.location)) {
+        (void)DeletePath(run.log.location);
     }
 }
 

@@ -24,7 +24,9 @@ enum class FileDecision { Delete, Keep };
 // shared count of a "/S" file that is counted.
 [[nodiscard]] FileDecision DecideFile(UninstallRun& run, const FileEntryOptions& entry);
 
-// Every file of both lists; failed deletions of [DeleteFile] go to the report.
+// Every file of both lists that the scope allows; refusals and failed deletions of [DeleteFile]
+// go to the report, and so does a copied file that is not as the install left it, which stays.
+// The log the uninstall started from goes too when it is the install folder's own.
 void RemoveFiles(UninstallRun& run);
 
 } // namespace setup

@@ -34,11 +34,18 @@ platform::SystemError RemoveIfEmpty(std::string_view folder) {
                : code;
 }
 
+bool IsInstallFolder(const UninstallRun& run, std::string_view folder) {
+    return EqualNoCaseCp932(AddPathDelimiter(folder, PathSide::Bottom),
+                            run.macros.Value(Macro::App));
+}
+
 void RemoveLoggedFolder(UninstallRun& run, const std::string& folder) {
-    if (!FolderExists(folder) || run.RefuseProtected(report_tag::kFolder, folder)) {
+    if (!FolderExists(folder) ||
+        run.Refuses(report_tag::kFolder, folder, run.scope.ForFolder(folder))) {
         return;
     }
-    const bool insideInstallFolder = PosNoCase(run.macros.Value(Macro::App), folder) != 0;
+    const bool insideInstallFolder = PosNoCase(run.macros.Value(Macro::App), folder) != 0 &&
+                                     (run.scope.Inside(folder) || IsInstallFolder(run, folder));
     platform::SystemError code = platform::kErrorSuccess;
     if (insideInstallFolder) {
         code = DeleteFolderPatterns(folder, run.options.patterns);
@@ -57,20 +64,22 @@ void RemoveLoggedFolder(UninstallRun& run, const std::string& folder) {
 
 void RemoveShortcuts(UninstallRun& run) {
     for (const std::string& shortcut : run.log.lists.shortcuts) {
-        const auto code = run.DeleteUnlessProtected(report_tag::kShortcut, shortcut);
-        if (code && *code != platform::kErrorSuccess) {
-            run.report.AddSystemError(report_tag::kShortcut, shortcut, *code);
+        if (run.Refuses(report_tag::kShortcut, shortcut, run.scope.ForShortcut(shortcut))) {
+            continue;
+        }
+        if (const platform::SystemError code = DeletePath(shortcut)) {
+            run.report.AddSystemError(report_tag::kShortcut, shortcut, code);
         }
         const std::string folder = FolderPart(shortcut);
         if (!folder.empty() && !IsShellFolder(run.macros, folder) &&
-            !run.protectedFolders.WouldDelete(folder)) {
+            run.scope.MayRemoveShortcutFolder(folder)) {
             (void)RemoveIfEmpty(folder);
         }
     }
 }
 
 void RemoveFolders(UninstallRun& run) {
-    const auto& folders = run.log.lists.folders;
+    const auto& folders = run.log.lists.folders.Entries();
     for (auto folder = folders.rbegin(); folder != folders.rend(); ++folder) {
         RemoveLoggedFolder(run, *folder);
     }
@@ -88,8 +97,14 @@ bool KeepsInstallFolder(const PathMacros& macros) {
 
 void RemoveInstallFolder(UninstallRun& run) {
     const std::string& folder = run.macros.Value(Macro::App);
-    if (KeepsInstallFolder(run.macros) || !FolderExists(folder) ||
-        run.RefuseProtected(report_tag::kSetupFolder, folder)) {
+    if (KeepsInstallFolder(run.macros) || !FolderExists(folder)) {
+        return;
+    }
+    const Refusal refusal = run.scope.ForInstallFolder(run.options.deleteAll);
+    if (run.Refuses(report_tag::kSetupFolder, folder, refusal)) {
+        if (refusal == Refusal::DeleteAll) {
+            (void)RemoveIfEmpty(folder); // what the install made is gone already
+        }
         return;
     }
     const bool deleteAll = run.options.deleteAll;

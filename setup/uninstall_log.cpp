@@ -1,134 +1,251 @@
 #include "setup/uninstall_log.h"
 
-#include "setup/file_primitives.h"
-#include "setup/ini_access.h"
+#include "platform/profile_ini.h"
+#include "platform/text_case.h"
+#include "setup/host_paths.h"
 #include "setup/messages.h"
 #include "setup/text_primitives.h"
+
+#include <charconv>
+#include <utility>
 
 namespace setup {
 namespace {
 
 constexpr std::string_view kSharedOption = "/S";
+constexpr std::string_view kFormatKey = "Format";
+constexpr std::string_view kFormat = "1";
+constexpr std::string_view kRecordPrefix = "FILE";
+
+constexpr LogListSection kListSections[] = {
+    {"DeleteFolder", "Folder"}, {"DeleteFile", "File"},    {"DeleteShortCut", "File"},
+    {"DeleteRegistry", "Key"},  {"AddDeleteFile", "File"},
+};
+constexpr LogListId kLists[] = {LogListId::Folders, LogListId::Files, LogListId::Shortcuts,
+                                LogListId::RegistryKeys, LogListId::AddedFiles};
 
 bool HasSharedOption(std::string_view entry) {
     return PosNoCase(kSharedOption, SplitLogEntry(entry).options) != 0;
 }
 
 // The file entry with "/S" first among its options, unless it has "/S" already.
-std::string WithSharedOption(const std::string& entry) {
+std::string WithSharedOption(std::string_view entry) {
     if (HasSharedOption(entry)) {
-        return entry;
+        return std::string(entry);
     }
     const LogEntryParts parts = SplitLogEntry(entry);
     const std::string rest = parts.options.empty() ? std::string() : parts.options.substr(1);
     return parts.path + "," + std::string(kSharedOption) + rest;
 }
 
-template <typename Combine>
-std::vector<std::string> Merge(const std::vector<std::string>& entries, Combine combine) {
-    std::vector<std::string> written;
-    for (const std::string& entry : entries) {
-        const std::size_t index = IniListIndex(entry, written);
-        if (index > written.size()) {
-            written.push_back(entry);
-        } else {
-            written[index - 1] = combine(written[index - 1], entry);
-        }
-    }
-    return written;
-}
-
 std::string ExtensionOfSlot(std::string_view slot) {
     return SplitAtFirst(slot, ',').before;
 }
 
-// Writes each entry of a list under prefix + its number; stops at the first failure.
-platform::Status WriteList(std::string_view section, std::string_view prefix,
-                           const std::vector<std::string>& entries, std::string_view file) {
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        platform::Status written =
-            IniWriteString(section, std::string(prefix) + std::to_string(i + 1), entries[i], file);
-        if (!written) {
-            return written;
+// A section's keys and values from one reading of the log; a repeated section continues it.
+class LogSection {
+public:
+    LogSection(std::string_view section, std::string_view logFile) {
+        if (const auto host = HostPathOf(logFile)) {
+            values_ =
+                platform::ReadProfileSection(section, *host, platform::SectionRepeats::Continue);
         }
     }
-    return {};
+    [[nodiscard]] std::string Value(std::string_view key, std::string_view fallback = "") const {
+        const auto found = values_.find(platform::UpperAscii(key));
+        return found == values_.end() ? std::string(fallback) : found->second;
+    }
+    // The values of prefix1, prefix2 ... up to the first empty one.
+    [[nodiscard]] std::vector<std::string> List(std::string_view prefix) const {
+        std::vector<std::string> list;
+        for (int n = 1;; ++n) {
+            std::string value = Value(std::string(prefix) + std::to_string(n));
+            if (value.empty()) {
+                return list;
+            }
+            list.push_back(std::move(value));
+        }
+    }
+    [[nodiscard]] const auto& Values() const { return values_; }
+
+private:
+    std::unordered_map<std::string, std::string> values_;
+};
+
+// "size,time,path"; none when the text is no record.
+std::optional<std::pair<std::string, FileRecord>> ParseRecord(std::string_view text) {
+    const SplitText size = SplitAtFirst(text, ',');
+    const SplitText time = SplitAtFirst(size.after, ',');
+    FileRecord record;
+    const auto number = [](const std::string& digits, auto& out) {
+        const char* end = digits.data() + digits.size();
+        const auto [stop, error] = std::from_chars(digits.data(), end, out);
+        return !digits.empty() && error == std::errc() && stop == end;
+    };
+    if (!time.found || time.after.empty() || !number(size.before, record.size) ||
+        !number(time.before, record.time)) {
+        return std::nullopt;
+    }
+    return std::make_pair(time.after, record);
 }
 
-platform::Status WriteHeader(const UninstallLog& log, std::string_view file) {
+InstalledFiles ReadInstalledFiles(std::string_view logFile) {
+    const LogSection section(kInstalledFileSection, logFile);
+    InstalledFiles installed;
+    installed.kept = section.Value(kFormatKey) == kFormat;
+    for (const auto& [key, value] : section.Values()) {
+        if (key.starts_with(kRecordPrefix)) {
+            if (auto record = ParseRecord(value)) {
+                installed.Set(record->first, record->second);
+            }
+        }
+    }
+    return installed;
+}
+
+// The text of the sections in the order given, as key-by-key profile writing makes it: a blank
+// line between sections, CR LF after every line, and no section without keys.
+class ProfileText {
+public:
+    void Add(std::string_view section, std::string_view key, std::string_view value) {
+        if (section != section_) {
+            text_.append(text_.empty() ? "" : "\r\n").append("[").append(section).append("]\r\n");
+            section_ = std::string(section);
+        }
+        text_.append(key).append("=").append(value).append("\r\n");
+    }
+    [[nodiscard]] std::string Text() && { return std::move(text_); }
+
+private:
+    std::string text_;
+    std::string section_;
+};
+
+void AddHeader(const UninstallLog& log, ProfileText& text) {
     const std::string_view messages[] = {text::kLogMessage1, text::kLogMessage2, text::kLogMessage3,
                                          text::kLogMessage4};
     for (std::size_t i = 0; i < std::size(messages); ++i) {
-        platform::Status written = IniWriteString("Information", "Message" + std::to_string(i + 1),
-                                                  Cp932Text(messages[i]), file);
-        if (!written) {
-            return written;
-        }
+        text.Add("Information", "Message" + std::to_string(i + 1), Cp932Text(messages[i]));
     }
-    if (platform::Status written = IniWriteString("Title", "UnSetup", log.title, file); !written) {
-        return written;
-    }
-    return IniWriteString("SetupFolder", "Folder", log.setupFolder, file);
+    text.Add("Title", "UnSetup", log.title);
+    text.Add("SetupFolder", "Folder", log.setupFolder);
 }
 
-platform::Status WriteRestoreRelate(const RestoreRelateSlots& slots, std::string_view file) {
-    for (std::size_t slot = 0; slot < slots.size(); ++slot) {
-        if (slots[slot].empty()) {
-            continue;
-        }
-        platform::Status written =
-            IniWriteString("RestoreRelate", "Key" + std::to_string(slot + 1), slots[slot], file);
-        if (!written) {
-            return written;
+void AddLists(const UninstallLists& lists, ProfileText& text) {
+    for (const LogListId id : kLists) {
+        const LogListSection section = SectionOf(id);
+        std::size_t number = 0;
+        for (const std::string& entry : ListOf(lists, id)) {
+            text.Add(section.section, std::string(section.prefix) + std::to_string(++number),
+                     entry);
         }
     }
-    return {};
+    for (std::size_t slot = 0; slot < lists.restoreRelate.size(); ++slot) {
+        if (!lists.restoreRelate[slot].empty()) {
+            text.Add(kRestoreRelateSection, "Key" + std::to_string(slot + 1),
+                     lists.restoreRelate[slot]);
+        }
+    }
 }
 
-platform::Status WriteTrailer(const UninstallLog& log, std::string_view file) {
+void AddTrailer(const UninstallLog& log, ProfileText& text) {
     if (!log.unSetupOption.empty()) {
-        if (platform::Status written =
-                IniWriteString("UnSetupOption", "CheckBox", log.unSetupOption, file);
-            !written) {
-            return written;
+        text.Add("UnSetupOption", "CheckBox", log.unSetupOption);
+    }
+    text.Add("UnSetupRegistryKey", "Key", log.registryKey);
+    text.Add("ProgramID", "ID", log.programId);
+}
+
+void AddRecords(const UninstallLists& lists, ProfileText& text) {
+    text.Add(kInstalledFileSection, kFormatKey, kFormat);
+    std::size_t number = 0;
+    for (const std::string& entry : lists.files) {
+        ++number;
+        const std::string path = SplitLogEntry(entry).path;
+        if (const std::optional<FileRecord> record = lists.installed.Find(path)) {
+            text.Add(kInstalledFileSection, "File" + std::to_string(number),
+                     RecordText(path, *record));
         }
     }
-    if (platform::Status written =
-            IniWriteString("UnSetupRegistryKey", "Key", log.registryKey, file);
-        !written) {
-        return written;
-    }
-    return IniWriteString("ProgramID", "ID", log.programId, file);
 }
 
 } // namespace
 
+LogList::Added LogList::Add(std::string_view entry) {
+    const std::string path = UpperCp932(SplitLogEntry(entry).path);
+    const auto [found, isNew] = numbers_.try_emplace(path, entries_.size());
+    if (isNew) {
+        entries_.emplace_back(entry);
+    } else {
+        std::string& earlier = entries_[found->second];
+        earlier = kind_ == Kind::Files && HasSharedOption(earlier) ? WithSharedOption(entry)
+                                                                   : std::string(entry);
+    }
+    return {found->second + 1, entries_[found->second]};
+}
+
+std::optional<FileRecord> InstalledFiles::Find(std::string_view path) const {
+    const auto found = byPath.find(UpperCp932(path));
+    return found == byPath.end() ? std::nullopt : std::optional<FileRecord>(found->second);
+}
+
+void InstalledFiles::Set(std::string_view path, FileRecord record) {
+    byPath[UpperCp932(path)] = record;
+}
+
+LogListSection SectionOf(LogListId list) {
+    return kListSections[static_cast<std::size_t>(list)];
+}
+
+LogList& ListOf(UninstallLists& lists, LogListId list) {
+    return const_cast<LogList&>(ListOf(std::as_const(lists), list));
+}
+
+const LogList& ListOf(const UninstallLists& lists, LogListId list) {
+    switch (list) {
+    case LogListId::Folders:
+        return lists.folders;
+    case LogListId::Files:
+        return lists.files;
+    case LogListId::Shortcuts:
+        return lists.shortcuts;
+    case LogListId::RegistryKeys:
+        return lists.registryKeys;
+    case LogListId::AddedFiles:
+        break;
+    }
+    return lists.addedFiles;
+}
+
 UninstallLists ReadUninstallLists(std::string_view logFile) {
     UninstallLists lists;
-    lists.folders = IniReadList("DeleteFolder", "Folder", logFile);
-    lists.files = IniReadList("DeleteFile", "File", logFile);
-    lists.shortcuts = IniReadList("DeleteShortCut", "File", logFile);
-    lists.registryKeys = IniReadList("DeleteRegistry", "Key", logFile);
-    lists.addedFiles = IniReadList("AddDeleteFile", "File", logFile);
-    for (std::size_t slot = 1; slot <= kRestoreRelateSlots; ++slot) {
-        const std::string value =
-            IniReadString("RestoreRelate", "Key" + std::to_string(slot), "", logFile);
-        if (!value.empty()) {
-            const SplitText split = SplitAtFirst(value, ',');
-            AddRestoreRelate(lists.restoreRelate, split.before, split.after);
+    for (const LogListId id : kLists) {
+        const LogListSection section = SectionOf(id);
+        LogList& list = ListOf(lists, id);
+        for (const std::string& entry : LogSection(section.section, logFile).List(section.prefix)) {
+            (void)list.Add(entry);
         }
     }
+    const LogSection relate(kRestoreRelateSection, logFile);
+    for (std::size_t slot = 1; slot <= kRestoreRelateSlots; ++slot) {
+        const std::string value = relate.Value("Key" + std::to_string(slot));
+        if (!value.empty()) {
+            const SplitText split = SplitAtFirst(value, ',');
+            (void)AddRestoreRelate(lists.restoreRelate, split.before, split.after);
+        }
+    }
+    lists.installed = ReadInstalledFiles(logFile);
     return lists;
 }
 
 UninstallLog ReadUninstallLog(std::string_view logFile) {
     UninstallLog log;
-    log.title = IniReadString("Title", "UnSetup", "", logFile);
-    log.setupFolder = IniReadString("SetupFolder", "Folder", "", logFile);
+    log.title = LogSection("Title", logFile).Value("UnSetup");
+    log.setupFolder = LogSection("SetupFolder", logFile).Value("Folder");
     log.lists = ReadUninstallLists(logFile);
-    log.unSetupOption = IniReadString("UnSetupOption", "CheckBox", "0,0,0,0", logFile);
-    log.registryKey = IniReadString("UnSetupRegistryKey", "Key", "", logFile);
-    log.programId = IniReadString("ProgramID", "ID", "", logFile);
+    log.unSetupOption = LogSection("UnSetupOption", logFile).Value("CheckBox", "0,0,0,0");
+    log.registryKey = LogSection("UnSetupRegistryKey", logFile).Value("Key");
+    log.programId = LogSection("ProgramID", logFile).Value("ID");
     return log;
 }
 
@@ -143,24 +260,20 @@ LogEntryParts SplitLogEntry(std::string_view entry) {
     return {std::string(entry), {}};
 }
 
-std::size_t IniListIndex(std::string_view entry, const std::vector<std::string>& written) {
-    const std::string path = SplitLogEntry(entry).path;
-    for (std::size_t i = 0; i < written.size(); ++i) {
-        if (EqualNoCaseCp932(SplitLogEntry(written[i]).path, path)) {
-            return i + 1;
-        }
-    }
-    return written.size() + 1;
-}
-
 std::vector<std::string> MergedEntries(const std::vector<std::string>& entries) {
-    return Merge(entries, [](const std::string&, const std::string& later) { return later; });
+    LogList list;
+    for (const std::string& entry : entries) {
+        (void)list.Add(entry);
+    }
+    return list.Entries();
 }
 
 std::vector<std::string> MergedFileEntries(const std::vector<std::string>& entries) {
-    return Merge(entries, [](const std::string& earlier, const std::string& later) {
-        return HasSharedOption(earlier) ? WithSharedOption(later) : later;
-    });
+    LogList list(LogList::Kind::Files);
+    for (const std::string& entry : entries) {
+        (void)list.Add(entry);
+    }
+    return list.Entries();
 }
 
 bool HoldsExtension(const RestoreRelateSlots& slots, std::string_view extension) {
@@ -172,47 +285,32 @@ bool HoldsExtension(const RestoreRelateSlots& slots, std::string_view extension)
     return false;
 }
 
-bool AddRestoreRelate(RestoreRelateSlots& slots, std::string_view extension,
-                      std::string_view previousType) {
+std::optional<std::size_t> AddRestoreRelate(RestoreRelateSlots& slots, std::string_view extension,
+                                            std::string_view previousType) {
     if (HoldsExtension(slots, extension)) {
-        return false;
+        return std::nullopt;
     }
-    for (std::string& slot : slots) {
-        if (slot.empty()) {
-            slot = std::string(extension) + "," + std::string(previousType);
-            return true;
+    for (std::size_t slot = 0; slot < slots.size(); ++slot) {
+        if (slots[slot].empty()) {
+            slots[slot] = std::string(extension) + "," + std::string(previousType);
+            return slot;
         }
     }
-    return false;
+    return std::nullopt;
 }
 
-platform::Status WriteUninstallLog(const UninstallLog& log, std::string_view logFile) {
-    (void)DeletePath(logFile);
-    const UninstallLists& lists = log.lists;
-    const struct {
-        std::string_view section;
-        std::string_view prefix;
-        std::vector<std::string> entries;
-    } sections[] = {
-        {"DeleteFolder", "Folder", MergedEntries(lists.folders)},
-        {"DeleteFile", "File", MergedFileEntries(lists.files)},
-        {"DeleteShortCut", "File", MergedEntries(lists.shortcuts)},
-        {"DeleteRegistry", "Key", MergedEntries(lists.registryKeys)},
-        {"AddDeleteFile", "File", MergedEntries(lists.addedFiles)},
-    };
-    if (platform::Status written = WriteHeader(log, logFile); !written) {
-        return written;
-    }
-    for (const auto& list : sections) {
-        if (platform::Status written = WriteList(list.section, list.prefix, list.entries, logFile);
-            !written) {
-            return written;
-        }
-    }
-    if (platform::Status written = WriteRestoreRelate(lists.restoreRelate, logFile); !written) {
-        return written;
-    }
-    return WriteTrailer(log, logFile);
+std::string RecordText(std::string_view path, FileRecord record) {
+    return std::to_string(record.size) + "," + std::to_string(record.time) + "," +
+           std::string(path);
+}
+
+std::string UninstallLogText(const UninstallLog& log) {
+    ProfileText text;
+    AddHeader(log, text);
+    AddLists(log.lists, text);
+    AddTrailer(log, text);
+    AddRecords(log.lists, text);
+    return std::move(text).Text();
 }
 
 } // namespace setup

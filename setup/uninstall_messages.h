@@ -32,10 +32,26 @@ inline constexpr std::string_view kSetupFolderFilesLeft = "フォルダにファ
 inline constexpr std::string_view kSetupFolderNotDeleted =
     "セットアップフォルダを削除できませんでした．エクスプローラなどから，直接削除してください．";
 
-// A log entry that would delete a folder the machine needs, which is never done.
+// Log entries that are not carried out, and why.
 inline constexpr std::string_view kProtectedFolder =
-    "Windowsフォルダ・Systemフォルダ・ドライブのルート・ホームフォルダ，またはそれを含むフォルダ"
-    "のため，削除しませんでした．";
+    "マシンのフォルダ（Windows・System・Program Files・スタートメニューなど）・ドライブのルート・"
+    "ホームフォルダ・セットアップフォルダ，またはそれを含むフォルダのため，削除しませんでした．";
+inline constexpr std::string_view kMachineFile =
+    "レジストリの保存ファイル，またはすべてのセットアップが共有するファイルのため，削除しませんで"
+    "した．";
+inline constexpr std::string_view kOutsideInstallFolder =
+    "セットアップフォルダの外にあり，セットアップが作成する種類のファイル・フォルダでもないため，"
+    "削除しませんでした．";
+inline constexpr std::string_view kPatternOutside =
+    "ワイルドカードはセットアップフォルダの中でだけ使えるため，削除しませんでした．";
+inline constexpr std::string_view kDeleteAllRefused =
+    "記録されたセットアップフォルダでないか，Program Filesフォルダの下にないため，全ファイル・"
+    "フォルダの削除は行いませんでした．";
+inline constexpr std::string_view kChangedFile =
+    "セットアップがコピーしたときのファイルではない（後から変更された，または元からあった）ため，"
+    "削除しませんでした．";
+inline constexpr std::string_view kNotUninstallKey =
+    "アンインストール情報のキーではないため，削除しませんでした．";
 
 // The end of the uninstall.
 inline constexpr std::string_view kUninstallSomeFailed = "一部の処理に失敗しました．";

@@ -1,8 +1,10 @@
 #include "setup/uninstall_registry.h"
 
 #include "platform/registry.h"
+#include "setup/messages.h"
 #include "setup/registry_keys.h"
 #include "setup/text_primitives.h"
+#include "setup/uninstall_messages.h"
 
 namespace setup {
 namespace {
@@ -80,12 +82,23 @@ void RestoreAssociations(UninstallRun& run) {
 }
 
 void RemoveUninstallRegistration(UninstallRun& run) {
+    // Only a key of the platform's program list: a log cannot have other keys deleted this way.
+    const std::string key = TrimKeyPath(run.log.registryKey);
+    const std::string_view prefix = kUninstallKeyPrefix;
+    if (key.empty()) {
+        return;
+    }
+    if (key.size() <= prefix.size() || !EqualNoCaseCp932(key.substr(0, prefix.size()), prefix)) {
+        run.report.Add(report_tag::kUnSetup, run.log.registryKey,
+                       Cp932Text(text::kNotUninstallKey) + std::string(kCrLf));
+        return;
+    }
     platform::Result<platform::Registry> registry = platform::Registry::OpenMachine();
     if (!registry) {
         run.report.AddFailure(report_tag::kUnSetup, run.log.registryKey, registry.Error());
         return;
     }
-    DeleteKey(registry.Value(), RegistryRoot::LocalMachine, TrimKeyPath(run.log.registryKey));
+    DeleteKey(registry.Value(), RegistryRoot::LocalMachine, key);
 }
 
 } // namespace setup

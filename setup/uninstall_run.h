@@ -6,9 +6,9 @@
 #include "setup/error_report.h"
 #include "setup/path_macros.h"
 #include "setup/ports.h"
-#include "setup/protected_folders.h"
 #include "setup/uninstall_log.h"
 #include "setup/uninstall_options.h"
+#include "setup/uninstall_scope.h"
 
 #include <optional>
 #include <string>
@@ -30,13 +30,13 @@ struct UninstallPorts {
 
 struct UninstallRun {
     UninstallRun(const UninstallLog& log, PathMacros& macros, UninstallOptions options,
-                 UninstallPorts ports, ProtectedFolders protectedFolders);
+                 UninstallPorts ports, UninstallScope scope);
 
     const UninstallLog& log;
     PathMacros& macros;
     UninstallOptions options;
     UninstallPorts ports;
-    ProtectedFolders protectedFolders;
+    UninstallScope scope;
 
     ErrorReport report;
     // "すべて削除" or "すべて保存" of the shared-file dialog, which then answers every later file.
@@ -45,12 +45,8 @@ struct UninstallRun {
     void Show(const std::string& message);
     [[nodiscard]] Answer Ask(MessageBox box);
 
-    // Deletes the path (DeletePath) unless that would delete a protected folder, which is
-    // reported under the tag instead; none then, else the deletion's error code.
-    [[nodiscard]] std::optional<platform::SystemError> DeleteUnlessProtected(std::string_view tag,
-                                                                             std::string_view path);
-    // Whether the folder is protected; reported under the tag when it is.
-    [[nodiscard]] bool RefuseProtected(std::string_view tag, std::string_view path);
+    // Whether the entry is refused; a refusal is reported under the tag with its reason.
+    [[nodiscard]] bool Refuses(std::string_view tag, std::string_view path, Refusal refusal);
 };
 
 } // namespace setup

@@ -8,6 +8,7 @@
 #include "setup/ui/form_status.h"
 #include "setup/ui/setup_fonts.h"
 #include "setup/ui/shown_text.h"
+#include "setup/uninstall_engine.h"
 #include "setup/window_messages.h"
 
 #include <QCheckBox>
@@ -138,7 +139,7 @@ void TfrmMain::Activate() {
     if (!session_->startupErrors.empty()) {
         start = setup::StartAfterErrors(*session_);
     } else if (session_->mode == setup::RunMode::Unsetup) {
-        log_ = setup::ReadUninstallLog(session_->scriptFile);
+        log_ = setup::ReadSessionLog(*session_);
         uninstallBoxes_ = setup::UninstallBoxesOf(log_->unSetupOption);
         start = setup::StartUnsetup(*log_, *macros_);
     } else {

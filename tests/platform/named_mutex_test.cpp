@@ -1,4 +1,5 @@
 #include "platform/named_mutex.h"
+#include "tests/support/machine_sandbox.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -24,7 +25,9 @@ bool OtherProcessCanLock(const fs::path& file) {
 } // namespace
 
 TEST(NamedMutexTest, ASecondHolderFailsWhileTheFirstLives) {
+    const fixture::MachineSandbox machine;
     const std::string name = UniqueName("ORVSETUP");
+    const fs::path lockFile = NamedMutex::LockFile(name).Value();
     {
         Result<std::optional<NamedMutex>> first = NamedMutex::Acquire(name);
         ASSERT_TRUE(first) << first.Error();
@@ -33,22 +36,31 @@ TEST(NamedMutexTest, ASecondHolderFailsWhileTheFirstLives) {
         Result<std::optional<NamedMutex>> second = NamedMutex::Acquire(name);
         ASSERT_TRUE(second) << second.Error();
         EXPECT_FALSE(second.Value().has_value());
-        EXPECT_FALSE(OtherProcessCanLock(NamedMutex::LockFile(name)));
+        EXPECT_FALSE(OtherProcessCanLock(lockFile));
 
         // Moving the holder keeps the mutex held.
         NamedMutex moved = std::move(*first.Value());
         first.Value().reset();
         EXPECT_FALSE(NamedMutex::Acquire(name).Value().has_value());
     }
-    EXPECT_TRUE(OtherProcessCanLock(NamedMutex::LockFile(name)));
+    EXPECT_TRUE(OtherProcessCanLock(lockFile));
     EXPECT_TRUE(NamedMutex::Acquire(name).Value().has_value());
-    fs::remove(NamedMutex::LockFile(name));
 }
 
-TEST(NamedMutexTest, NamesBecomeOneSafeFileNameInTheTemporaryFolder) {
-    EXPECT_EQ(NamedMutex::LockFile("ORVSETUP"),
-              fs::temp_directory_path() / "lumaro-mutex-ORVSETUP.lock");
-    EXPECT_EQ(NamedMutex::LockFile("a/b\\c d%\x82\xA0").filename(),
+TEST(NamedMutexTest, NamesBecomeOneSafeFileNameInTheMachineFolder) {
+    const fixture::MachineSandbox machine;
+    EXPECT_EQ(NamedMutex::LockFile("ORVSETUP").Value(),
+              machine.Folder() / "lumaro-mutex-ORVSETUP.lock");
+    EXPECT_EQ(NamedMutex::LockFile("a/b\\c d%\x82\xA0").Value().filename(),
               "lumaro-mutex-a%2Fb%5Cc%20d%25%82%A0.lock");
-    EXPECT_NE(NamedMutex::LockFile("orvsetup"), NamedMutex::LockFile("ORVSETUP"));
+    EXPECT_NE(NamedMutex::LockFile("orvsetup").Value(), NamedMutex::LockFile("ORVSETUP").Value());
+}
+
+TEST(NamedMutexTest, ALinkInThePlaceOfTheLockFileIsNotFollowed) {
+    const fixture::MachineSandbox machine;
+    const fs::path lockFile = NamedMutex::LockFile("linked").Value();
+    const fs::path elsewhere = machine.Folder().parent_path() / "elsewhere.txt";
+    fs::create_symlink(elsewhere, lockFile);
+    EXPECT_FALSE(NamedMutex::Acquire("linked"));
+    EXPECT_FALSE(fs::exists(elsewhere));
 }

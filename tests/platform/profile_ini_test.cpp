@@ -75,6 +75,18 @@ TEST_F(ProfileIni, OnlyTheFirstOfDuplicateSectionsAndKeysCounts) {
     EXPECT_EQ(Read("A", "j"), "<default>");
 }
 
+TEST_F(ProfileIni, AWholeSectionIsReadOnceAndARepeatedOneContinuesItOnlyWhenAsked) {
+    WriteBytes("[A]\r\nk=1\r\nk=2\r\n [ list ] \r\nItem1= \"x\" \r\n[B]\r\nItem1=no\r\n[a]\r\n"
+               "k=3\r\nj=4\r\n[LIST]\r\nitem2=y\r\n");
+    using Values = std::unordered_map<std::string, std::string>;
+    EXPECT_EQ(ReadProfileSection("a", File(), SectionRepeats::FirstOnly), (Values{{"K", "1"}}));
+    EXPECT_EQ(ReadProfileSection("a", File(), SectionRepeats::Continue),
+              (Values{{"K", "3"}, {"J", "4"}}));
+    EXPECT_EQ(ReadProfileSection("List", File(), SectionRepeats::Continue),
+              (Values{{"ITEM1", "x"}, {"ITEM2", "y"}}));
+    EXPECT_EQ(ReadProfileSection("none", File(), SectionRepeats::Continue), Values{});
+}
+
 TEST_F(ProfileIni, DoubleByteNamesWithBracketOrLetterTrailBytesParse) {
     WriteBytes("[" + kTrailBracket + "]\r\n" + kKatakanaSmallA + "=" + kTrailLowerA + "\r\n");
     EXPECT_EQ(Read(kTrailBracket, kKatakanaSmallA), kTrailLowerA);

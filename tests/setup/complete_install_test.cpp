@@ -124,7 +124,7 @@ TEST_F(CompleteInstall, LeavesEveryFileLinkValueAndLogLine) {
               "C:\\WINDOWS\\UNORSET.EXE \"C:\\Program Files\\Lumaro\\UNSETUP.INI\"");
 
     // The log, line by line.
-    const std::vector<std::string> expected = {
+    std::vector<std::string> expected = {
         "[Information]",
         "Message1=Orvik! Setup 98 UnSetup(UnInstall) Initialize File",
         "Message2=！！！　警告　！！！",
@@ -169,7 +169,18 @@ TEST_F(CompleteInstall, LeavesEveryFileLinkValueAndLogLine) {
         "",
         "[ProgramID]",
         "ID=LumaroTest",
+        "",
+        "[InstalledFile]",
+        "Format=1",
     };
+    // What each copied file was right after its copy, for the uninstaller to compare.
+    const std::string copied[] = {App("LumaroUty.exe"), App("html\\top.htm"), App("README.TXT"),
+                                  "C:\\WINDOWS\\SYSTEM32\\shared.dll"};
+    for (std::size_t i = 0; i < std::size(copied); ++i) {
+        const std::optional<FileRecord> record = RecordOf(copied[i]);
+        ASSERT_TRUE(record) << copied[i];
+        expected.push_back("File" + std::to_string(i + 1) + "=" + RecordText(copied[i], *record));
+    }
     EXPECT_EQ(Lines(App("UNSETUP.INI")), expected);
 }
 

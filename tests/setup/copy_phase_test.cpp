@@ -77,13 +77,16 @@ TEST_F(CopyPhase, ASourceThatVanishesAfterMeasuringSwitchesProgressToCounting) {
     EXPECT_EQ(ports.progress, (std::vector<std::string>{"33%(1/3)", "67%(2/3)", "100%(3/3)"}));
 }
 
-TEST_F(CopyPhase, TheReportIsNotShownWhenTheUserDeclines) {
+TEST_F(CopyPhase, TheReportIsNotShownWhenTheUserDeclinesAndNoCompletionIsTold) {
     WriteScript("[CopyFile]\nFile1=(App)absent.exe\n");
     ports.AnswerNext("警告", Answer::No);
     const InstallResult result = Install();
     EXPECT_EQ(result.failureCount, 1);
     EXPECT_TRUE(ports.reports.empty());
-    EXPECT_TRUE(ports.ShowedBox("完了"));
+    EXPECT_FALSE(ports.ShowedBox("完了"));
+    EXPECT_FALSE(ports.ShowedMessage("セットアップが完了しました"));
+    EXPECT_EQ(platform::Cp932ToUtf8(ports.messages.back()),
+              "セットアップで一部の処理が失敗しました．");
 }
 
 TEST_F(CopyPhase, WithOverwriteOnAnExistingNewerTargetStaysButIsRecorded) {
@@ -140,6 +143,23 @@ TEST_F(CopyPhase, ARenamedEntryGoesToThePathsFolderUnderTheNewName) {
     EXPECT_FALSE(fs::exists(Host(App("doc\\readme.txt"))));
 }
 
+TEST_F(CopyPhase, SourcesOutsideTheMediumAreRefusedWhateverTheirSpelling) {
+    WriteBytes(Root() / "secret.txt", "not on the medium");
+    fs::create_symlink(Root() / "secret.txt", MediumHost() / "link.txt");
+    WriteScript("[CopyFile]\nFile1=(App)../secret.txt|one.txt\nFile2=(App)link.txt\n");
+    const InstallResult result = Install();
+    EXPECT_EQ(result.failureCount, 2);
+    EXPECT_FALSE(fs::exists(Host(App("one.txt"))));
+    EXPECT_FALSE(fs::exists(Host(App("link.txt"))));
+    const std::string refused =
+        "コピー元のファイルがセットアップ媒体のフォルダの外にあるため，コピーしませんでした．";
+    EXPECT_NE(
+        platform::Cp932ToUtf8(result.errorReport)
+            .find("<File> " + platform::Cp932ToUtf8(MediumFolder()) + "link.txt\r\n" + refused),
+        std::string::npos)
+        << platform::Cp932ToUtf8(result.errorReport);
+}
+
 TEST_F(CopyPhase, ACommaInTheInstallFolderDoesNotCutTheEntries) {
     WriteScript("[CopyFile]\nFile1=(App)a.txt,/W\n");
     WriteMediumFile("a.txt", "a");
@@ -169,7 +189,7 @@ TEST_F(CopyPhase, ASourceOnALaterDiskIsAskedForUntilItIsThere) {
     EXPECT_EQ(ports.progress, (std::vector<std::string>{"50%(1/2)", "100%(2/2)"}));
 }
 
-TEST_F(CopyPhase, CancellingTheDiskChangeIsAFatalStopWithoutLog) {
+TEST_F(CopyPhase, CancellingTheDiskChangeIsAFatalStopWhoseLogHoldsWhatWasCopied) {
     WriteScript("[CopyFile]\nFile1=(App)a.txt\nFile2=(Dch)(App)b.txt\nFile3=(App)c.txt\n");
     WriteMediumFile("a.txt", "a");
     WriteMediumFile("c.txt", "c");
@@ -180,10 +200,10 @@ TEST_F(CopyPhase, CancellingTheDiskChangeIsAFatalStopWithoutLog) {
     EXPECT_EQ(ports.boxes.back().icon, MessageIcon::Stop);
     EXPECT_TRUE(fs::exists(Host(App("a.txt"))));
     EXPECT_FALSE(fs::exists(Host(App("c.txt"))));
-    EXPECT_FALSE(fs::exists(Host(App("UNSETUP.INI"))));
+    EXPECT_EQ(LoggedFiles(), std::vector<std::string>{"File1=" + App("a.txt")});
 }
 
-TEST_F(CopyPhase, AnAbortStopsAfterTheStepAndWritesNoLog) {
+TEST_F(CopyPhase, AnAbortStopsAfterTheStepAndLeavesTheLogOfWhatWasCopied) {
     WriteScript("[CopyFile]\nFile1=(App)a.txt\nFile2=(App)b.txt\n");
     WriteMediumFile("a.txt", "a");
     WriteMediumFile("b.txt", "b");
@@ -192,7 +212,7 @@ TEST_F(CopyPhase, AnAbortStopsAfterTheStepAndWritesNoLog) {
     EXPECT_EQ(result.outcome, InstallOutcome::Aborted);
     EXPECT_TRUE(fs::exists(Host(App("a.txt"))));
     EXPECT_FALSE(fs::exists(Host(App("b.txt"))));
-    EXPECT_FALSE(fs::exists(Host(App("UNSETUP.INI"))));
+    EXPECT_EQ(LoggedFiles(), std::vector<std::string>{"File1=" + App("a.txt")});
     EXPECT_FALSE(fs::exists(Host("C:\\WINDOWS\\UNORSET.EXE")));
     EXPECT_TRUE(ports.boxes.empty() || !ports.ShowedBox("完了"));
 }

@@ -42,6 +42,27 @@ TEST_F(FilePrimitives, CopyOneFileReplacesAReadOnlyTargetAndLeavesItWritable) {
     EXPECT_EQ(CopyOneFile("C:\\src.txt", "C:\\No\\dst.txt"), platform::kErrorPathNotFound);
 }
 
+TEST_F(FilePrimitives, CopyOneFileReplacesALinkAndTheLeftoverOfAKilledCopy) {
+    WriteBytes(Host("C:\\src.txt"), "new");
+    WriteBytes(Root() / "elsewhere.txt", "not the installer's");
+    fs::create_symlink(Root() / "elsewhere.txt", Host("C:\\dst.txt"));
+    WriteBytes(Host("C:\\.dst.txt.setup-part"), "half a copy");
+    EXPECT_EQ(CopyOneFile("C:\\src.txt", "C:\\dst.txt"), platform::kErrorSuccess);
+    EXPECT_FALSE(fs::is_symlink(Host("C:\\dst.txt")));
+    EXPECT_EQ(ReadBytes(Host("C:\\dst.txt")), "new");
+    EXPECT_EQ(ReadBytes(Root() / "elsewhere.txt"), "not the installer's");
+    EXPECT_FALSE(fs::exists(Host("C:\\.dst.txt.setup-part")));
+}
+
+TEST_F(FilePrimitives, ALinkIsDeletedAsALink) {
+    WriteBytes(Root() / "elsewhere.dll", "not the installer's");
+    fs::create_directories(Host("C:\\P"));
+    fs::create_symlink(Root() / "elsewhere.dll", Host("C:\\P\\x.dll"));
+    EXPECT_EQ(DeletePath("C:\\P\\x.dll"), platform::kErrorSuccess);
+    EXPECT_FALSE(fs::is_symlink(Host("C:\\P\\x.dll")));
+    EXPECT_EQ(ReadBytes(Root() / "elsewhere.dll"), "not the installer's");
+}
+
 TEST_F(FilePrimitives, DeletePathWithWildcardsAndMissingPaths) {
     WriteBytes(Host("C:\\P\\a.ini"), "a");
     WriteBytes(Host("C:\\P\\b.INI"), "b");

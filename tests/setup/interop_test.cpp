@@ -101,6 +101,7 @@ TEST_F(Interop, ACompressedFileIsInstalledUnderItsStoredNameInUpperCase) {
     EXPECT_EQ(ReadBytes(Host("C:\\Program Files\\Test\\Other.dll")), LongText("library"));
     EXPECT_EQ(SharedCount("C:\\WINDOWS\\SYSTEM32\\GRID.DLL"), 1u);
     EXPECT_FALSE(fs::exists(TemporaryHost() / "EXPAND.ZST"));
+    EXPECT_FALSE(fs::exists(Host(session->workFolder + "EXPAND.ZST")));
     EXPECT_EQ(SectionLines("C:\\Program Files\\Test\\UNSETUP.INI", "DeleteFile"),
               (std::vector<std::string>{"File1=C:\\WINDOWS\\SYSTEM32\\GRID.DLL,/S",
                                         "File2=C:\\Program Files\\Test\\NOTES.TXT",

@@ -114,17 +114,18 @@ TEST_F(Medium, InstallsLumaroUtyAndTheRecordedCommandRemovesIt) {
     EXPECT_EQ(difference.lostOrChanged, Names{});
     // Left on purpose: the uninstaller, the folder memory without the program's section, the
     // shared file that nobody counts any more (an unattended run keeps it) with its folders,
-    // and keys without values above those the install made.
+    // the lock file that keeps installers apart, and keys without values above those the
+    // install made.
     const std::string version = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
-    EXPECT_EQ(
-        difference.added,
-        (Names{"drive_c/WINDOWS/ORSET98.INI", "drive_c/WINDOWS/UNORSET.EXE",
-               "drive_c/Program Files/Common Files", "drive_c/Program Files/Common Files/Hestrom",
-               "drive_c/Program Files/Common Files/Hestrom/HESTROM.TXT",
-               "HKEY_LOCAL_MACHINE\\SOFTWARE", "HKEY_LOCAL_MACHINE\\SOFTWARE\\Hestrom",
-               "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft",
-               "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows", version,
-               version + "\\SharedDLLs", version + "\\Uninstall"}));
+    EXPECT_EQ(difference.added,
+              (Names{"drive_c/WINDOWS/ORSET98.INI", "drive_c/WINDOWS/UNORSET.EXE",
+                     "lumaro-mutex-ORVSETUP.lock", "drive_c/Program Files/Common Files",
+                     "drive_c/Program Files/Common Files/Hestrom",
+                     "drive_c/Program Files/Common Files/Hestrom/HESTROM.TXT",
+                     "HKEY_LOCAL_MACHINE\\SOFTWARE", "HKEY_LOCAL_MACHINE\\SOFTWARE\\Hestrom",
+                     "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft",
+                     "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows", version,
+                     version + "\\SharedDLLs", version + "\\Uninstall"}));
 }
 
 TEST_F(Medium, ASecondInstallerWithWindowsQuitsAtOnce) {

@@ -1,8 +1,11 @@
 // libFuzzer entry: any bytes, as a SETUP.INI or UNSETUP.INI on the medium or in the install
 // folder, must be read section by section and key by key, and every value must go through the
-// readers of script entries and log entries, without reading outside the text.
+// readers of script entries and log entries, without reading outside the text; and the whole
+// file must be read as a script and as a log, repeated sections and file records included, and
+// written back as a log.
 
 #include "platform/profile_ini.h"
+#include "setup/host_paths.h"
 #include "setup/registry_entries.h"
 #include "setup/registry_keys.h"
 #include "setup/script.h"
@@ -11,6 +14,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -53,5 +57,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     (void)setup::MergedEntries(values);
     (void)setup::MergedFileEntries(values);
+    if (const std::optional<std::string> spelled = setup::WindowsSpelling(file)) {
+        (void)setup::LoadSetupScript(*spelled);
+        (void)setup::UninstallLogText(setup::ReadUninstallLog(*spelled));
+    }
     return 0;
 }

@@ -96,7 +96,7 @@ void UninstallTest::StartUninstall(std::string_view logFile) {
     uninstallSession = setup::StartSession("C:\\WINDOWS\\", logFile);
     ASSERT_EQ(uninstallSession->mode, setup::RunMode::Unsetup);
     ASSERT_EQ(uninstallSession->startupErrors, "");
-    log = setup::ReadUninstallLog(uninstallSession->scriptFile);
+    log = setup::ReadSessionLog(*uninstallSession);
     uninstallMacros = setup::ResolvePathMacros(uninstallSession->programFolder);
 }
 

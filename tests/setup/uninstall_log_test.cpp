@@ -20,12 +20,15 @@ TEST(SplitLogEntry, OptionsStartAtTheFirstCommaBeforeASlash) {
     EXPECT_EQ(parts.options, "");
 }
 
-TEST(IniListIndex, ADuplicateTakesTheNumberOfItsEarlierKey) {
-    const Entries written = {"C:\\A\\a.dll,/S", "C:\\A\\b.txt"};
-    EXPECT_EQ(IniListIndex("c:\\a\\A.DLL", written), 1u);
-    EXPECT_EQ(IniListIndex("C:\\A\\B.TXT,/W", written), 2u);
-    EXPECT_EQ(IniListIndex("C:\\A\\c.txt", written), 3u);
-    EXPECT_EQ(IniListIndex("x", {}), 1u);
+TEST(LogList, ADuplicateTakesTheNumberOfItsEarlierKey) {
+    LogList list(LogList::Kind::Files);
+    EXPECT_EQ(list.Add("C:\\A\\a.dll,/S").number, 1u);
+    EXPECT_EQ(list.Add("C:\\A\\b.txt").number, 2u);
+    const LogList::Added again = list.Add("c:\\a\\A.DLL");
+    EXPECT_EQ(again.number, 1u);
+    EXPECT_EQ(again.value, "c:\\a\\A.DLL,/S");
+    EXPECT_EQ(list.Add("C:\\A\\B.TXT,/W").number, 2u);
+    EXPECT_EQ(list.Add("C:\\A\\c.txt").number, 3u);
 }
 
 TEST(MergedEntries, AFolderRecordedTwiceIsWrittenOnce) {
@@ -54,6 +57,25 @@ TEST(RestoreRelateSlots, AnExtensionTakesTheFirstFreeSlotOnce) {
         EXPECT_TRUE(AddRestoreRelate(slots, "e" + std::to_string(i), ""));
     }
     EXPECT_FALSE(AddRestoreRelate(slots, "full", ""));
+}
+
+class LogReading : public setup_test::MachineTest {};
+
+// The log of an install that was stopped: its lists continued in repeated sections, a later key
+// replacing an earlier one, and the record of each file copied.
+TEST_F(LogReading, RepeatedSectionsContinueTheListsAndRecordsFollowTheirFiles) {
+    setup_test::WriteIni(Host("C:\\A\\UNSETUP.INI"),
+                         "[SetupFolder]\nFolder=C:\\A\\\n[DeleteFile]\nFile1=C:\\A\\x.dll,/S\n"
+                         "[InstalledFile]\nFormat=1\n\n[DeleteFolder]\nFolder1=C:\\A\\sub\\\n"
+                         "\n[DeleteFile]\nFile2=C:\\A\\y.txt\nFile1=C:\\A\\x.dll,/S/R\n"
+                         "[InstalledFile]\nFile2=12,345,C:\\A\\y.txt\nFile3=bad\n");
+    const UninstallLog log = ReadUninstallLog("C:\\A\\UNSETUP.INI");
+    EXPECT_EQ(log.lists.files.Entries(), (Entries{"C:\\A\\x.dll,/S/R", "C:\\A\\y.txt"}));
+    EXPECT_EQ(log.lists.folders.Entries(), Entries{"C:\\A\\sub\\"});
+    EXPECT_TRUE(log.lists.installed.kept);
+    EXPECT_EQ(log.lists.installed.Find("c:\\a\\Y.TXT"), (FileRecord{12, 345}));
+    EXPECT_EQ(log.lists.installed.Find("C:\\A\\x.dll"), std::nullopt);
+    EXPECT_EQ(log.lists.installed.byPath.size(), 1u);
 }
 
 class Reinstall : public setup_test::InstallTest {};

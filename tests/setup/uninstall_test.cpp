@@ -83,20 +83,21 @@ TEST_F(Uninstaller, ALogWithoutAnInstallFolderStopsBeforeDeletingAnything) {
 TEST_F(Uninstaller, OnlyTheFiveCharactersFromTheCommaAreOptions) {
     EXPECT_EQ(ReadFileEntry("C:\\A,B\\x.dll,/S/W/L").path, "C:\\A,B\\x.dll");
     EXPECT_EQ(ReadFileEntry("C:\\A,B\\x.dll,/S/W/L").options, ",/S/W");
-    MakeFile("C:\\Data\\kept.txt");
-    MakeFile("C:\\Data\\third.txt");
+    MakeFile("C:\\WINDOWS\\kept.txt");
+    MakeFile("C:\\WINDOWS\\third.txt");
     MakeFile("C:\\WINDOWS\\SYSTEM32\\PART.DLL");
     // "/L" as the third option is not read: the file goes. "/F" as the third is not read
     // either: an uncounted component server in the System folder is asked about.
     WriteLog("[SetupFolder]\nFolder=C:\\Program Files\\Test\\\n[DeleteFile]\n"
-             "File1=C:\\Data\\third.txt,/S/W/L\nFile2=C:\\Data\\kept.txt,/L/W/F\n"
+             "File1=C:\\WINDOWS\\third.txt,/S/W/L\n"
+             "File2=C:\\WINDOWS\\kept.txt,/L/W/F\n"
              "File3=C:\\WINDOWS\\SYSTEM32\\PART.DLL,/W/S/F\n");
     uninstallPorts.AnswerNext("ファイル削除の確認", Answer::No);
 
     const UninstallResult result = Uninstall();
     EXPECT_TRUE(result.Succeeded()) << platform::Cp932ToUtf8(result.errorReport);
-    EXPECT_FALSE(Exists("C:\\Data\\third.txt"));
-    EXPECT_TRUE(Exists("C:\\Data\\kept.txt"));
+    EXPECT_FALSE(Exists("C:\\WINDOWS\\third.txt"));
+    EXPECT_TRUE(Exists("C:\\WINDOWS\\kept.txt"));
     EXPECT_TRUE(Exists("C:\\WINDOWS\\SYSTEM32\\PART.DLL"));
     ASSERT_EQ(uninstallPorts.boxes.size(), 2u);
     EXPECT_EQ(uninstallPorts.boxes[0].topic, QuestionTopic::DeleteFile);
@@ -135,28 +136,31 @@ TEST_F(Uninstaller, UncountedFilesFollowTheirOptions) {
 }
 
 TEST_F(Uninstaller, CountedFilesStayUnlessThisInstallCountedThemLast) {
-    MakeFile("C:\\Common\\two.dll");
-    MakeFile("C:\\Common\\unmarked.dll");
-    MakeFile("C:\\Common\\last.dll");
-    Count("C:\\Common\\two.dll", 2);
-    Count("C:\\Common\\unmarked.dll", 1);
-    Count("C:\\Common\\last.dll", 1);
+    MakeFile("C:\\Program Files\\Common Files\\Hestrom\\two.dll");
+    MakeFile("C:\\Program Files\\Common Files\\Hestrom\\unmarked.dll");
+    MakeFile("C:\\Program Files\\Common Files\\Hestrom\\last.dll");
+    Count("C:\\Program Files\\Common Files\\Hestrom\\two.dll", 2);
+    Count("C:\\Program Files\\Common Files\\Hestrom\\unmarked.dll", 1);
+    Count("C:\\Program Files\\Common Files\\Hestrom\\last.dll", 1);
     WriteLog("[SetupFolder]\nFolder=C:\\Program Files\\Test\\\n[DeleteFile]\n"
-             "File1=C:\\Common\\two.dll,/S\nFile2=C:\\Common\\unmarked.dll,/F\n"
-             "File3=C:\\Common\\last.dll,/R/S\n");
+             "File1=C:\\Program Files\\Common Files\\Hestrom\\two.dll,/S\nFile2=C:\\Program "
+             "Files\\Common Files\\Hestrom\\unmarked.dll,/F\n"
+             "File3=C:\\Program Files\\Common Files\\Hestrom\\last.dll,/R/S\n");
     sharedFiles.AnswerNext(SharedFileAnswer::Yes);
 
     EXPECT_TRUE(Uninstall().Succeeded());
-    EXPECT_TRUE(Exists("C:\\Common\\two.dll"));
-    EXPECT_EQ(SharedCount("C:\\Common\\two.dll"), 1u);
-    EXPECT_TRUE(Exists("C:\\Common\\unmarked.dll"));
-    EXPECT_EQ(SharedCount("C:\\Common\\unmarked.dll"), 1u);
-    EXPECT_FALSE(Exists("C:\\Common\\last.dll"));
-    EXPECT_EQ(SharedCount("C:\\Common\\last.dll"), std::nullopt);
-    EXPECT_EQ(sharedFiles.questions,
-              Entries{"C:\\Common\\last.dll\r\rこの共有ファイルは，現在，他のどのプログラムからも"
-                      "使われていません．\rしかし，今後，他のプログラムで使われる可能性があります．"
-                      "\rこのファイルを削除してもよろしいですか？"});
+    EXPECT_TRUE(Exists("C:\\Program Files\\Common Files\\Hestrom\\two.dll"));
+    EXPECT_EQ(SharedCount("C:\\Program Files\\Common Files\\Hestrom\\two.dll"), 1u);
+    EXPECT_TRUE(Exists("C:\\Program Files\\Common Files\\Hestrom\\unmarked.dll"));
+    EXPECT_EQ(SharedCount("C:\\Program Files\\Common Files\\Hestrom\\unmarked.dll"), 1u);
+    EXPECT_FALSE(Exists("C:\\Program Files\\Common Files\\Hestrom\\last.dll"));
+    EXPECT_EQ(SharedCount("C:\\Program Files\\Common Files\\Hestrom\\last.dll"), std::nullopt);
+    EXPECT_EQ(
+        sharedFiles.questions,
+        Entries{"C:\\Program Files\\Common "
+                "Files\\Hestrom\\last.dll\r\rこの共有ファイルは，現在，他のどのプログラムからも"
+                "使われていません．\rしかし，今後，他のプログラムで使われる可能性があります．"
+                "\rこのファイルを削除してもよろしいですか？"});
 }
 
 class SharedAnswers : public Uninstaller {
@@ -164,7 +168,8 @@ protected:
     void SetUp() override {
         std::string lines = "[SetupFolder]\nFolder=C:\\Program Files\\Test\\\n[DeleteFile]\n";
         for (int n = 1; n <= 4; ++n) {
-            const std::string path = "C:\\Common\\s" + std::to_string(n) + ".dll";
+            const std::string path =
+                "C:\\Program Files\\Common Files\\Hestrom\\s" + std::to_string(n) + ".dll";
             MakeFile(path);
             Count(path, 1);
             lines += "File" + std::to_string(n) + "=" + path + ",/S\n";
@@ -174,7 +179,8 @@ protected:
     std::vector<bool> Left() const {
         std::vector<bool> left;
         for (int n = 1; n <= 4; ++n) {
-            left.push_back(Exists("C:\\Common\\s" + std::to_string(n) + ".dll"));
+            left.push_back(
+                Exists("C:\\Program Files\\Common Files\\Hestrom\\s" + std::to_string(n) + ".dll"));
         }
         return left;
     }
@@ -196,7 +202,9 @@ TEST_F(SharedAnswers, KeepAllAnswersEveryLaterFile) {
     EXPECT_EQ(sharedFiles.questions.size(), 2u);
     EXPECT_EQ(Left(), (std::vector<bool>{false, true, true, true}));
     for (int n = 1; n <= 4; ++n) {
-        EXPECT_EQ(SharedCount("C:\\Common\\s" + std::to_string(n) + ".dll"), std::nullopt);
+        EXPECT_EQ(
+            SharedCount("C:\\Program Files\\Common Files\\Hestrom\\s" + std::to_string(n) + ".dll"),
+            std::nullopt);
     }
 }
 
@@ -212,7 +220,8 @@ TEST_F(SharedAnswers, YesAndNoAreAskedAgainForEachFile) {
 
 TEST_F(Uninstaller, FailedDeletionsOfCopiedFilesAreReportedButNotThoseOfAddedFiles) {
     WriteLog("[SetupFolder]\nFolder=C:\\Program Files\\Test\\\n[DeleteFile]\n"
-             "File1=C:\\Program Files\\Test\\gone.txt\n[AddDeleteFile]\nFile1=C:\\Nowhere\\x.txt\n"
+             "File1=C:\\Program Files\\Test\\gone.txt\n[AddDeleteFile]\n"
+             "File1=C:\\Program Files\\Test\\Nowhere\\x.txt\n"
              "File2=C:\\Program Files\\Test\\*.log\n");
     MakeFile("C:\\Program Files\\Test\\a.log");
     MakeFile("C:\\Program Files\\Test\\b.LOG");
@@ -253,32 +262,47 @@ TEST_F(Uninstaller, FoldersGoFromTheLastMadeInsideTheInstallFolderWithThePattern
     MakeFile("C:\\Program Files\\Test\\html\\sub\\A.INI");
     MakeFile("C:\\Program Files\\Test\\html\\B.GID");
     MakeFile("C:\\Program Files\\Test\\docs\\keep.txt");
-    fs::create_directories(Host("C:\\Outside\\empty"));
-    MakeFile("C:\\Outside\\full\\x.txt");
+    const std::string menu = "C:\\WINDOWS\\Start Menu\\Programs\\";
+    UseMachine();
+    fs::create_directories(Host(menu + "Test\\empty"));
+    MakeFile(menu + "Test\\full\\x.txt");
+    fs::create_directories(Host("C:\\Outside"));
+    // Outside the install folder only folders below the menus (and the shared ones) go, and
+    // only when empty; any other is refused.
     WriteLog(
         "[SetupFolder]\nFolder=C:\\Program Files\\Test\\\n[DeleteFolder]\n"
         "Folder1=C:\\Program Files\\Test\\html\\\nFolder2=C:\\Program Files\\Test\\html\\sub\\\n"
-        "Folder3=C:\\Program Files\\Test\\docs\\\nFolder4=C:\\Outside\\\n"
-        "Folder5=C:\\Outside\\empty\\\nFolder6=C:\\Outside\\full\\\n"
-        "Folder7=C:\\Program Files\\Test\\missing\\\n[UnSetupOption]\nCheckBox=1,1,0,0\n");
+        "Folder3=C:\\Program Files\\Test\\docs\\\nFolder4=C:\\Outside\\\nFolder5=" +
+        menu + "Test\\empty\\\nFolder6=" + menu +
+        "Test\\full\\\nFolder7=C:\\Program Files\\Test\\missing\\\n[UnSetupOption]\n"
+        "CheckBox=1,1,0,0\n");
     const UninstallResult result = Uninstall();
     EXPECT_FALSE(Exists("C:\\Program Files\\Test\\html"));
     EXPECT_TRUE(Exists("C:\\Program Files\\Test\\docs\\keep.txt"));
-    EXPECT_FALSE(Exists("C:\\Outside\\empty"));
-    EXPECT_TRUE(Exists("C:\\Outside\\full\\x.txt"));
+    EXPECT_FALSE(Exists(menu + "Test\\empty"));
+    EXPECT_TRUE(Exists(menu + "Test\\full\\x.txt"));
+    EXPECT_TRUE(Exists("C:\\Outside"));
     EXPECT_EQ(
         ReportLines(result),
-        (Entries{"<Folder> C:\\Program Files\\Test\\docs\\", "ディレクトリが空ではありません。",
-                 "<SetupFolder> C:\\Program Files\\Test\\",
-                 "フォルダにファイルが残っているため，セットアップフォルダを削除できません"
-                 "でした．エクスプローラなどから，直接削除してください．"}));
+        (Entries{
+            "<Folder> C:\\Outside\\",
+            "セットアップフォルダの外にあり，セットアップが作成する種類のファイル・フォルダでも"
+            "ないため，削除しませんでした．",
+            "<Folder> C:\\Program Files\\Test\\docs\\", "ディレクトリが空ではありません。",
+            "<SetupFolder> C:\\Program Files\\Test\\",
+            "フォルダにファイルが残っているため，セットアップフォルダを削除できません"
+            "でした．エクスプローラなどから，直接削除してください．"}));
 }
 
-TEST_F(Uninstaller, DeleteAllEmptiesTheInstallFolderWithTheUsersFilesInIt) {
+TEST_F(Uninstaller, DeleteAllEmptiesTheInstallFolderOfItsOwnLogWithTheUsersFilesInIt) {
+    UseMachine();
     MakeFile("C:\\Program Files\\Test\\html\\mine.htm");
     MakeFile("C:\\Program Files\\Test\\notes.txt");
-    WriteLog("[SetupFolder]\nFolder=C:\\Program Files\\Test\\\n[DeleteFolder]\n"
-             "Folder1=C:\\Program Files\\Test\\html\\\n[UnSetupOption]\nCheckBox=DeleteAll\n");
+    const std::string log = "C:\\Program Files\\Test\\UNSETUP.INI";
+    WriteIni(Host(log), "[SetupFolder]\nFolder=C:\\Program Files\\Test\\\n[DeleteFolder]\n"
+                        "Folder1=C:\\Program Files\\Test\\html\\\n[UnSetupOption]\n"
+                        "CheckBox=DeleteAll\n");
+    StartUninstall(log);
     EXPECT_TRUE(Uninstall().Succeeded());
     EXPECT_FALSE(Exists("C:\\Program Files\\Test"));
 }
@@ -361,11 +385,11 @@ TEST_F(Uninstaller, NeverDeletesTheMachinesFoldersTheHomeFolderOrARoot) {
     MakeFile(Windows(home / "photo.jpg"));
     setenv("HOME", home.c_str(), 1);
     MakeFile("C:\\WINDOWS\\SYSTEM32\\keep.dll");
-    MakeFile("C:\\Data\\gone.txt");
+    MakeFile("C:\\WINDOWS\\gone.txt");
     const std::string homeParent = Windows(Root() / "home");
     WriteLog("[SetupFolder]\nFolder=" + homeParent +
              "\n[DeleteFile]\n"
-             "File1=C:\\WINDOWS\\SYSTEM32\nFile2=C:\\Data\\gone.txt\n[AddDeleteFile]\n"
+             "File1=C:\\WINDOWS\\SYSTEM32\nFile2=C:\\WINDOWS\\gone.txt\n[AddDeleteFile]\n"
              "File1=C:\\WIN*\nFile2=Z:\\*.*\n[DeleteShortCut]\nFile1=" +
              Windows(home) +
              "\n[DeleteFolder]\nFolder1=C:\\WINDOWS\\..\\\n[UnSetupOption]\nCheckBox=DeleteAll\n");
@@ -374,13 +398,16 @@ TEST_F(Uninstaller, NeverDeletesTheMachinesFoldersTheHomeFolderOrARoot) {
     const UninstallResult result = Uninstall();
     EXPECT_TRUE(Exists("C:\\WINDOWS\\SYSTEM32\\keep.dll"));
     EXPECT_TRUE(fs::exists(home / "photo.jpg"));
-    EXPECT_FALSE(Exists("C:\\Data\\gone.txt"));
-    const std::string refused = "Windowsフォルダ・Systemフォルダ・ドライブのルート・ホームフォルダ"
-                                "，またはそれを含むフォルダのため，削除しませんでした．";
+    EXPECT_FALSE(Exists("C:\\WINDOWS\\gone.txt"));
+    const std::string refused = "マシンのフォルダ（Windows・System・Program Files・スタートメニュー"
+                                "など）・ドライブのルート・ホームフォルダ・セットアップフォルダ，"
+                                "またはそれを含むフォルダのため，削除しませんでした．";
+    const std::string pattern =
+        "ワイルドカードはセットアップフォルダの中でだけ使えるため，削除しませんでした．";
     EXPECT_EQ(
         ReportLines(result),
-        (Entries{"<File> C:\\WINDOWS\\SYSTEM32", refused, "<File> C:\\WIN*", refused,
-                 "<File> Z:\\*.*", refused, "<ShortCut> " + platform::Cp932ToUtf8(Windows(home)),
+        (Entries{"<File> C:\\WINDOWS\\SYSTEM32", refused, "<File> C:\\WIN*", pattern,
+                 "<File> Z:\\*.*", pattern, "<ShortCut> " + platform::Cp932ToUtf8(Windows(home)),
                  refused, "<Folder> C:\\WINDOWS\\..\\", refused,
                  "<SetupFolder> " + platform::Cp932ToUtf8(homeParent) + "\\", refused}));
 }

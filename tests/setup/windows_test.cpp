@@ -284,7 +284,10 @@ TEST_F(SetupWindows, TheAbortButtonStopsTheInstallAfterItsQuestion) {
     EXPECT_FALSE(main.isEnabled());
     EXPECT_TRUE(back.isEnabled());
     EXPECT_FALSE(fs::exists(Host("C:\\Tool\\f50.txt")));
-    EXPECT_FALSE(fs::exists(Host("C:\\Tool\\UNSETUP.INI")));
+    // The log holds what was copied before the abort, so that it can be undone.
+    const std::string log = ReadBytes(Host("C:\\Tool\\UNSETUP.INI"));
+    EXPECT_NE(log.find("File1=C:\\Tool\\f1.txt\r\n"), std::string::npos) << log;
+    EXPECT_EQ(log.find("f50.txt"), std::string::npos) << log;
     EXPECT_EQ(ports.BoxTexts(),
               (std::vector<std::string>{
                   "中断の確認: ここでセットアップを中断すると，すでにコピー済みのファイルは削除され"
@@ -298,12 +301,13 @@ TEST_F(SetupWindows, TheUninstallAsksAboutSharedFilesInItsDialogAndShowsItsRepor
     WriteMediumFile("s1.dll", "1");
     WriteMediumFile("s2.dll", "2");
     WriteScript("[Extend]\nSetupSpeed=1\n[DefaultFolder]\nFolder=C:\\Tool\n[CopyFile]\n"
-                "File1=(App)a.txt\nFile2=C:\\Common\\s1.dll,/S\nFile3=C:\\Common\\s2.dll,/S\n"
+                "File1=(App)a.txt\nFile2=C:\\Program Files\\Common "
+                "Files\\s1.dll,/S\nFile3=C:\\Program Files\\Common Files\\s2.dll,/S\n"
                 "[AddDeleteFile]\nFile1=C:\\Tool\\*.tmp\n");
-    fs::create_directories(Host("C:\\Common"));
+    fs::create_directories(Host("C:\\Program Files\\Common Files"));
     TfrmMain& installer = Open();
     installer.btnEvent->click();
-    ASSERT_TRUE(fs::exists(Host("C:\\Common\\s2.dll")));
+    ASSERT_TRUE(fs::exists(Host("C:\\Program Files\\Common Files\\s2.dll")));
     WriteBytes(Host("C:\\Tool\\mine.txt"), "the user's");
 
     TfrmMain& main = Open("C:\\Tool\\UNSETUP.INI");
@@ -323,10 +327,11 @@ TEST_F(SetupWindows, TheUninstallAsksAboutSharedFilesInItsDialogAndShowsItsRepor
                   main.btnEvent->click();
               });
     main.btnEvent->click();
-    EXPECT_TRUE(Plain(asked).startsWith(Q("C:\\Common\\s1.dll\n\nこの共有ファイルは")));
+    EXPECT_TRUE(Plain(asked).startsWith(
+        Q("C:\\Program Files\\Common Files\\s1.dll\n\nこの共有ファイルは")));
     EXPECT_EQ(main.lblFormShare->text(), Q("Delete"));
-    EXPECT_FALSE(fs::exists(Host("C:\\Common\\s1.dll")));
-    EXPECT_FALSE(fs::exists(Host("C:\\Common\\s2.dll")));
+    EXPECT_FALSE(fs::exists(Host("C:\\Program Files\\Common Files\\s1.dll")));
+    EXPECT_FALSE(fs::exists(Host("C:\\Program Files\\Common Files\\s2.dll")));
     EXPECT_FALSE(fs::exists(Host("C:\\Tool\\a.txt")));
     EXPECT_EQ(ReadBytes(Host("C:\\Tool\\mine.txt")), "the user's");
     EXPECT_FALSE(main.isVisible());
