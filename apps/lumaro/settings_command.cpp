@@ -1,5 +1,6 @@
 #include "apps/lumaro/settings_command.h"
 
+#include "apps/lumaro/arguments.h"
 #include "platform/codepage.h"
 #include "shell/settings_catalogue.h"
 #include "shell/settings_store.h"
@@ -184,11 +185,14 @@ int Set(std::span<const std::string> args, std::ostream& err) {
 } // namespace
 
 int RunSettingsCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-    if (args.empty()) {
+    // A text that begins with "-" follows "--", as with every command.
+    const auto arguments = lumaro::ParseArguments("settings", args, {{}, {}, false}, err);
+    if (!arguments || arguments->operands.empty()) {
         return Usage(err);
     }
-    const std::string& verb = args[0];
-    const auto rest = args.subspan(1);
+    const std::span<const std::string> operands = arguments->operands;
+    const std::string& verb = operands[0];
+    const auto rest = operands.subspan(1);
     if (verb == "list" && rest.size() <= 1) {
         return List(rest, out, err);
     }
