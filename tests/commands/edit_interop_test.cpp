@@ -30,12 +30,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// What a comment write may add, and why. The comment is written as text from its first byte,
-// where a camera keeps the 8-byte character code that exiftool checks. The Nikon D1X points its
-// (empty) maker-note PreviewIFD into the bytes of its own UserComment, so any text there reads
-// as a damaged directory.
+// What a comment write may add, and why. The Nikon D1X points its (empty) maker-note
+// PreviewIFD into the bytes of its own UserComment, so any text there reads as a damaged
+// directory. The comment's character code keeps exiftool from any other complaint.
 const std::set<std::string> kCommentWarnings = {
-    "Warning                         : Invalid EXIF text encoding for UserComment",
     "Warning                         : [minor] Bad PreviewIFD directory",
 };
 
