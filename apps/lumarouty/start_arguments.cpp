@@ -1,11 +1,13 @@
 #include "apps/lumarouty/start_arguments.h"
 
+#include "shell/ui/file_list_model.h"
 #include "shell/ui/form_main.h"
 
 #include <QItemSelectionModel>
 #include <QListView>
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <ostream>
 
 namespace lumarouty {
