@@ -37,8 +37,10 @@ if(LUMARO_SCDOC AND LUMARO_GZIP)
         set(troff ${LUMARO_DESKTOP_FILES_DIR}/man/${page}.1.gz)
         add_custom_command(OUTPUT ${troff}
             COMMAND ${CMAKE_COMMAND} -E make_directory ${LUMARO_DESKTOP_FILES_DIR}/man
-            COMMAND sh -c "'${LUMARO_SCDOC}' < '${source}' | '${LUMARO_GZIP}' -9n > '${troff}'"
-            DEPENDS ${source}
+            COMMAND ${CMAKE_COMMAND} -DSCDOC=${LUMARO_SCDOC} -DGZIP=${LUMARO_GZIP}
+                -DSOURCE=${source} -DOUTPUT=${troff}
+                -P ${CMAKE_CURRENT_SOURCE_DIR}/man/make_man_page.cmake
+            DEPENDS ${source} ${CMAKE_CURRENT_SOURCE_DIR}/man/make_man_page.cmake
             COMMENT "Writing the man page ${page}(1)")
         list(APPEND man_outputs ${troff})
     endforeach()

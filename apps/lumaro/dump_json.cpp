@@ -59,6 +59,10 @@ std::string ValueJson(const exif::ExifBlock& block, exif::TagDictionary dictiona
         if (IsPrintable(text) && text.size() + 1 >= entry.count) {
             return JsonString(text);
         }
+        // Binary data outside the entry: its offset would tell a script nothing.
+        if (entry.count > 4) {
+            return JsonString("(binary data, " + std::to_string(entry.count) + " bytes)");
+        }
     }
     return JsonString(ShownValues(block, dictionary, entry));
 }
