@@ -66,9 +66,10 @@ std::optional<lumaro::GatheredFiles> FilesOf(const std::optional<Arguments>& arg
     return lumaro::GatherFiles(*arguments, arguments->operands, err);
 }
 
-int StatusOf(const commands::FileCommandResult& result, const lumaro::GatheredFiles& files) {
+int StatusOf(const commands::FileCommandResult& result, const lumaro::GatheredFiles& files,
+             const ConsoleFilePorts& console) {
     const int status = ExitStatus(result);
-    return status == 0 && files.skipped ? 1 : status;
+    return status == 0 && (files.skipped || console.KeptInDryRun()) ? 1 : status;
 }
 
 int Transfer(platform::TransferKind kind, std::span<const std::string> args, std::ostream& out,
@@ -88,11 +89,11 @@ int Transfer(platform::TransferKind kind, std::span<const std::string> args, std
     const commands::TransferDialogValues values{*arguments->Value("--to"), PrefixOf(*arguments),
                                                 "$F", *naming};
     ThrottledStream report(err);
-    ConsoleFilePorts console(*arguments, out, report.Stream());
+    ConsoleFilePorts console(*arguments, out, report.Stream(), true);
     commands::FileCommandPorts ports = console.Ports();
     return StatusOf(commands::RunTransferCommand(kind, values, SavedNameSettings(report.Stream()),
                                                  {files->files, {}}, ports),
-                    *files);
+                    *files, console);
 }
 
 } // namespace
@@ -116,11 +117,11 @@ int RunRenameFilesCommand(std::span<const std::string> args, std::ostream& out, 
     }
     const commands::RenameDialogValues values{PrefixOf(*arguments), "$F", *naming};
     ThrottledStream report(err);
-    ConsoleFilePorts console(*arguments, out, report.Stream());
+    ConsoleFilePorts console(*arguments, out, report.Stream(), true);
     commands::FileCommandPorts ports = console.Ports();
     return StatusOf(commands::RunRenameCommand(values, SavedNameSettings(report.Stream()),
                                                {files->files, {}}, ports),
-                    *files);
+                    *files, console);
 }
 
 int RunDeleteFilesCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
@@ -134,5 +135,5 @@ int RunDeleteFilesCommand(std::span<const std::string> args, std::ostream& out, 
     ThrottledStream report(err);
     ConsoleFilePorts console(*arguments, out, report.Stream());
     commands::FileCommandPorts ports = console.Ports();
-    return StatusOf(commands::RunDeleteCommand(kind, {files->files, {}}, ports), *files);
+    return StatusOf(commands::RunDeleteCommand(kind, {files->files, {}}, ports), *files, console);
 }

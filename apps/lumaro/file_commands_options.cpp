@@ -1,5 +1,7 @@
 #include "apps/lumaro/file_commands_options.h"
 
+#include "platform/codepage.h"
+
 #include <ostream>
 
 namespace lumaro_files {
@@ -54,6 +56,22 @@ std::streamsize ThrottledStream::Buffer::xsputn(const char* text, std::streamsiz
 int ThrottledStream::Buffer::sync() {
     PassOn();
     return 0;
+}
+
+commands::Confirmation ConsoleFilePorts::Confirm(commands::ConfirmationList& list) {
+    if (keepsExisting_) {
+        for (commands::PlannedRow& row : list.Rows()) {
+            const std::filesystem::path destination = platform::Cp932ToPath(row.newValue);
+            std::error_code error;
+            if (row.newValue != row.oldValue && std::filesystem::exists(destination, error)) {
+                row.checked = false;
+                keptInDryRun_ = true;
+                err_ << "lumaro: kept " << destination.string()
+                     << ", which exists (--yes replaces it)\n";
+            }
+        }
+    }
+    return confirm_.Confirm(list);
 }
 
 void ConsoleFilePorts::Tell(const std::string& message) {

@@ -68,24 +68,36 @@ private:
 };
 
 // Messages on the error stream; the overwrite question answered Yes to all with --yes, else No.
-class ConsoleFilePorts : public commands::FileMessagePort, public commands::OverwriteQuestion {
+// For a command whose rows name a destination (copy, move, rename), a dry run without --yes
+// leaves unmarked, and tells, each row whose destination exists: the run would keep that file.
+class ConsoleFilePorts : public commands::ConfirmPort,
+                         public commands::FileMessagePort,
+                         public commands::OverwriteQuestion {
 public:
-    ConsoleFilePorts(const Arguments& arguments, std::ostream& out, std::ostream& err)
+    ConsoleFilePorts(const Arguments& arguments, std::ostream& out, std::ostream& err,
+                     bool rowsNameDestinations = false)
         : confirm_(out, arguments.Has("--dry-run"), !arguments.Has("--no-header")),
-          progress_(err), err_(err), yes_(arguments.Has("--yes")) {}
+          progress_(err), err_(err), yes_(arguments.Has("--yes")),
+          keepsExisting_(arguments.Has("--dry-run") && !yes_ && rowsNameDestinations) {}
+
+    [[nodiscard]] commands::Confirmation Confirm(commands::ConfirmationList& list) override;
 
     void Tell(const std::string& message) override;
     [[nodiscard]] platform::OverwriteAnswer
     AskOverwrite(const std::filesystem::path& source,
                  const std::filesystem::path& destination) override;
 
-    [[nodiscard]] commands::FileCommandPorts Ports() { return {confirm_, progress_, *this, *this}; }
+    [[nodiscard]] commands::FileCommandPorts Ports() { return {*this, progress_, *this, *this}; }
+    // Whether a dry run left a row unmarked for a destination that exists.
+    [[nodiscard]] bool KeptInDryRun() const { return keptInDryRun_; }
 
 private:
     commands::ConsoleConfirm confirm_;
     commands::ConsoleProgress progress_;
     std::ostream& err_;
     bool yes_;
+    bool keepsExisting_;
+    bool keptInDryRun_ = false;
 };
 
 // The album's and the listing's messages on the error stream, questions answered by --yes.

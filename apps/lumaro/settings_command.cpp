@@ -22,7 +22,8 @@ constexpr std::string_view kUsage =
     "       lumaro settings get SECTION VALUE\n"
     "       lumaro settings set SECTION VALUE TEXT\n"
     "The section \".\" is the program key itself (FormMainWinPlaceMain, FontInfoList,\n"
-    "FontInfoDetail); their values are bytes in hexadecimal.\n";
+    "FontInfoDetail); their values are bytes in hexadecimal. A TEXT that begins with \"-\"\n"
+    "follows \"--\": lumaro settings set SECTION VALUE -- -TEXT\n";
 
 int Usage(std::ostream& err) {
     err << kUsage;

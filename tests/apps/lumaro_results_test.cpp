@@ -93,6 +93,8 @@ const Case kCases[] = {
      "@dir: a folder, not a file"},
     {"a copy kept beside an existing file", RunCopyFilesCommand, {"--to", "@out", "@good.JPG"},
      1, "kept @out"},
+    {"a dry run of that copy", RunCopyFilesCommand,
+     {"--dry-run", "--to", "@out", "@good.JPG"}, 1, "kept @out"},
     {"a NUL-separated list", RunTitleCommand, {"-0", "--files-from", "@list", "Sea"}, 1,
      "text.jpg: no EXIF data"},
 };
