@@ -50,7 +50,8 @@ int RunDumpCommand(std::span<const std::string> args, std::ostream& out, std::os
                 continue;
             }
             const std::string report = exif::BuildDetailReport(block);
-            if (gathered->files.size() > 1) {
+            // With more than one file named, each report is headed by its file.
+            if (gathered->files.size() > 1 || gathered->skipped) {
                 out << "# " << file.string() << '\n';
             }
             out << (arguments->Has("--raw") ? report : ForTerminal(report));

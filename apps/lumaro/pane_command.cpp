@@ -99,7 +99,8 @@ int RunPaneCommand(std::span<const std::string> args, std::ostream& out, std::os
                 continue;
             }
             const std::string text = PaneText(file, *request);
-            if (gathered->files.size() > 1) {
+            // With more than one file named, each report is headed by its file.
+            if (gathered->files.size() > 1 || gathered->skipped) {
                 out << "# " << file.string() << '\n';
             }
             out << text;
