@@ -58,7 +58,7 @@ constexpr CommandRow kCommands[] = {
      "      writes each JPEG file without its EXIF data"},
     {"thumbnail", RunThumbnailCommand,
      "thumbnail [--dry-run] FILE...\n      renews the embedded thumbnail of each JPEG file\n"
-     "thumbnail --extract [--out DIR] [--yes] [--dry-run] FILE...\n"
+     "  thumbnail --extract [--out DIR] [--yes] [--dry-run] FILE...\n"
      "      saves the embedded thumbnail of each file as NAME_thumb.jpg"},
     {"copy", RunCopyFilesCommand,
      "copy --to DIR [--name keep|date|dcf] [--prefix P] [--dry-run] [--yes] FILE...\n"
