@@ -52,6 +52,21 @@ void RequireSameRows(const ConfirmationList& list, const BatchPlan& plan) {
     }
 }
 
+// Runs one row's work; false, with the failure in the report, when it raised a file error.
+bool RunOne(const std::string& progressText, const BatchItem& item, const PlannedRow& row,
+            ProgressPort& progress, BatchReport& report) {
+    progress.SetTexts(progressText, platform::PathToCp932(item.file), row.newValue);
+    try {
+        item.work();
+    } catch (const platform::FileError& error) {
+        report.failure = error.what();
+        return false;
+    }
+    ++report.processed;
+    progress.Step();
+    return true;
+}
+
 } // namespace
 
 std::string NotProcessedAction() {
@@ -62,14 +77,24 @@ std::string RowCaption(const std::filesystem::path& file) {
     return platform::PathToCp932(file.filename());
 }
 
-BatchItem NotProcessedItem(const std::filesystem::path& file) {
-    return {PlannedRow{RowCaption(file), NotProcessedAction(), "", "", false}, file, {}};
+BatchItem NotProcessedItem(const std::filesystem::path& file, std::string reason) {
+    return {PlannedRow{RowCaption(file), NotProcessedAction(), "", "", false}, file, {},
+            std::move(reason)};
+}
+
+std::string NotJpegReason() {
+    return "not a JPEG file (.JPG)";
 }
 
 BatchReport RunBatch(BatchPlan plan, ConfirmPort& confirm, ProgressPort& progress) {
     ConfirmationList list = ListOf(plan);
     BatchReport report;
     if (confirm.Confirm(list) != Confirmation::Ok) {
+        for (const BatchItem& item : plan.items) {
+            if (!item.shortfall.empty()) {
+                report.notes.push_back({item.file, item.shortfall});
+            }
+        }
         return report;
     }
     report.confirmed = true;
@@ -83,17 +108,15 @@ BatchReport RunBatch(BatchPlan plan, ConfirmPort& confirm, ProgressPort& progres
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const BatchItem& item = plan.items[i];
         if (!Runs(item, rows[i])) {
-            continue;
+            report.notes.push_back(
+                {item.file, item.shortfall.empty() ? "left out of the run" : item.shortfall});
+        } else if (report.failure) {
+            report.notes.push_back({item.file, "not reached: the run stopped at an earlier file"});
+        } else if (RunOne(plan.progressText, item, rows[i], progress, report)) {
+            if (!item.shortfall.empty()) {
+                report.notes.push_back({item.file, item.shortfall});
+            }
         }
-        progress.SetTexts(plan.progressText, platform::PathToCp932(item.file), rows[i].newValue);
-        try {
-            item.work();
-        } catch (const platform::FileError& error) {
-            report.failure = error.what();
-            return report;
-        }
-        ++report.processed;
-        progress.Step();
     }
     return report;
 }

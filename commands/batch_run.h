@@ -25,6 +25,16 @@ struct BatchItem {
     PlannedRow row;             // CP932 texts
     std::filesystem::path file; // named by the progress window while the work runs
     std::function<void()> work; // empty: the file is left alone even when its row is ticked
+    // Why the work would not do to the file all that was asked (UTF-8, "no EXIF data", "cut to
+    // 8 bytes"); empty when it would. A file left alone has an unticked row and no work.
+    std::string shortfall;
+};
+
+// A file the run did not change as asked, and why (UTF-8).
+struct FileNote {
+    std::filesystem::path file;
+    std::string reason;
+    bool operator==(const FileNote&) const = default;
 };
 
 struct BatchPlan {
@@ -38,6 +48,10 @@ struct BatchReport {
     bool confirmed = false;             // the confirmation list was answered with OK
     int processed = 0;                  // files whose work was done
     std::optional<std::string> failure; // why the run stopped early (UTF-8)
+    // Every other file not changed as asked, in list order: the shortfalls of the plan (also
+    // when the list was not confirmed, so that a dry run can tell them), rows left out, and the
+    // files not reached after a failure.
+    std::vector<FileNote> notes;
 
     [[nodiscard]] bool NeedsRefresh() const { return processed > 0; }
 };
@@ -48,12 +62,17 @@ struct BatchReport {
 // The row caption of a file: its name as CP932 text.
 [[nodiscard]] std::string RowCaption(const std::filesystem::path& file);
 
-// A file the command cannot process: an unticked "処理せず" row with empty columns, no work.
-[[nodiscard]] BatchItem NotProcessedItem(const std::filesystem::path& file);
+// A file the command cannot process: an unticked "処理せず" row with empty columns, no work,
+// and the reason as its shortfall (UTF-8).
+[[nodiscard]] BatchItem NotProcessedItem(const std::filesystem::path& file, std::string reason);
+
+// "not a JPEG file (.JPG)": the shortfall of a file the EXIF commands do not take.
+[[nodiscard]] std::string NotJpegReason();
 
 // Shows the plan's rows for confirmation and, after OK, runs the work of every ticked row
 // that has work, in the list's order. A platform::FileError ends the run and is reported in
-// the result; the progress window is closed on every path.
+// the result; the progress window is closed on every path. The report's notes name every
+// other file not changed as asked.
 [[nodiscard]] BatchReport RunBatch(BatchPlan plan, ConfirmPort& confirm, ProgressPort& progress);
 
 } // namespace commands

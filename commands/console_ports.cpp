@@ -23,8 +23,10 @@ Confirmation ConsoleConfirm::Confirm(ConfirmationList& list) {
         return Confirmation::Ok;
     }
     using platform::Cp932ToUtf8;
-    PrintRow(out_, "", kFileNameCaption, kActionCaption, Cp932ToUtf8(list.OldCaption()),
-             Cp932ToUtf8(list.NewCaption()));
+    if (header_) {
+        PrintRow(out_, "", kFileNameCaption, kActionCaption, Cp932ToUtf8(list.OldCaption()),
+                 Cp932ToUtf8(list.NewCaption()));
+    }
     for (const PlannedRow& row : list.Rows()) {
         PrintRow(out_, row.checked ? "[x]" : "[ ]", Cp932ToUtf8(row.fileName),
                  Cp932ToUtf8(row.action), Cp932ToUtf8(row.oldValue), Cp932ToUtf8(row.newValue));

@@ -11,12 +11,15 @@ namespace commands {
 
 class ConsoleConfirm : public ConfirmPort {
 public:
-    ConsoleConfirm(std::ostream& out, bool dryRun) : out_(out), dryRun_(dryRun) {}
+    // header: the table starts with a row of the column captions.
+    ConsoleConfirm(std::ostream& out, bool dryRun, bool header = true)
+        : out_(out), dryRun_(dryRun), header_(header) {}
     [[nodiscard]] Confirmation Confirm(ConfirmationList& list) override;
 
 private:
     std::ostream& out_;
     bool dryRun_;
+    bool header_;
 };
 
 class ConsoleProgress : public ProgressPort {

@@ -32,13 +32,13 @@ BatchPlan PlanSegmentWork(const Selection& files, const OutputChoice& output,
         Utf8ToCp932("元ファイル"), Utf8ToCp932(texts.newCaption), Utf8ToCp932(texts.action), {}};
     for (const fs::path& file : files) {
         if (!exif::IsJpegName(file)) {
-            plan.items.push_back(NotProcessedItem(file));
+            plan.items.push_back(NotProcessedItem(file, NotJpegReason()));
             continue;
         }
         const fs::path target = TargetOf(file, output);
         const PlannedRow row{RowCaption(file), plan.progressText, PathToCp932(file),
                              PathToCp932(target), true};
-        plan.items.push_back({row, file, [work, target, file] { work(target, file); }});
+        plan.items.push_back({row, file, [work, target, file] { work(target, file); }, ""});
     }
     return plan;
 }

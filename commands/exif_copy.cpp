@@ -67,16 +67,21 @@ BatchPlan PlanExifCopy(const Selection& files, const fs::path& sourceFolder) {
         const std::optional<fs::path> source =
             exif::IsJpegName(file) ? FindExifSource(sourceFolder, file) : std::nullopt;
         if (!source) {
-            plan.items.push_back(NotProcessedItem(file));
+            plan.items.push_back(NotProcessedItem(
+                file, exif::IsJpegName(file)
+                          ? "no file of its name in " + sourceFolder.string() + " to copy from"
+                          : NotJpegReason()));
             continue;
         }
         const PlannedRow row{RowCaption(file), plan.progressText, PathToCp932(*source),
                              PathToCp932(file), true};
-        plan.items.push_back({row, file, [file, source = *source] {
+        plan.items.push_back({row, file,
+                              [file, source = *source] {
                                   exif::RebuildWithExif(file, file, source,
                                                         exif::RebuildDates::FromDateTimeTag,
                                                         exif::RebuildThumbnail::Renew);
-                              }});
+                              },
+                              ""});
     }
     return plan;
 }

@@ -55,6 +55,7 @@ struct FileCommandResult {
     bool confirmed = false;    // the confirmation list was answered with OK
     std::size_t processed = 0; // files copied, moved, renamed or deleted
     std::size_t failed = 0;    // files the operation could not handle (told to the user)
+    std::size_t kept = 0;      // files not handled: an existing one kept, or the user cancelled
 };
 
 } // namespace commands

@@ -36,6 +36,8 @@ void ReportShellOutcome(const platform::FileOperationReport& report, FileMessage
                         FileCommandResult& result) {
     result.processed = report.Count(platform::FileOutcome::Done);
     result.failed = report.Count(platform::FileOutcome::Failed);
+    result.kept = report.Count(platform::FileOutcome::Kept) +
+                  report.Count(platform::FileOutcome::Cancelled);
     if (result.failed > 0) {
         message.Tell("次のファイルは処理できませんでした。\n" + report.Failures());
     }

@@ -2,6 +2,7 @@
 
 #include "exif/exif_writer.h"
 #include "exif/file_probes.h"
+#include "exif/user_comment.h"
 #include "platform/codepage.h"
 #include "platform/file_error.h"
 
@@ -25,6 +26,56 @@ TextTagTexts TextsOf(TextTag tag) {
     return {"UserComment", "コメント修正", "旧コメント", "新コメント"};
 }
 
+// What a file holds of the tag: its current value and the room for a new text, or why it
+// cannot take one.
+struct FieldState {
+    std::string current; // CP932
+    std::size_t room = 0;
+    std::string problem; // UTF-8; empty when the field takes a text
+};
+
+FieldState StateOf(const std::filesystem::path& file, TextTag tag) {
+    const auto block = exif::LoadExifBlock(file);
+    if (!block) {
+        return {"", 0, "no EXIF data"};
+    }
+    const std::string name = TextsOf(tag).tag;
+    const auto entry = exif::FindEntry(*block, exif::TagDictionary::Standard, name);
+    if (!entry) {
+        return {"", 0, "no " + name + " field"};
+    }
+    if ((entry->type != exif::kAscii && entry->type != exif::kUndefined) || entry->count < 2) {
+        return {"", 0, "no room for a text in its " + name + " field"};
+    }
+    if (tag == TextTag::Title) {
+        const auto value = exif::EntryValue(*block, *entry, exif::ValuePart::Second);
+        return {value ? exif::TagValueText(*value) : "", entry->count - 1u, ""};
+    }
+    // The character code comes first, then the text.
+    if (entry->count - 1u <= exif::kUserCommentCodeSize) {
+        return {"", 0, "no room for a text in its " + name + " field"};
+    }
+    return {exif::ReadUserComment(*block).value_or(""),
+            entry->count - 1u - exif::kUserCommentCodeSize, ""};
+}
+
+// Bytes of the text that fit the room without splitting a double-byte character.
+std::size_t FittedLength(std::string_view text, std::size_t room) {
+    std::size_t length = 0;
+    while (length < text.size()) {
+        const std::size_t next = length + platform::Cp932CharLength(text, length);
+        if (next > room) {
+            break;
+        }
+        length = next;
+    }
+    return length;
+}
+
+std::string StoredText(TextTag tag, const std::string& text) {
+    return tag == TextTag::Comment ? exif::EncodeUserComment(text) : text;
+}
+
 } // namespace
 
 TextEditStart PrepareTextEdit(const Selection& files, TextTag tag) {
@@ -32,13 +83,13 @@ TextEditStart PrepareTextEdit(const Selection& files, TextTag tag) {
     if (first == files.end()) {
         return {};
     }
-    const char* name = TextsOf(tag).tag;
     try {
-        const std::uint32_t count = exif::ReadTagCount(*first, name);
-        const int limit = count == 0 ? -1
-                                     : static_cast<int>(std::min<std::uint32_t>(
-                                           count - 1, std::numeric_limits<int>::max()));
-        return {exif::ReadTagText(*first, name), limit};
+        const FieldState state = StateOf(*first, tag);
+        if (!state.problem.empty()) {
+            return {};
+        }
+        return {state.current, static_cast<int>(std::min<std::size_t>(
+                                   state.room, std::numeric_limits<int>::max()))};
     } catch (const platform::FileError&) {
         // A file that cannot be read offers nothing to start from; the run will name it.
         return {};
@@ -54,13 +105,22 @@ BatchPlan PlanTextEdit(const Selection& files, TextTag tag, const std::string& t
                    {}};
     for (const std::filesystem::path& file : files) {
         if (!exif::IsJpegName(file)) {
-            plan.items.push_back(NotProcessedItem(file));
+            plan.items.push_back(NotProcessedItem(file, NotJpegReason()));
             continue;
         }
-        const PlannedRow row{RowCaption(file), plan.progressText,
-                             exif::ReadTagText(file, texts.tag), text, true};
+        const FieldState state = StateOf(file, tag);
+        if (!state.problem.empty()) {
+            plan.items.push_back(NotProcessedItem(file, state.problem));
+            continue;
+        }
+        const std::size_t fitted = FittedLength(text, state.room);
+        const PlannedRow row{RowCaption(file), plan.progressText, state.current, text, true};
         plan.items.push_back(
-            {row, file, [file, name = texts.tag, text] { exif::WriteTagText(file, name, text); }});
+            {row, file,
+             [file, name = texts.tag, stored = StoredText(tag, text)] {
+                 exif::WriteTagText(file, name, stored);
+             },
+             fitted < text.size() ? "cut to " + std::to_string(fitted) + " bytes" : ""});
     }
     return plan;
 }

@@ -15,16 +15,25 @@ BatchPlan PlanThumbnails(const Selection& files) {
                    {}};
     const std::string action = Utf8ToCp932("サムネイル作成");
     for (const std::filesystem::path& file : files) {
-        if (!exif::IsJpegName(file)) {
-            plan.items.push_back(NotProcessedItem(file));
+        const auto block =
+            exif::IsJpegName(file) ? exif::LoadExifBlock(file) : std::optional<exif::ExifBlock>();
+        if (!block) {
+            plan.items.push_back(
+                NotProcessedItem(file, exif::IsJpegName(file) ? "no EXIF data" : NotJpegReason()));
             continue;
         }
+        // Without a place for it the rebuild renews only the size tags and the file's time.
+        const bool hasThumbnail =
+            exif::FindEntry(*block, exif::TagDictionary::Standard, "JPEGInterchangeFormat")
+                .has_value();
         const PlannedRow row{RowCaption(file), action, PathToCp932(file), PathToCp932(file), true};
-        plan.items.push_back({row, file, [file] {
+        plan.items.push_back({row, file,
+                              [file] {
                                   exif::RebuildWithExif(file, file, file,
                                                         exif::RebuildDates::FromDateTimeTag,
                                                         exif::RebuildThumbnail::Renew);
-                              }});
+                              },
+                              hasThumbnail ? "" : "no embedded thumbnail to renew"});
     }
     return plan;
 }

@@ -46,6 +46,10 @@ std::string PaddedName(const std::string& name) {
 
 } // namespace
 
+bool PaneShowsField(const std::optional<ExifBlock>& block, const SummaryField& field) {
+    return Shows(ClassOf(block), field);
+}
+
 std::string BuildDetailPaneText(const std::filesystem::path& path,
                                 std::span<const std::string> chosenFields, bool showDump) {
     const std::optional<ExifBlock> block = LoadExifBlock(path);

@@ -11,36 +11,37 @@ namespace {
 struct FieldRow {
     SummaryFieldId id;
     std::string_view utf8Name;
+    std::string_view tagName;
     bool showWithExif;
     bool showWithoutExif;
 };
 
 constexpr FieldRow kFieldRows[] = {
-    {SummaryFieldId::FileName, "ファイル名", true, true},
-    {SummaryFieldId::FileSize, "ファイルサイズ", true, true},
-    {SummaryFieldId::Make, "メーカー", true, false},
-    {SummaryFieldId::Model, "モデル", true, false},
-    {SummaryFieldId::Software, "ソフトウェア", true, false},
-    {SummaryFieldId::ShotDate, "撮影日付", true, true},
-    {SummaryFieldId::ImageSize, "画像サイズ", true, true},
-    {SummaryFieldId::QualityMode, "画質モード", false, false},
-    {SummaryFieldId::MeteringMode, "測光方式", false, false},
-    {SummaryFieldId::ExposureMode, "露出モード", false, false},
-    {SummaryFieldId::ShutterSpeed, "シャッター速度", true, false},
-    {SummaryFieldId::Aperture, "絞り値", true, false},
-    {SummaryFieldId::ExposureBias, "露出補正値", false, false},
-    {SummaryFieldId::Sensitivity, "感度変更モード", false, false},
-    {SummaryFieldId::WhiteBalance, "ホワイトバランス", false, false},
-    {SummaryFieldId::SpeedLight, "スピードライト", true, false},
-    {SummaryFieldId::FocalLength, "焦点距離", false, false},
-    {SummaryFieldId::DigitalZoom, "電子ズーム", false, false},
-    {SummaryFieldId::FocusMode, "フォーカスモード", false, false},
-    {SummaryFieldId::ToneAdjust, "階調補正", false, false},
-    {SummaryFieldId::Sharpening, "輪郭強調", false, false},
-    {SummaryFieldId::MonoMode, "モノクロモード", false, false},
-    {SummaryFieldId::Converter, "コンバーター", false, false},
-    {SummaryFieldId::ImageTitle, "画像タイトル", false, false},
-    {SummaryFieldId::Comment, "コメント", false, false},
+    {SummaryFieldId::FileName, "ファイル名", "FileName", true, true},
+    {SummaryFieldId::FileSize, "ファイルサイズ", "FileSize", true, true},
+    {SummaryFieldId::Make, "メーカー", "Make", true, false},
+    {SummaryFieldId::Model, "モデル", "Model", true, false},
+    {SummaryFieldId::Software, "ソフトウェア", "Software", true, false},
+    {SummaryFieldId::ShotDate, "撮影日付", "DateTimeOriginal", true, true},
+    {SummaryFieldId::ImageSize, "画像サイズ", "ImageSize", true, true},
+    {SummaryFieldId::QualityMode, "画質モード", "Quality", false, false},
+    {SummaryFieldId::MeteringMode, "測光方式", "MeteringMode", false, false},
+    {SummaryFieldId::ExposureMode, "露出モード", "ExposureProgram", false, false},
+    {SummaryFieldId::ShutterSpeed, "シャッター速度", "ExposureTime", true, false},
+    {SummaryFieldId::Aperture, "絞り値", "FNumber", true, false},
+    {SummaryFieldId::ExposureBias, "露出補正値", "ExposureCompensation", false, false},
+    {SummaryFieldId::Sensitivity, "感度変更モード", "ISO", false, false},
+    {SummaryFieldId::WhiteBalance, "ホワイトバランス", "WhiteBalance", false, false},
+    {SummaryFieldId::SpeedLight, "スピードライト", "Flash", true, false},
+    {SummaryFieldId::FocalLength, "焦点距離", "FocalLength", false, false},
+    {SummaryFieldId::DigitalZoom, "電子ズーム", "DigitalZoom", false, false},
+    {SummaryFieldId::FocusMode, "フォーカスモード", "FocusMode", false, false},
+    {SummaryFieldId::ToneAdjust, "階調補正", "ImageAdjustment", false, false},
+    {SummaryFieldId::Sharpening, "輪郭強調", "Sharpness", false, false},
+    {SummaryFieldId::MonoMode, "モノクロモード", "ColorMode", false, false},
+    {SummaryFieldId::Converter, "コンバーター", "Converter", false, false},
+    {SummaryFieldId::ImageTitle, "画像タイトル", "ImageDescription", false, false},
+    {SummaryFieldId::Comment, "コメント", "UserComment", false, false},
 };
 static_assert(std::size(kFieldRows) == kSummaryFieldCount);
 
@@ -48,8 +49,8 @@ std::array<SummaryField, kSummaryFieldCount> MakeFields() {
     std::array<SummaryField, kSummaryFieldCount> fields;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const FieldRow& row = kFieldRows[i];
-        fields[i] = {row.id, platform::Utf8ToCp932(row.utf8Name), row.showWithExif,
-                     row.showWithoutExif};
+        fields[i] = {row.id, platform::Utf8ToCp932(row.utf8Name), std::string(row.tagName),
+                     row.showWithExif, row.showWithoutExif};
     }
     return fields;
 }
@@ -63,6 +64,14 @@ std::span<const SummaryField> SummaryFields() {
 
 const SummaryField& SummaryFieldOf(SummaryFieldId id) {
     return SummaryFields()[static_cast<std::size_t>(id) - 1];
+}
+
+int SummaryFieldIndexOfTagName(std::string_view name) {
+    const auto fields = SummaryFields();
+    const auto found = std::find_if(fields.begin(), fields.end(), [&](const SummaryField& field) {
+        return field.tagName == name;
+    });
+    return found == fields.end() ? 0 : static_cast<int>(found - fields.begin()) + 1;
 }
 
 int SummaryFieldIndex(std::string_view name) {

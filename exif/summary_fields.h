@@ -43,6 +43,7 @@ inline constexpr int kSummaryFieldCount = 25;
 struct SummaryField {
     SummaryFieldId id;
     std::string name;     // CP932
+    std::string tagName;  // the English name other EXIF tools give the value ("FNumber")
     bool showWithExif;    // in the pane of a file with an Exif IFD but no decoded maker note
     bool showWithoutExif; // in the pane of a file without an Exif IFD
 };
@@ -54,5 +55,8 @@ struct SummaryField {
 
 // 1-25 for a field name (CP932, exact comparison), 0 for any other text.
 [[nodiscard]] int SummaryFieldIndex(std::string_view name);
+
+// 1-25 for a field's English name (exact comparison), 0 for any other text.
+[[nodiscard]] int SummaryFieldIndexOfTagName(std::string_view name);
 
 } // namespace exif

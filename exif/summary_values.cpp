@@ -4,6 +4,7 @@
 #include "exif/ifd_walk.h"
 #include "exif/nikon_maker_note.h"
 #include "exif/summary_reading.h"
+#include "exif/user_comment.h"
 #include "platform/codepage.h"
 
 #include <cmath>
@@ -229,8 +230,7 @@ std::string BlockValue(const ExifBlock& block, SummaryFieldId field) {
     case SummaryFieldId::ImageTitle:
         return Text(block, "ImageDescription");
     case SummaryFieldId::Comment:
-        // Up to the first zero byte, the way comments are stored by this program.
-        return Text(block, "UserComment");
+        return ReadUserComment(block).value_or("");
     default:
         return "";
     }

@@ -55,15 +55,17 @@ commands::BatchPlan PlanPresentationFiles(const commands::Selection& files,
     commands::BatchNamer namer({commands::NamingChoice::Dcf, request.prefix, {}});
     for (const fs::path& file : files) {
         if (!exif::IsJpegName(file)) {
-            plan.items.push_back(commands::NotProcessedItem(file));
+            plan.items.push_back(commands::NotProcessedItem(file, commands::NotJpegReason()));
             continue;
         }
         const fs::path target = request.folder / namer.NameFor(file, request.folder);
         const commands::PlannedRow row{commands::RowCaption(file), plan.progressText,
                                        PathToCp932(file), PathToCp932(target), true};
-        plan.items.push_back({row, file, [file, target, templatePicture] {
+        plan.items.push_back({row, file,
+                              [file, target, templatePicture] {
                                   WritePresentationFile(file, target, templatePicture);
-                              }});
+                              },
+                              ""});
     }
     return plan;
 }

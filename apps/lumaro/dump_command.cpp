@@ -1,5 +1,8 @@
 #include "apps/lumaro/dump_command.h"
 
+#include "apps/lumaro/arguments.h"
+#include "apps/lumaro/dump_json.h"
+#include "apps/lumaro/json_text.h"
 #include "exif/detail_report.h"
 #include "platform/codepage.h"
 #include "platform/file_error.h"
@@ -26,31 +29,39 @@ std::string ForTerminal(const std::string& report) {
 } // namespace
 
 int RunDumpCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-    bool raw = false;
-    std::vector<std::string> files;
-    for (const std::string& arg : args) {
-        if (arg == "--raw") {
-            raw = true;
-        } else {
-            files.push_back(arg);
-        }
-    }
-    if (files.empty()) {
-        err << "usage: lumaro dump [--raw] FILE...\n";
+    const auto arguments = lumaro::ParseArguments("dump", args, {{"--raw", "--json"}, {}}, err);
+    if (!arguments || lumaro::NamesNoFile(*arguments, arguments->operands) ||
+        (arguments->Has("--raw") && arguments->Has("--json"))) {
+        err << "usage: lumaro dump [--raw | --json] FILE...\n";
         return 2;
     }
-    int status = 0;
-    for (const std::string& file : files) {
+    const auto gathered = lumaro::GatherFiles(*arguments, arguments->operands, err);
+    if (!gathered) {
+        return 2;
+    }
+    const bool json = arguments->Has("--json");
+    lumaro::JsonArrayWriter array(out);
+    int status = gathered->skipped ? 1 : 0;
+    for (const std::filesystem::path& file : gathered->files) {
         try {
-            const std::string report = exif::BuildDetailReport(exif::LoadExifBlock(file));
-            if (files.size() > 1) {
-                out << "# " << file << '\n';
+            const auto block = exif::LoadExifBlock(file);
+            if (json) {
+                array.Write(lumaro::DumpJson(block, file));
+                continue;
             }
-            out << (raw ? report : ForTerminal(report));
+            const std::string report = exif::BuildDetailReport(block);
+            // With more than one file named, each report is headed by its file.
+            if (gathered->files.size() > 1 || gathered->skipped) {
+                out << "# " << file.string() << '\n';
+            }
+            out << (arguments->Has("--raw") ? report : ForTerminal(report));
         } catch (const platform::FileError& error) {
             err << "lumaro: " << error.what() << '\n';
             status = 1;
         }
+    }
+    if (json) {
+        array.Finish();
     }
     return status;
 }

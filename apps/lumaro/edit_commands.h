@@ -4,8 +4,9 @@
 // without windows. Each takes --dry-run (print the confirmation rows, change nothing) and
 // --yes (answer Yes to the folder question). Text arguments are UTF-8 and are written as CP932.
 // Files may come from several folders; each file's own folder is its current folder.
-// Exit status 0 when the command ran (or printed its rows), 1 when it was refused or stopped
-// at a file, 2 for a usage error.
+// Each file not changed as asked is told with the reason. Exit status 0 when every file was
+// done (or, with --dry-run, would be), 1 when the command was refused, stopped at a file or
+// left one alone, 2 for a usage error.
 
 #include <iosfwd>
 #include <span>
@@ -24,5 +25,5 @@ int RunExifCopyCommand(std::span<const std::string> args, std::ostream& out, std
 int RunExifAddCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 // lumaro exif-delete [--out DIR] FILE...
 int RunExifDeleteCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);
-// lumaro thumbnail FILE...
+// lumaro thumbnail FILE..., or thumbnail --extract [--out DIR] FILE...
 int RunThumbnailCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err);

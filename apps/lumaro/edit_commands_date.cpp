@@ -49,9 +49,9 @@ std::optional<commands::DateTargets> ParseTags(const std::string& list) {
 }
 
 // The request the options describe; nothing unless exactly one way to the new date is given.
-std::optional<commands::DateEditRequest> RequestOf(const EditArguments& arguments) {
+std::optional<commands::DateEditRequest> RequestOf(const Arguments& arguments) {
     const auto& values = arguments.values;
-    const bool fromFile = arguments.flags.contains("--from-file");
+    const bool fromFile = arguments.Has("--from-file");
     const bool at = values.contains("--at") || values.contains("--time");
     const bool shift = values.contains("--shift");
     if (fromFile + at + shift != 1) {
@@ -83,12 +83,18 @@ std::optional<commands::DateEditRequest> RequestOf(const EditArguments& argument
 } // namespace
 
 int RunDateCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-    const auto arguments =
-        ParseEditArguments(args, {{"--from-file"}, {"--at", "--time", "--shift", "--tags"}}, err);
+    const auto arguments = ParseEditArguments(
+        "date", args, {{"--from-file"}, {"--at", "--time", "--shift", "--tags"}}, err);
     const auto request = arguments ? RequestOf(*arguments) : std::nullopt;
-    if (!request || arguments->words.empty()) {
+    if (!request || lumaro::NamesNoFile(*arguments, arguments->operands)) {
         return Usage(err, kUsage);
     }
+    const auto gathered = lumaro::GatherFiles(*arguments, arguments->operands, err);
+    if (!gathered) {
+        return 2;
+    }
     ConsolePorts ports(*arguments, out, err);
-    return ExitStatus(commands::RunDateEdit(SelectionOf(arguments->words), *request, ports.Edit()));
+    return WithSkips(
+        ExitStatus(commands::RunDateEdit(gathered->files, *request, ports.Edit()), err),
+        *gathered);
 }

@@ -4,39 +4,25 @@
 
 namespace lumaro_edit {
 
-std::optional<EditArguments> ParseEditArguments(std::span<const std::string> args,
-                                                const ArgumentRules& rules, std::ostream& err) {
-    EditArguments parsed;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--dry-run") {
-            parsed.dryRun = true;
-        } else if (arg == "--yes") {
-            parsed.yes = true;
-        } else if (rules.flags.contains(arg)) {
-            parsed.flags.insert(arg);
-        } else if (rules.valued.contains(arg)) {
-            if (i + 1 == args.size()) {
-                err << "lumaro: " << arg << " needs a value\n";
-                return std::nullopt;
-            }
-            parsed.values[arg] = args[++i];
-        } else if (arg.starts_with("--")) {
-            err << "lumaro: unknown option " << arg << '\n';
-            return std::nullopt;
-        } else {
-            parsed.words.push_back(arg);
-        }
+std::optional<Arguments> ParseEditArguments(std::string_view command,
+                                            std::span<const std::string> args,
+                                            lumaro::ArgumentRules rules, std::ostream& err) {
+    rules.flags.insert({"--dry-run", "--yes", "--no-header"});
+    return lumaro::ParseArguments(command, args, rules, err);
+}
+
+int ExitStatus(const std::optional<commands::BatchReport>& report, std::ostream& err) {
+    if (!report) {
+        return 1;
     }
-    return parsed;
+    for (const commands::FileNote& note : report->notes) {
+        lumaro::TellFile(err, note.file, note.reason);
+    }
+    return report->failure || !report->notes.empty() ? 1 : 0;
 }
 
-commands::Selection SelectionOf(std::span<const std::string> files) {
-    return {files.begin(), files.end()};
-}
-
-int ExitStatus(const std::optional<commands::BatchReport>& report) {
-    return report && !report->failure ? 0 : 1;
+int WithSkips(int status, const lumaro::GatheredFiles& files) {
+    return status == 0 && files.skipped ? 1 : status;
 }
 
 int Usage(std::ostream& err, std::string_view usage) {

@@ -12,20 +12,12 @@ namespace {
 
 using namespace lumaro_edit;
 
-std::optional<EditArguments> OutputArguments(std::span<const std::string> args, std::ostream& err) {
-    auto arguments = ParseEditArguments(args, {{}, {"--out"}}, err);
-    if (arguments && arguments->words.empty()) {
-        return std::nullopt;
-    }
-    return arguments;
-}
-
-commands::OutputChoice OutputOf(const EditArguments& arguments) {
-    const auto out = arguments.values.find("--out");
-    if (out == arguments.values.end()) {
+commands::OutputChoice OutputOf(const Arguments& arguments) {
+    const auto out = arguments.Value("--out");
+    if (!out) {
         return {};
     }
-    return {true, out->second};
+    return {true, *out};
 }
 
 // A dry run shows the rows without the folder question: it makes no folder.
@@ -35,41 +27,64 @@ int PrintRows(commands::BatchPlan plan, const commands::OutputChoice& output, Co
         err << "コピー先フォルダを指定してください\n";
         return 1;
     }
-    (void)commands::RunBatch(std::move(plan), ports.Confirm(), ports.Progress());
-    return 0;
+    return ExitStatus(commands::RunBatch(std::move(plan), ports.Confirm(), ports.Progress()), err);
+}
+
+using Planner = commands::BatchPlan (*)(const commands::Selection&, const commands::OutputChoice&,
+                                        const std::filesystem::path&);
+using Runner = std::optional<commands::BatchReport> (*)(const commands::Selection&,
+                                                        const commands::OutputChoice&,
+                                                        const std::filesystem::path&,
+                                                        commands::EditPorts);
+
+// The two commands differ only in their plan and run; exif-delete takes no template picture.
+int RunOutputCommand(std::string_view command, std::span<const std::string> args,
+                     std::ostream& out, std::ostream& err, Planner plan, Runner run,
+                     const std::filesystem::path& picture) {
+    const std::string usage = std::string(command) + " [--out DIR] [--yes] [--dry-run] FILE...";
+    const auto arguments = ParseEditArguments(command, args, {{}, {"--out"}}, err);
+    if (!arguments || lumaro::NamesNoFile(*arguments, arguments->operands)) {
+        return Usage(err, usage);
+    }
+    const auto gathered = lumaro::GatherFiles(*arguments, arguments->operands, err);
+    if (!gathered) {
+        return 2;
+    }
+    ConsolePorts ports(*arguments, out, err);
+    if (!arguments->Has("--dry-run")) {
+        return WithSkips(ExitStatus(run(gathered->files, OutputOf(*arguments), picture,
+                                        ports.Edit()),
+                                    err),
+                         *gathered);
+    }
+    if (!picture.empty()) {
+        if (const auto problem = commands::TemplatePictureProblem(picture)) {
+            err << *problem << '\n';
+            return 1;
+        }
+    }
+    return WithSkips(
+        PrintRows(plan(gathered->files, OutputOf(*arguments), picture), OutputOf(*arguments),
+                  ports, err),
+        *gathered);
 }
 
 } // namespace
 
 int RunExifAddCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-    const auto arguments = OutputArguments(args, err);
-    if (!arguments) {
-        return Usage(err, "exif-add [--out DIR] [--yes] [--dry-run] FILE...");
-    }
-    ConsolePorts ports(*arguments, out, err);
-    const commands::Selection files = SelectionOf(arguments->words);
-    const std::filesystem::path picture = commands::TemplatePicturePath(shell::ProgramFolder());
-    if (arguments->dryRun) {
-        if (const auto problem = commands::TemplatePictureProblem(picture)) {
-            err << *problem << '\n';
-            return 1;
-        }
-        return PrintRows(commands::PlanExifAdd(files, OutputOf(*arguments), picture),
-                         OutputOf(*arguments), ports, err);
-    }
-    return ExitStatus(commands::RunExifAdd(files, OutputOf(*arguments), picture, ports.Edit()));
+    return RunOutputCommand("exif-add", args, out, err, commands::PlanExifAdd,
+                            commands::RunExifAdd,
+                            commands::TemplatePicturePath(shell::ProgramFolder()));
 }
 
 int RunExifDeleteCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-    const auto arguments = OutputArguments(args, err);
-    if (!arguments) {
-        return Usage(err, "exif-delete [--out DIR] [--yes] [--dry-run] FILE...");
-    }
-    ConsolePorts ports(*arguments, out, err);
-    const commands::Selection files = SelectionOf(arguments->words);
-    if (arguments->dryRun) {
-        return PrintRows(commands::PlanExifDelete(files, OutputOf(*arguments)),
-                         OutputOf(*arguments), ports, err);
-    }
-    return ExitStatus(commands::RunExifDelete(files, OutputOf(*arguments), ports.Edit()));
+    return RunOutputCommand(
+        "exif-delete", args, out, err,
+        [](const commands::Selection& files, const commands::OutputChoice& output,
+           const std::filesystem::path&) { return commands::PlanExifDelete(files, output); },
+        [](const commands::Selection& files, const commands::OutputChoice& output,
+           const std::filesystem::path&, commands::EditPorts ports) {
+            return commands::RunExifDelete(files, output, ports);
+        },
+        {});
 }

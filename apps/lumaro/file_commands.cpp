@@ -47,13 +47,29 @@ std::optional<commands::NamingChoice> NamingOf(const std::string& text, bool kee
     return std::nullopt;
 }
 
-std::string PrefixOf(const FileArguments& arguments) {
+std::string PrefixOf(const Arguments& arguments) {
     return platform::Utf8ToCp932(arguments.Value("--prefix").value_or(kDefaultPrefix));
 }
 
 int Usage(std::ostream& err, const char* usage) {
     err << "usage: lumaro " << usage << '\n';
     return 2;
+}
+
+// The files the operands name; nothing when there are none (a usage error) or when the list
+// cannot be read.
+std::optional<lumaro::GatheredFiles> FilesOf(const std::optional<Arguments>& arguments,
+                                             std::ostream& err) {
+    if (!arguments || lumaro::NamesNoFile(*arguments, arguments->operands)) {
+        return std::nullopt;
+    }
+    return lumaro::GatherFiles(*arguments, arguments->operands, err);
+}
+
+int StatusOf(const commands::FileCommandResult& result, const lumaro::GatheredFiles& files,
+             const ConsoleFilePorts& console) {
+    const int status = ExitStatus(result);
+    return status == 0 && (files.skipped || console.KeptInDryRun()) ? 1 : status;
 }
 
 int Transfer(platform::TransferKind kind, std::span<const std::string> args, std::ostream& out,
@@ -64,20 +80,20 @@ int Transfer(platform::TransferKind kind, std::span<const std::string> args, std
         " --to DIR [--name keep|date|dcf] [--prefix P] [--dry-run] [--yes] FILE...";
     const auto arguments =
         ParseFileArguments(name, args, {{}, {"--to", "--name", "--prefix"}}, err);
-    if (!arguments || !arguments->Value("--to")) {
-        return Usage(err, usage.c_str());
-    }
-    const auto naming = NamingOf(arguments->Value("--name").value_or("keep"), true);
-    if (!naming) {
+    const auto naming =
+        arguments ? NamingOf(arguments->Value("--name").value_or("keep"), true) : std::nullopt;
+    const auto files = naming && arguments->Value("--to") ? FilesOf(arguments, err) : std::nullopt;
+    if (!files) {
         return Usage(err, usage.c_str());
     }
     const commands::TransferDialogValues values{*arguments->Value("--to"), PrefixOf(*arguments),
                                                 "$F", *naming};
     ThrottledStream report(err);
-    ConsoleFilePorts console(*arguments, out, report.Stream());
+    ConsoleFilePorts console(*arguments, out, report.Stream(), true);
     commands::FileCommandPorts ports = console.Ports();
-    return ExitStatus(commands::RunTransferCommand(kind, values, SavedNameSettings(report.Stream()),
-                                                   {arguments->files, {}}, ports));
+    return StatusOf(commands::RunTransferCommand(kind, values, SavedNameSettings(report.Stream()),
+                                                 {files->files, {}}, ports),
+                    *files, console);
 }
 
 } // namespace
@@ -93,30 +109,31 @@ int RunMoveFilesCommand(std::span<const std::string> args, std::ostream& out, st
 int RunRenameFilesCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
     const char* usage = "rename --name date|dcf [--prefix P] [--dry-run] [--yes] FILE...";
     const auto arguments = ParseFileArguments("rename", args, {{}, {"--name", "--prefix"}}, err);
-    if (!arguments) {
-        return Usage(err, usage);
-    }
-    const auto naming = NamingOf(arguments->Value("--name").value_or(""), false);
-    if (!naming) {
+    const auto naming =
+        arguments ? NamingOf(arguments->Value("--name").value_or(""), false) : std::nullopt;
+    const auto files = naming ? FilesOf(arguments, err) : std::nullopt;
+    if (!files) {
         return Usage(err, usage);
     }
     const commands::RenameDialogValues values{PrefixOf(*arguments), "$F", *naming};
     ThrottledStream report(err);
-    ConsoleFilePorts console(*arguments, out, report.Stream());
+    ConsoleFilePorts console(*arguments, out, report.Stream(), true);
     commands::FileCommandPorts ports = console.Ports();
-    return ExitStatus(commands::RunRenameCommand(values, SavedNameSettings(report.Stream()),
-                                                 {arguments->files, {}}, ports));
+    return StatusOf(commands::RunRenameCommand(values, SavedNameSettings(report.Stream()),
+                                               {files->files, {}}, ports),
+                    *files, console);
 }
 
 int RunDeleteFilesCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
     const auto arguments = ParseFileArguments("delete", args, {{"--permanent"}, {}}, err);
-    if (!arguments) {
+    const auto files = FilesOf(arguments, err);
+    if (!files) {
         return Usage(err, "delete [--permanent] [--dry-run] [--yes] FILE...");
     }
-    const auto kind = arguments->flags.contains("--permanent") ? platform::DeleteKind::Permanently
-                                                               : platform::DeleteKind::ToTrash;
+    const auto kind = arguments->Has("--permanent") ? platform::DeleteKind::Permanently
+                                                    : platform::DeleteKind::ToTrash;
     ThrottledStream report(err);
     ConsoleFilePorts console(*arguments, out, report.Stream());
     commands::FileCommandPorts ports = console.Ports();
-    return ExitStatus(commands::RunDeleteCommand(kind, {arguments->files, {}}, ports));
+    return StatusOf(commands::RunDeleteCommand(kind, {files->files, {}}, ports), *files, console);
 }

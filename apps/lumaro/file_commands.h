@@ -4,7 +4,8 @@
 // HTML album and the CSV listing, without windows. Each takes --dry-run (print the planned
 // rows, change nothing) and --yes (answer Yes to the questions: replace a file, make a folder).
 // Files may come from several folders; each file's own folder is its current folder. Text
-// arguments are UTF-8. Exit status: 0 done, 1 a file could not be handled, 2 bad arguments.
+// arguments are UTF-8. Exit status: 0 done, 1 a file could not be handled or was kept (each
+// told), 2 bad arguments. html makes its output folders as copy makes its destination.
 
 #include <iosfwd>
 #include <span>

@@ -1,45 +1,16 @@
 #include "apps/lumaro/file_commands_options.h"
 
+#include "platform/codepage.h"
+
 #include <ostream>
 
 namespace lumaro_files {
 
-std::optional<std::string> FileArguments::Value(const std::string& name) const {
-    const auto found = values.find(name);
-    return found == values.end() ? std::nullopt : std::optional(found->second);
-}
-
-std::optional<FileArguments> ParseFileArguments(std::string_view command,
-                                                std::span<const std::string> args,
-                                                const ArgumentRules& rules, std::ostream& err) {
-    FileArguments arguments;
-    bool options = true;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (!options || !arg.starts_with("--")) {
-            arguments.files.emplace_back(arg);
-        } else if (arg == "--") {
-            options = false;
-        } else if (arg == "--dry-run") {
-            arguments.dryRun = true;
-        } else if (arg == "--yes") {
-            arguments.yes = true;
-        } else if (rules.flags.contains(arg)) {
-            arguments.flags.insert(arg);
-        } else if (rules.valued.contains(arg) && i + 1 < args.size()) {
-            arguments.values[arg] = args[++i];
-        } else {
-            err << "lumaro " << command << ": "
-                << (rules.valued.contains(arg) ? "no value for " : "unknown option ") << arg
-                << '\n';
-            return std::nullopt;
-        }
-    }
-    if (arguments.files.empty()) {
-        err << "lumaro " << command << ": no file given\n";
-        return std::nullopt;
-    }
-    return arguments;
+std::optional<Arguments> ParseFileArguments(std::string_view command,
+                                            std::span<const std::string> args,
+                                            lumaro::ArgumentRules rules, std::ostream& err) {
+    rules.flags.insert({"--dry-run", "--yes", "--no-header"});
+    return lumaro::ParseArguments(command, args, rules, err);
 }
 
 ThrottledStream::ThrottledStream(std::ostream& target) : buffer_(target), stream_(&buffer_) {}
@@ -87,6 +58,22 @@ int ThrottledStream::Buffer::sync() {
     return 0;
 }
 
+commands::Confirmation ConsoleFilePorts::Confirm(commands::ConfirmationList& list) {
+    if (keepsExisting_) {
+        for (commands::PlannedRow& row : list.Rows()) {
+            const std::filesystem::path destination = platform::Cp932ToPath(row.newValue);
+            std::error_code error;
+            if (row.newValue != row.oldValue && std::filesystem::exists(destination, error)) {
+                row.checked = false;
+                keptInDryRun_ = true;
+                err_ << "lumaro: kept " << destination.string()
+                     << ", which exists (--yes replaces it)\n";
+            }
+        }
+    }
+    return confirm_.Confirm(list);
+}
+
 void ConsoleFilePorts::Tell(const std::string& message) {
     err_ << "lumaro: " << message << '\n';
 }
@@ -101,6 +88,7 @@ platform::OverwriteAnswer ConsoleFilePorts::AskOverwrite(const std::filesystem::
 }
 
 void ConsolePublishPort::Tell(const std::string& message) {
+    told_ = true;
     err_ << "lumaro: " << message << '\n';
 }
 
@@ -110,7 +98,9 @@ bool ConsolePublishPort::Ask(const std::string& question) {
 }
 
 int ExitStatus(const commands::FileCommandResult& result) {
-    return result.end == commands::DialogEnd::StayOpen || result.failed > 0 ? 1 : 0;
+    return result.end == commands::DialogEnd::StayOpen || result.failed > 0 || result.kept > 0
+               ? 1
+               : 0;
 }
 
 } // namespace lumaro_files

@@ -87,7 +87,8 @@ void PrintAlbumPlan(const publish::AlbumRequest& request, std::ostream& out) {
     }
 }
 
-std::optional<publish::AlbumRequest> AlbumRequestOf(const FileArguments& arguments,
+std::optional<publish::AlbumRequest> AlbumRequestOf(const Arguments& arguments,
+                                                    std::vector<fs::path> pictures,
                                                     std::ostream& err) {
     const auto existing = ExistingOf(arguments.Value("--existing").value_or("replace"));
     if (!arguments.Value("--out") || !arguments.Value("--type") || !existing) {
@@ -102,9 +103,45 @@ std::optional<publish::AlbumRequest> AlbumRequestOf(const FileArguments& argumen
     request.templateFolder = arguments.Value("--templates")
                                  ? fs::path(*arguments.Value("--templates"))
                                  : publish::ProgramTemplateFolder();
-    request.pictures = arguments.files;
+    request.pictures = std::move(pictures);
     request.fields = SavedFields(shell::settings::kSetupHtml, err);
     return request;
+}
+
+// The output folder and its thumbnail folder, made as copy makes its destination: a script
+// that names a new folder wants it.
+bool MakeAlbumFolders(const fs::path& folder, std::ostream& err) {
+    std::error_code error;
+    fs::create_directories(folder / "thumbnail", error);
+    if (error) {
+        err << "lumaro html: cannot create the folder " << (folder / "thumbnail").string() << ": "
+            << error.message() << '\n';
+        return false;
+    }
+    return true;
+}
+
+bool IsKnownType(const publish::AlbumRequest& request, std::ostream& err) {
+    const std::vector<std::string> types = publish::AlbumTypes(request.templateFolder);
+    if (std::find(types.begin(), types.end(), request.albumType) != types.end()) {
+        return true;
+    }
+    err << "lumaro html: no album type \"" << request.albumType << "\" in "
+        << request.templateFolder.string() << "; there are:";
+    for (const std::string& type : types) {
+        err << ' ' << type;
+    }
+    err << '\n';
+    return false;
+}
+
+// The files the operands name; nothing for none at all or an unreadable list.
+std::optional<lumaro::GatheredFiles> FilesOf(const std::optional<Arguments>& arguments,
+                                             std::ostream& err) {
+    if (!arguments || lumaro::NamesNoFile(*arguments, arguments->operands)) {
+        return std::nullopt;
+    }
+    return lumaro::GatherFiles(*arguments, arguments->operands, err);
 }
 
 } // namespace
@@ -113,41 +150,42 @@ int RunHtmlCommand(std::span<const std::string> args, std::ostream& out, std::os
     const auto arguments = ParseFileArguments(
         "html", args,
         {{}, {"--out", "--type", "--width", "--thumb-width", "--existing", "--templates"}}, err);
-    const auto request = arguments ? AlbumRequestOf(*arguments, err) : std::nullopt;
+    const auto files = FilesOf(arguments, err);
+    const auto request = files ? AlbumRequestOf(*arguments, files->files, err) : std::nullopt;
     if (!request) {
         err << "usage: lumaro " << kHtmlUsage << '\n';
         return 2;
     }
-    const std::vector<std::string> types = publish::AlbumTypes(request->templateFolder);
-    if (std::find(types.begin(), types.end(), request->albumType) == types.end()) {
-        err << "lumaro html: no album type \"" << request->albumType << "\" in "
-            << request->templateFolder.string() << "; there are:";
-        for (const std::string& type : types) {
-            err << ' ' << type;
-        }
-        err << '\n';
+    if (!IsKnownType(*request, err)) {
         return 2;
     }
-    if (arguments->dryRun) {
+    if (arguments->Has("--dry-run")) {
         PrintAlbumPlan(*request, out);
-        return 0;
+        return files->skipped ? 1 : 0;
+    }
+    if (!MakeAlbumFolders(request->values.folder, err)) {
+        return 1;
     }
     ThrottledStream report(err);
-    ConsolePublishPort port(report.Stream(), arguments->yes);
+    ConsolePublishPort port(report.Stream(), arguments->Has("--yes"));
     commands::ConsoleProgress progress(report.Stream());
-    return publish::RunAlbum(*request, port, progress) == publish::AlbumEnd::Generated ? 0 : 1;
+    const bool generated = publish::RunAlbum(*request, port, progress) == publish::AlbumEnd::Generated;
+    return generated && !port.Told() && !files->skipped ? 0 : 1;
 }
 
 int RunCsvCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
     const auto arguments = ParseFileArguments("csv", args, {{}, {"--out"}}, err);
-    if (!arguments || !arguments->Value("--out")) {
-        err << "usage: lumaro csv --out FILE [--dry-run] FILE...\n";
+    const auto files = arguments && arguments->Value("--out") ? FilesOf(arguments, err)
+                                                              : std::nullopt;
+    if (!files) {
+        err << "usage: lumaro csv --out FILE|- [--dry-run] FILE...\n";
         return 2;
     }
     const std::vector<std::string> fields = SavedFields(shell::settings::kSetupCsv, err);
     try {
-        const std::string listing = publish::CsvListing(arguments->files, fields);
-        if (arguments->dryRun) {
+        const std::string listing = publish::CsvListing(files->files, fields);
+        // A dry run and "--out -" print the listing; the file gets the system code page.
+        if (arguments->Has("--dry-run") || *arguments->Value("--out") == "-") {
             out << platform::Cp932ToUtf8(listing);
         } else {
             publish::WriteTextFile(*arguments->Value("--out"), listing);
@@ -156,5 +194,5 @@ int RunCsvCommand(std::span<const std::string> args, std::ostream& out, std::ost
         err << "lumaro: " << error.what() << '\n';
         return 1;
     }
-    return 0;
+    return files->skipped ? 1 : 0;
 }

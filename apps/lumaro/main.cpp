@@ -10,6 +10,7 @@
 #include "apps/lumaro/summary_command.h"
 
 #include <iostream>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,11 +26,12 @@ struct CommandRow {
 };
 
 constexpr CommandRow kCommands[] = {
-    {"dump", RunDumpCommand, "dump [--raw] FILE...\n      the EXIF entries of each file"},
+    {"dump", RunDumpCommand, "dump [--raw | --json] FILE...\n      the EXIF entries of each file"},
     {"summary", RunSummaryCommand,
-     "summary FILE...\n      the 25 summary values of each file, tab-separated"},
+     "summary [--json] [--fields NAME,NAME...] [--no-header] FILE...\n"
+     "      the 25 summary values of each file, tab-separated or as JSON"},
     {"pane", RunPaneCommand,
-     "pane [--fields NAME,NAME...] [--dump] FILE...\n      the detail pane of each file"},
+     "pane [--fields NAME,NAME...] [--dump] [--json] FILE...\n      the detail pane of each file"},
     {"names", RunNamesCommand,
      "names (--date | --dcf PREFIX) [--to DIR] [--date-pattern N --date-sep S\n"
      "       --time-pattern N --time-sep S --digits N] FILE...\n"
@@ -55,7 +57,9 @@ constexpr CommandRow kCommands[] = {
      "exif-delete [--out DIR] [--yes] [--dry-run] FILE...\n"
      "      writes each JPEG file without its EXIF data"},
     {"thumbnail", RunThumbnailCommand,
-     "thumbnail [--dry-run] FILE...\n      renews the embedded thumbnail of each JPEG file"},
+     "thumbnail [--dry-run] FILE...\n      renews the embedded thumbnail of each JPEG file\n"
+     "  thumbnail --extract [--out DIR] [--yes] [--dry-run] FILE...\n"
+     "      saves the embedded thumbnail of each file as NAME_thumb.jpg"},
     {"copy", RunCopyFilesCommand,
      "copy --to DIR [--name keep|date|dcf] [--prefix P] [--dry-run] [--yes] FILE...\n"
      "      copies each file into DIR under its own, its shooting-date or a DCF name"},
@@ -73,7 +77,7 @@ constexpr CommandRow kCommands[] = {
      "       [--templates DIR] [--dry-run] [--yes] FILE...\n"
      "      publishes the files as an HTML album of the album type T"},
     {"csv", RunCsvCommand,
-     "csv --out FILE [--dry-run] FILE...\n"
+     "csv --out FILE|- [--dry-run] FILE...\n"
      "      lists the summary values of the files as CSV (the settings' CSV columns)"},
     {"presentation", RunPresentationCommand,
      "presentation [--to DIR] [--prefix P] [--dry-run] [--yes] FILE...\n"
@@ -81,11 +85,38 @@ constexpr CommandRow kCommands[] = {
      "      data (DIR and P default to the settings' CrePrezen values)"},
 };
 
+constexpr std::string_view kFileOptions =
+    "Every command that takes files also takes -r (a folder stands for the .JPG and .TIF files\n"
+    "in it and its sub-folders), --files-from LIST (more files, one a line; - reads standard\n"
+    "input) and -0 (the list is NUL-separated). \"--\" ends the options. The exit status is 0\n"
+    "when every file was done as asked, 1 when a file failed or was skipped (each told on the\n"
+    "error stream), 2 for a usage error.\n";
+
 void PrintUsage(std::ostream& out) {
-    out << "usage: lumaro COMMAND [ARGUMENTS]\n\ncommands:\n";
+    out << "usage: lumaro COMMAND [ARGUMENTS]\n"
+           "       lumaro COMMAND --help\n"
+           "       lumaro --version\n\ncommands:\n";
     for (const CommandRow& row : kCommands) {
         out << "  " << row.summary << '\n';
     }
+    out << '\n' << kFileOptions;
+}
+
+void PrintCommandHelp(const CommandRow& row, std::ostream& out) {
+    out << "usage: lumaro " << row.summary << "\n\n" << kFileOptions;
+}
+
+// --help or -h among a command's options (before "--").
+bool AsksForHelp(std::span<const std::string> args) {
+    for (const std::string& arg : args) {
+        if (arg == "--") {
+            return false;
+        }
+        if (arg == "--help" || arg == "-h") {
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -93,12 +124,21 @@ void PrintUsage(std::ostream& out) {
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty() || args[0] == "--help" || args[0] == "-h") {
-        PrintUsage(std::cout);
+        PrintUsage(args.empty() ? std::cerr : std::cout);
         return args.empty() ? 2 : 0;
+    }
+    if (args[0] == "--version") {
+        std::cout << "lumaro " << LUMARO_VERSION << '\n';
+        return 0;
     }
     for (const CommandRow& row : kCommands) {
         if (args[0] == row.name) {
-            return row.run(std::span(args).subspan(1), std::cout, std::cerr);
+            const auto rest = std::span(args).subspan(1);
+            if (AsksForHelp(rest)) {
+                PrintCommandHelp(row, std::cout);
+                return 0;
+            }
+            return row.run(rest, std::cout, std::cerr);
         }
     }
     std::cerr << "lumaro: unknown command '" << args[0] << "'\n";

@@ -1,5 +1,6 @@
 #include "apps/lumaro/names_command.h"
 
+#include "apps/lumaro/arguments.h"
 #include "exif/name_templates.h"
 #include "platform/codepage.h"
 #include "platform/file_error.h"
@@ -22,7 +23,8 @@ struct NamesRequest {
     std::string prefix; // CP932
     std::optional<std::filesystem::path> folder;
     exif::NameTemplateSettings settings;
-    std::vector<std::string> files;
+    std::vector<std::filesystem::path> files;
+    bool skipped = false; // a name that is no file, told on the error stream
 };
 
 // The date-name settings the utility uses, so that a pattern chosen there applies here too.
@@ -77,29 +79,32 @@ bool ApplyOption(const std::string& option, const std::string& value, NamesReque
     return true;
 }
 
-std::optional<NamesRequest> ParseArguments(std::span<const std::string> args, std::ostream& err) {
-    NamesRequest request;
-    request.settings = SavedSettings(err);
-    int namings = 0;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--date") {
-            request.maker = exif::MakeDateName;
-            ++namings;
-        } else if (arg.starts_with("--")) {
-            namings += arg == "--dcf" ? 1 : 0;
-            if (i + 1 == args.size() || !ApplyOption(arg, args[i + 1], request)) {
-                err << "lumaro names: bad option " << arg << '\n';
-                return std::nullopt;
-            }
-            ++i;
-        } else {
-            request.files.push_back(arg);
-        }
-    }
-    if (namings != 1 || request.files.empty()) {
+std::optional<NamesRequest> RequestOf(std::span<const std::string> args, std::ostream& err) {
+    const auto arguments = lumaro::ParseArguments(
+        "names", args,
+        {{"--date"},
+         {"--dcf", "--to", "--date-pattern", "--date-sep", "--time-pattern", "--time-sep",
+          "--digits"}},
+        err);
+    if (!arguments || arguments->Has("--date") == arguments->Value("--dcf").has_value() ||
+        lumaro::NamesNoFile(*arguments, arguments->operands)) {
         return std::nullopt;
     }
+    NamesRequest request;
+    request.settings = SavedSettings(err);
+    request.maker = exif::MakeDateName;
+    for (const auto& [option, value] : arguments->values) {
+        if (!ApplyOption(option, value, request)) {
+            err << "lumaro names: bad value for " << option << '\n';
+            return std::nullopt;
+        }
+    }
+    const auto gathered = lumaro::GatherFiles(*arguments, arguments->operands, err);
+    if (!gathered) {
+        return std::nullopt;
+    }
+    request.files = gathered->files;
+    request.skipped = gathered->skipped;
     return request;
 }
 
@@ -115,18 +120,18 @@ std::filesystem::path DestinationOf(const NamesRequest& request,
 } // namespace
 
 int RunNamesCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-    const std::optional<NamesRequest> request = ParseArguments(args, err);
+    const std::optional<NamesRequest> request = RequestOf(args, err);
     if (!request) {
         err << kUsage;
         return 2;
     }
     std::vector<std::filesystem::path> batch;
-    int status = 0;
-    for (const std::string& file : request->files) {
+    int status = request->skipped ? 1 : 0;
+    for (const std::filesystem::path& file : request->files) {
         try {
             batch.push_back(request->maker(file, DestinationOf(*request, file), batch,
                                            request->prefix, request->settings));
-            out << file << '\t' << batch.back().string() << '\n';
+            out << file.string() << '\t' << batch.back().string() << '\n';
         } catch (const platform::FileError& error) {
             err << "lumaro: " << error.what() << '\n';
             status = 1;

@@ -1,69 +1,39 @@
 #include "apps/lumaro/pane_command.h"
 
+#include "apps/lumaro/arguments.h"
+#include "apps/lumaro/dump_json.h"
+#include "apps/lumaro/field_list.h"
+#include "apps/lumaro/json_text.h"
+#include "apps/lumaro/summary_json.h"
 #include "exif/detail_pane.h"
-#include "exif/summary_fields.h"
 #include "platform/codepage.h"
 #include "platform/file_error.h"
 
-#include <algorithm>
-#include <optional>
 #include <ostream>
 #include <vector>
 
 namespace {
 
-constexpr const char* kUsage = "usage: lumaro pane [--fields NAME,NAME...] [--dump] FILE...\n";
+namespace fs = std::filesystem;
+
+constexpr const char* kUsage =
+    "usage: lumaro pane [--fields NAME,NAME...] [--dump] [--json] FILE...\n";
 
 struct PaneRequest {
-    std::vector<std::string> fields; // CP932 field names
+    std::vector<exif::SummaryFieldId> fields;
     bool dump = false;
-    std::vector<std::string> files;
+    bool json = false;
 };
 
-std::vector<std::string> AllFields() {
-    std::vector<std::string> names;
-    for (const exif::SummaryField& field : exif::SummaryFields()) {
-        names.push_back(field.name);
-    }
-    return names;
-}
-
-// The comma-separated names as CP932; nothing when one of them is not a field name.
-std::optional<std::vector<std::string>> ParseFields(const std::string& list, std::ostream& err) {
-    std::vector<std::string> names;
-    std::size_t start = 0;
-    while (start <= list.size()) {
-        const std::size_t comma = std::min(list.find(',', start), list.size());
-        const std::string name = list.substr(start, comma - start);
-        std::string cp932 = platform::Utf8ToCp932(name);
-        if (exif::SummaryFieldIndex(cp932) == 0) {
-            err << "lumaro pane: unknown field '" << name << "'\n";
+std::optional<PaneRequest> RequestOf(const lumaro::Arguments& arguments, std::ostream& err) {
+    PaneRequest request{lumaro::AllFields(), arguments.Has("--dump"), arguments.Has("--json")};
+    if (const auto list = arguments.Value("--fields")) {
+        auto fields = lumaro::ParseFieldList("pane", *list, err);
+        if (!fields) {
             return std::nullopt;
         }
-        names.push_back(std::move(cp932));
-        start = comma + 1;
+        request.fields = std::move(*fields);
     }
-    return names;
-}
-
-std::optional<PaneRequest> ParseArguments(std::span<const std::string> args, std::ostream& err) {
-    PaneRequest request;
-    std::optional<std::vector<std::string>> fields;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--dump") {
-            request.dump = true;
-        } else if (args[i] == "--fields") {
-            if (i + 1 == args.size() || !(fields = ParseFields(args[++i], err))) {
-                return std::nullopt;
-            }
-        } else {
-            request.files.push_back(args[i]);
-        }
-    }
-    if (request.files.empty()) {
-        return std::nullopt;
-    }
-    request.fields = fields ? *fields : AllFields();
     return request;
 }
 
@@ -80,27 +50,67 @@ std::string ForTerminal(const std::string& cp932) {
     return lines;
 }
 
+// The fields the pane shows for the file, and with --dump its entries under "Dump".
+std::string PaneJson(const fs::path& file, const PaneRequest& request) {
+    const auto block = exif::LoadExifBlock(file);
+    std::vector<exif::SummaryFieldId> shown;
+    for (const exif::SummaryFieldId id : request.fields) {
+        if (exif::PaneShowsField(block, exif::SummaryFieldOf(id))) {
+            shown.push_back(id);
+        }
+    }
+    std::string object = lumaro::SummaryJson(block, file, shown);
+    if (request.dump) {
+        // The summary object's closing brace gives way to one more member.
+        object.erase(object.size() - 2);
+        object += ",\n  \"Dump\": " + lumaro::DumpJson(block, file) + "\n}";
+    }
+    return object;
+}
+
+std::string PaneText(const fs::path& file, const PaneRequest& request) {
+    std::vector<std::string> names;
+    for (const exif::SummaryFieldId id : request.fields) {
+        names.push_back(exif::SummaryFieldOf(id).name);
+    }
+    return ForTerminal(exif::BuildDetailPaneText(file, names, request.dump));
+}
+
 } // namespace
 
 int RunPaneCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-    const std::optional<PaneRequest> request = ParseArguments(args, err);
-    if (!request) {
+    const auto arguments =
+        lumaro::ParseArguments("pane", args, {{"--dump", "--json"}, {"--fields"}}, err);
+    const auto request = arguments ? RequestOf(*arguments, err) : std::nullopt;
+    if (!request || lumaro::NamesNoFile(*arguments, arguments->operands)) {
         err << kUsage;
         return 2;
     }
-    int status = 0;
-    for (const std::string& file : request->files) {
+    const auto gathered = lumaro::GatherFiles(*arguments, arguments->operands, err);
+    if (!gathered) {
+        return 2;
+    }
+    lumaro::JsonArrayWriter array(out);
+    int status = gathered->skipped ? 1 : 0;
+    for (const fs::path& file : gathered->files) {
         try {
-            const std::string text =
-                exif::BuildDetailPaneText(file, request->fields, request->dump);
-            if (request->files.size() > 1) {
-                out << "# " << file << '\n';
+            if (request->json) {
+                array.Write(PaneJson(file, *request));
+                continue;
             }
-            out << ForTerminal(text);
+            const std::string text = PaneText(file, *request);
+            // With more than one file named, each report is headed by its file.
+            if (gathered->files.size() > 1 || gathered->skipped) {
+                out << "# " << file.string() << '\n';
+            }
+            out << text;
         } catch (const platform::FileError& error) {
             err << "lumaro: " << error.what() << '\n';
             status = 1;
         }
+    }
+    if (request->json) {
+        array.Finish();
     }
     return status;
 }

@@ -16,14 +16,14 @@ constexpr std::string_view kUsage =
     "presentation [--to DIR] [--prefix P] [--yes] [--dry-run] FILE...";
 
 // The stored folder and prefix of the section CrePrezen, replaced by those given.
-publish::PresentationRequest RequestOf(const EditArguments& arguments) {
+publish::PresentationRequest RequestOf(const Arguments& arguments) {
     publish::PresentationRequest request =
         publish::ReadPresentationSettings(shell::SettingsStore::OpenMachine());
-    if (const auto to = arguments.values.find("--to"); to != arguments.values.end()) {
-        request.folder = to->second;
+    if (const auto to = arguments.Value("--to")) {
+        request.folder = *to;
     }
-    if (const auto prefix = arguments.values.find("--prefix"); prefix != arguments.values.end()) {
-        request.prefix = platform::Utf8ToCp932(prefix->second);
+    if (const auto prefix = arguments.Value("--prefix")) {
+        request.prefix = platform::Utf8ToCp932(*prefix);
     }
     return request;
 }
@@ -32,23 +32,32 @@ publish::PresentationRequest RequestOf(const EditArguments& arguments) {
 
 int RunPresentationCommand(std::span<const std::string> args, std::ostream& out,
                            std::ostream& err) {
-    const auto arguments = ParseEditArguments(args, {{}, {"--to", "--prefix"}}, err);
-    if (!arguments || arguments->words.empty()) {
+    const auto arguments =
+        ParseEditArguments("presentation", args, {{}, {"--to", "--prefix"}}, err);
+    if (!arguments || lumaro::NamesNoFile(*arguments, arguments->operands)) {
         return Usage(err, kUsage);
     }
+    const auto gathered = lumaro::GatherFiles(*arguments, arguments->operands, err);
+    if (!gathered) {
+        return 2;
+    }
     ConsolePorts ports(*arguments, out, err);
-    const commands::Selection files = SelectionOf(arguments->words);
     const publish::PresentationRequest request = RequestOf(*arguments);
     const std::filesystem::path picture = commands::TemplatePicturePath(shell::ProgramFolder());
-    if (arguments->dryRun) {
-        // The rows without the folder question: a dry run makes no folder.
-        if (request.folder.empty()) {
-            err << "コピー先フォルダを指定してください\n";
-            return 1;
-        }
-        (void)commands::RunBatch(publish::PlanPresentationFiles(files, request, picture),
-                                 ports.Confirm(), ports.Progress());
-        return 0;
+    if (!arguments->Has("--dry-run")) {
+        return WithSkips(ExitStatus(publish::RunPresentationFiles(gathered->files, request,
+                                                                  picture, ports.Edit()),
+                                    err),
+                         *gathered);
     }
-    return ExitStatus(publish::RunPresentationFiles(files, request, picture, ports.Edit()));
+    // The rows without the folder question: a dry run makes no folder.
+    if (request.folder.empty()) {
+        err << "コピー先フォルダを指定してください\n";
+        return 1;
+    }
+    return WithSkips(ExitStatus(commands::RunBatch(publish::PlanPresentationFiles(
+                                                       gathered->files, request, picture),
+                                                   ports.Confirm(), ports.Progress()),
+                                err),
+                     *gathered);
 }

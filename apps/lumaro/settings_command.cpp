@@ -1,5 +1,6 @@
 #include "apps/lumaro/settings_command.h"
 
+#include "apps/lumaro/arguments.h"
 #include "platform/codepage.h"
 #include "shell/settings_catalogue.h"
 #include "shell/settings_store.h"
@@ -21,7 +22,8 @@ constexpr std::string_view kUsage =
     "       lumaro settings get SECTION VALUE\n"
     "       lumaro settings set SECTION VALUE TEXT\n"
     "The section \".\" is the program key itself (FormMainWinPlaceMain, FontInfoList,\n"
-    "FontInfoDetail); their values are bytes in hexadecimal.\n";
+    "FontInfoDetail); their values are bytes in hexadecimal. A TEXT that begins with \"-\"\n"
+    "follows \"--\": lumaro settings set SECTION VALUE -- -TEXT\n";
 
 int Usage(std::ostream& err) {
     err << kUsage;
@@ -184,11 +186,14 @@ int Set(std::span<const std::string> args, std::ostream& err) {
 } // namespace
 
 int RunSettingsCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-    if (args.empty()) {
+    // A text that begins with "-" follows "--", as with every command.
+    const auto arguments = lumaro::ParseArguments("settings", args, {{}, {}, false}, err);
+    if (!arguments || arguments->operands.empty()) {
         return Usage(err);
     }
-    const std::string& verb = args[0];
-    const auto rest = args.subspan(1);
+    const std::span<const std::string> operands = arguments->operands;
+    const std::string& verb = operands[0];
+    const auto rest = operands.subspan(1);
     if (verb == "list" && rest.size() <= 1) {
         return List(rest, out, err);
     }

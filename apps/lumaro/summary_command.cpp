@@ -1,5 +1,9 @@
 #include "apps/lumaro/summary_command.h"
 
+#include "apps/lumaro/arguments.h"
+#include "apps/lumaro/field_list.h"
+#include "apps/lumaro/json_text.h"
+#include "apps/lumaro/summary_json.h"
 #include "exif/summary_values.h"
 #include "platform/codepage.h"
 #include "platform/file_error.h"
@@ -11,7 +15,12 @@
 
 namespace {
 
+namespace fs = std::filesystem;
+using exif::SummaryFieldId;
+
 constexpr std::size_t kFilesPerStretch = 4096;
+constexpr const char* kUsage =
+    "usage: lumaro summary [--json] [--fields NAME,NAME...] [--no-header] FILE...\n";
 
 bool IsAscii(const std::string& text) {
     return std::all_of(text.begin(), text.end(),
@@ -27,23 +36,23 @@ std::string Cell(const std::string& cp932) {
     return cell;
 }
 
-std::string HeaderRow() {
+std::string HeaderRow(std::span<const SummaryFieldId> fields) {
     std::string row;
-    for (const exif::SummaryField& field : exif::SummaryFields()) {
-        row += (row.empty() ? "" : "\t") + Cell(field.name);
+    for (const SummaryFieldId id : fields) {
+        row += (row.empty() ? "" : "\t") + Cell(exif::SummaryFieldOf(id).name);
     }
     return row + '\n';
 }
 
 // The whole row is made before anything is written, so a file that fails leaves no half row.
-std::string FileRow(const std::filesystem::path& path) {
+std::string FileRow(const fs::path& path, std::span<const SummaryFieldId> fields, bool json) {
     const auto block = exif::LoadExifBlock(path);
+    if (json) {
+        return lumaro::SummaryJson(block, path, fields);
+    }
     std::string row;
-    for (const exif::SummaryField& field : exif::SummaryFields()) {
-        if (field.id != exif::SummaryFieldId::FileName) {
-            row += '\t';
-        }
-        row += Cell(exif::SummaryValue(block, field.id, path));
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        row += (i == 0 ? "" : "\t") + Cell(exif::SummaryValue(block, fields[i], path));
     }
     return row + '\n';
 }
@@ -53,37 +62,72 @@ struct RowOrError {
     std::string error; // why the file could not be read; empty when it could
 };
 
-RowOrError Row(const std::string& file) {
+RowOrError Row(const fs::path& file, std::span<const SummaryFieldId> fields, bool json) {
     try {
-        return {FileRow(file), {}};
+        return {FileRow(file, fields, json), {}};
     } catch (const platform::FileError& error) {
         return {{}, error.what()};
     }
 }
 
+struct SummaryRequest {
+    std::vector<SummaryFieldId> fields;
+    bool json = false;
+    bool header = true;
+};
+
+std::optional<SummaryRequest> RequestOf(const lumaro::Arguments& arguments, std::ostream& err) {
+    SummaryRequest request{lumaro::AllFields(), arguments.Has("--json"),
+                           !arguments.Has("--no-header")};
+    if (const auto list = arguments.Value("--fields")) {
+        auto fields = lumaro::ParseFieldList("summary", *list, err);
+        if (!fields) {
+            return std::nullopt;
+        }
+        request.fields = std::move(*fields);
+    }
+    return request;
+}
+
 } // namespace
 
 int RunSummaryCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-    if (args.empty()) {
-        err << "usage: lumaro summary FILE...\n";
+    const auto arguments =
+        lumaro::ParseArguments("summary", args, {{"--json", "--no-header"}, {"--fields"}}, err);
+    const auto request = arguments ? RequestOf(*arguments, err) : std::nullopt;
+    if (!request || lumaro::NamesNoFile(*arguments, arguments->operands)) {
+        err << kUsage;
         return 2;
     }
-    out << HeaderRow();
-    int status = 0;
+    const auto gathered = lumaro::GatherFiles(*arguments, arguments->operands, err);
+    if (!gathered) {
+        return 2;
+    }
+    if (request->header && !request->json) {
+        out << HeaderRow(request->fields);
+    }
+    lumaro::JsonArrayWriter array(out);
+    int status = gathered->skipped ? 1 : 0;
     // Rows are made a stretch of files at a time on a few threads and written in order, so the
     // output is that of one file after another while a long list holds only a stretch of rows.
-    for (std::size_t first = 0; first < args.size(); first += kFilesPerStretch) {
-        const auto files = args.subspan(first, std::min(kFilesPerStretch, args.size() - first));
-        const std::vector<RowOrError> rows =
-            platform::MapInParallel(files.size(), [&](std::size_t i) { return Row(files[i]); });
+    const std::span<const fs::path> all = gathered->files;
+    for (std::size_t first = 0; first < all.size(); first += kFilesPerStretch) {
+        const auto files = all.subspan(first, std::min(kFilesPerStretch, all.size() - first));
+        const std::vector<RowOrError> rows = platform::MapInParallel(
+            files.size(), [&](std::size_t i) { return Row(files[i], request->fields, request->json); });
         for (const RowOrError& row : rows) {
-            if (row.error.empty()) {
-                out << row.row;
-            } else {
+            if (!row.error.empty()) {
                 err << "lumaro: " << row.error << '\n';
                 status = 1;
+            } else if (request->json) {
+                array.Write(row.row);
+            } else {
+                out << row.row;
             }
         }
+    }
+    if (request->json) {
+        array.Finish();
     }
     return status;
 }

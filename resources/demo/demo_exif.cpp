@@ -1,5 +1,6 @@
 #include "resources/demo/demo_exif.h"
 
+#include "exif/user_comment.h"
 #include "platform/codepage.h"
 
 #include <algorithm>
@@ -18,14 +19,14 @@ Entry Padded(std::uint16_t tag, const std::string& text, std::uint32_t count) {
 }
 
 // Titles and comments get room to be edited in place: a title field of 32 bytes and a comment
-// of 125, holding CP932 text from their first byte as the program writes them.
+// of 125, the comment's CP932 text behind its character code as the program writes them.
 Entry Title(const std::string& utf8) {
     return AsciiFixed(0x010E, platform::Utf8ToCp932(utf8), 32);
 }
 
 Entry Comment(const std::string& utf8) {
     std::vector<std::uint8_t> bytes(125, 0);
-    const std::string text = platform::Utf8ToCp932(utf8);
+    const std::string text = exif::EncodeUserComment(platform::Utf8ToCp932(utf8));
     std::copy_n(text.begin(), std::min<std::size_t>(text.size(), bytes.size() - 1), bytes.begin());
     return Undefined(0x9286, bytes);
 }

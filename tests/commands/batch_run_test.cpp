@@ -99,7 +99,13 @@ TEST_F(ABatch, CancelledOrAllUntickedChangesNothingAndNeedsNoRefresh) {
 }
 
 TEST_F(ABatch, ARefusedRebuildStopsAtThatFileAndKeepsTheFilesBefore) {
-    WritePlainJpeg(folder / "b2.jpg"); // no EXIF segment to renew a thumbnail in
+    WritePhoto(folder / "b2.jpg");
+    // A read-only file is refused: the rebuild does not replace it.
+    std::filesystem::permissions(folder / "b2.jpg",
+                                 std::filesystem::perms::owner_write |
+                                     std::filesystem::perms::group_write |
+                                     std::filesystem::perms::others_write,
+                                 std::filesystem::perm_options::remove);
     WritePhoto(folder / "b3.jpg");
     const auto b3 = ReadAll(folder / "b3.jpg");
     const auto a = ReadAll(folder / "a.JPG");

@@ -30,12 +30,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// What a comment write may add, and why. The comment is written as text from its first byte,
-// where a camera keeps the 8-byte character code that exiftool checks. The Nikon D1X points its
-// (empty) maker-note PreviewIFD into the bytes of its own UserComment, so any text there reads
-// as a damaged directory.
+// What a comment write may add, and why. The Nikon D1X points its (empty) maker-note
+// PreviewIFD into the bytes of its own UserComment, so any text there reads as a damaged
+// directory. The comment's character code keeps exiftool from any other complaint.
 const std::set<std::string> kCommentWarnings = {
-    "Warning                         : Invalid EXIF text encoding for UserComment",
     "Warning                         : [minor] Bad PreviewIFD directory",
 };
 
@@ -212,8 +210,11 @@ TEST(EditInterop, EveryCommandWritesValidFilesFromCameraFiles) {
     }
     std::sort(photos.begin(), photos.end());
     const auto processed = ExpectValidOutputs(photos, LUMARO_TEMPLATE_PICTURE);
-    for (const char* command : {"title", "comment", "date", "thumbnail", "copy", "add"}) {
-        EXPECT_GE(processed.at(command), 20) << command;
+    // Fewer cameras keep a UserComment than a title; files without one are left alone.
+    const std::map<std::string, int> least = {{"title", 20},     {"comment", 15}, {"date", 20},
+                                              {"thumbnail", 20}, {"copy", 20},    {"add", 20}};
+    for (const auto& [command, count] : least) {
+        EXPECT_GE(processed.at(command), count) << command;
     }
 }
 

@@ -5,6 +5,7 @@
 #include "apps/lumaro/edit_commands.h"
 #include "exif/exif_block.h"
 #include "exif/file_probes.h"
+#include "exif/user_comment.h"
 #include "tests/commands/edit_fixture.h"
 #include "tests/support/sandbox.h"
 #include "tests/support/tool_run.h"
@@ -58,14 +59,17 @@ TEST_F(LumaroEdit, TitleAndCommentWriteUtf8TextsAsCp932) {
 
     const Outcome comment = Lumaro(RunCommentCommand, {"家族と", a.string()});
     EXPECT_EQ(comment.status, 0) << comment.err;
-    EXPECT_EQ(exif::ReadTagText(a, "UserComment"), Cp932("家族と"));
+    EXPECT_EQ(exif::ReadUserComment(*exif::LoadExifBlock(a)), Cp932("家族と"));
 }
 
 TEST_F(LumaroEdit, DryRunPrintsTheRowsAndChangesNothing) {
     const auto before = ReadAll(a);
+    (void)box.Write("notes.txt", "a note\n");
     const Outcome dry = Lumaro(RunDateCommand, {"--shift", "+1 01:00", "--dry-run", a.string(),
                                                 (box.Path() / "notes.txt").string()});
-    EXPECT_EQ(dry.status, 0) << dry.err;
+    // The run would leave the text file alone, and says so.
+    EXPECT_EQ(dry.status, 1) << dry.err;
+    EXPECT_NE(dry.err.find("notes.txt: not a JPEG file (.JPG)"), std::string::npos) << dry.err;
     EXPECT_EQ(dry.out, "\tファイル名\t処理\t元日付\t新日付\n"
                        "[x]\tDSCN0001.JPG\t日付修正\t2001:01:31 23:30:00\t2001:02:02 00:30:00\n"
                        "[ ]\tnotes.txt\t処理せず\t\t\n");

@@ -32,8 +32,9 @@ TEST_F(ATextEdit, TakesTheLimitAndTextFromTheFirstSelectedJpegFile) {
     EXPECT_EQ(start.text, "Fuji");
     EXPECT_EQ(start.maxBytes, 19);
 
+    // The comment's room is less its 8-byte character code.
     const TextEditStart comment = PrepareTextEdit({folder / "third.jpg"}, TextTag::Comment);
-    EXPECT_EQ(comment.maxBytes, 124);
+    EXPECT_EQ(comment.maxBytes, 116);
 }
 
 TEST_F(ATextEdit, HasNoUsableLimitWithoutAJpegFileOrWithoutTheTag) {
@@ -57,6 +58,8 @@ TEST_F(ATextEdit, CutsATooLongTextToEachFilesRoomAndKeepsTheFileTimes) {
                                            TextTag::Title, text, ports.Edit());
 
     EXPECT_EQ(report.processed, 2);
+    EXPECT_EQ(report.notes,
+              (std::vector<FileNote>{{folder / "narrow.jpg", "cut to 6 bytes"}}));
     EXPECT_EQ(exif::ReadTagText(folder / "wide.jpg", "ImageDescription"), text.substr(0, 31));
     // 7 bytes of room: three double-byte characters, never half of the fourth.
     EXPECT_EQ(exif::ReadTagText(folder / "narrow.jpg", "ImageDescription"), Cp932("富士山"));
@@ -74,7 +77,9 @@ TEST_F(ATextEdit, WritesACommentThatTheReaderAndTheSummaryShow) {
     ASSERT_EQ(report.processed, 1);
     ASSERT_TRUE(ports.confirm.shown);
     EXPECT_EQ(Shown(*ports.confirm.shown).at(0).oldValue, "camera text");
-    EXPECT_EQ(exif::ReadTagText(folder / "photo.jpg", "UserComment"), comment);
+    // Behind the undefined character code, which stands for the system code page.
+    const std::string stored = exif::ReadTagText(folder / "photo.jpg", "UserComment");
+    EXPECT_EQ(stored, "");
     const auto block = exif::LoadExifBlock(folder / "photo.jpg");
     EXPECT_EQ(exif::SummaryValue(block, exif::SummaryFieldId::Comment, folder / "photo.jpg"),
               comment);

@@ -73,7 +73,7 @@ TEST(AnInstallation, PutsTheProgramsUnderBinAndWhatTheyShipUnderShare) {
     }
     const fs::path bin = prefix.Path() / "bin";
     const fs::path share = prefix.Path() / "share";
-    for (const char* program : {"LumaroUty", "lumaro", "setup"}) {
+    for (const char* program : {"LumaroUty", "lumaro", "lumaro-setup"}) {
         EXPECT_TRUE(IsProgram(bin / program)) << program;
     }
 
@@ -98,7 +98,8 @@ TEST(AnInstallation, PutsTheProgramsUnderBinAndWhatTheyShipUnderShare) {
         DesktopKeys(share / "applications/lumarouty.desktop");
     EXPECT_EQ(entry.at("Type"), "Application");
     EXPECT_EQ(entry.at("Name[ja]"), "Lumaroユーティリティ");
-    EXPECT_TRUE(IsProgram(bin / entry.at("Exec"))) << entry.at("Exec");
+    const std::string& exec = entry.at("Exec"); // the program, then the files it is given
+    EXPECT_TRUE(IsProgram(bin / exec.substr(0, exec.find(' ')))) << exec;
     EXPECT_TRUE(
         fs::is_regular_file(share / "icons/hicolor/scalable/apps" / (entry.at("Icon") + ".svg")));
 

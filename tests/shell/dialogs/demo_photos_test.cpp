@@ -45,22 +45,15 @@ protected:
     }
 };
 
-// The comments are stored as the program writes them, CP932 text from the value's first byte
-// without the character-code header; exiftool notes that, and nothing else is allowed.
-constexpr std::string_view kCommentWarning = "Invalid EXIF text encoding for UserComment";
-
 TEST_F(TheDemoPhotos, ValidateAndDecodeWithoutComplaint) {
     const auto photos = DemoPhotos();
     ASSERT_GE(photos.size(), 10u);
     for (const auto& photo : photos) {
         const auto check = fixture::RunTool("exiftool -validate -warning -error -a -s -s " +
                                             fixture::Quoted(photo) + " 2>&1");
+        // The comments are stored as the program writes them, behind their character code.
         for (const std::string& line : Lines(check.output)) {
-            if (line.starts_with("Warning: ")) {
-                EXPECT_EQ(line.substr(9), kCommentWarning) << photo;
-            } else {
-                EXPECT_TRUE(line.starts_with("Validate: ")) << photo << ": " << line;
-            }
+            EXPECT_TRUE(line.starts_with("Validate: ")) << photo << ": " << line;
         }
         const auto decode =
             fixture::RunTool("djpeg -outfile /dev/null " + fixture::Quoted(photo) + " 2>&1");
