@@ -101,10 +101,12 @@ std::string DumpJson(const std::optional<exif::ExifBlock>& block,
                                         exif::IfdEntriesAt(block->View(), *chain.exifIfdOffset)));
     }
     const exif::MakerNoteKind kind = exif::GetMakerNoteKind(*block);
-    if (const auto makerNote = exif::MakerNoteIfdOffset(*block, kind)) {
+    if (const auto& makerNote = block->MakerNoteIfd()) {
         const auto dictionary = static_cast<exif::TagDictionary>(static_cast<int>(kind));
         object.Add("MakerNotes",
-                   GroupJson(*block, dictionary, exif::IfdEntriesAt(block->View(), *makerNote)));
+                   GroupJson(*block, dictionary,
+                             exif::IfdEntriesAt(block->View().InOrder(makerNote->order),
+                                                makerNote->offset)));
     }
     return object.Text();
 }
