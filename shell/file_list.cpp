@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <algorithm>
 #include <system_error>
+#include <utility>
 
 namespace shell {
 namespace {
@@ -31,16 +32,41 @@ bool IsListedPhoto(const fs::path& path) {
     return extension == ".JPG" || extension == ".TIF";
 }
 
+struct CaptionOrder::Key {
+    QCollatorSortKey collation;
+    std::string name; // the bytes, for names the collation holds equal
+};
+
 CaptionOrder::CaptionOrder() : collator_(CollationLocale()) {
     collator_.setCaseSensitivity(Qt::CaseSensitive);
 }
 
+CaptionOrder::Key CaptionOrder::KeyOf(const fs::path& file) const {
+    std::string name = file.filename().string();
+    return {collator_.sortKey(QFile::decodeName(QByteArray::fromStdString(name))), std::move(name)};
+}
+
+bool CaptionOrder::Less(const Key& left, const Key& right) {
+    const int order = left.collation.compare(right.collation);
+    return order != 0 ? order < 0 : left.name < right.name;
+}
+
 bool CaptionOrder::operator()(const fs::path& left, const fs::path& right) const {
-    const std::string leftName = left.filename().string();
-    const std::string rightName = right.filename().string();
-    const int order = collator_.compare(QFile::decodeName(QByteArray::fromStdString(leftName)),
-                                        QFile::decodeName(QByteArray::fromStdString(rightName)));
-    return order != 0 ? order < 0 : leftName < rightName;
+    return Less(KeyOf(left), KeyOf(right));
+}
+
+void CaptionOrder::Sort(std::vector<fs::path>& files) const {
+    std::vector<std::pair<Key, fs::path>> keyed;
+    keyed.reserve(files.size());
+    for (fs::path& file : files) {
+        Key key = KeyOf(file);
+        keyed.emplace_back(std::move(key), std::move(file));
+    }
+    std::sort(keyed.begin(), keyed.end(),
+              [](const auto& left, const auto& right) { return Less(left.first, right.first); });
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        files[i] = std::move(keyed[i].second);
+    }
 }
 
 std::vector<fs::path> ListPhotoFiles(const fs::path& folder) {
@@ -57,7 +83,7 @@ std::vector<fs::path> ListPhotoFiles(const fs::path& folder) {
     if (error) {
         throw platform::FileError("list the folder", folder, error.message());
     }
-    std::sort(files.begin(), files.end(), CaptionOrder());
+    CaptionOrder().Sort(files);
     return files;
 }
 

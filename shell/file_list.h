@@ -22,8 +22,15 @@ public:
     CaptionOrder();
     [[nodiscard]] bool operator()(const std::filesystem::path& left,
                                   const std::filesystem::path& right) const;
+    // Puts the files in this order. Each name's collation key is made once, so a folder of a
+    // hundred thousand files sorts in a fraction of the time that comparing names would take.
+    void Sort(std::vector<std::filesystem::path>& files) const;
 
 private:
+    struct Key;
+    [[nodiscard]] Key KeyOf(const std::filesystem::path& file) const;
+    [[nodiscard]] static bool Less(const Key& left, const Key& right);
+
     QCollator collator_;
 };
 

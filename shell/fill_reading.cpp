@@ -9,7 +9,7 @@
 namespace shell {
 namespace {
 
-// Decoding thumbnails is the bulk of the work and needs no more than the file's own bytes, so
+// Reading the EXIF blocks and making the values needs no more than each file's own bytes, so
 // the workers scale with the cores; beyond a few, the disk is what waits.
 constexpr unsigned kMostWorkers = 4;
 
@@ -18,16 +18,12 @@ std::size_t WorkerCount(std::size_t files) {
 }
 
 FilledPhoto ReadFilledPhoto(const std::filesystem::path& file,
-                            std::span<const exif::SummaryFieldId> columns,
-                            exif::PictureSize largeIcon) {
+                            std::span<const exif::SummaryFieldId> columns) {
     PhotoRow row = ReadPhotoRow(file, columns);
-    FilledPhoto photo{std::move(row.file), {}, std::nullopt};
+    FilledPhoto photo{std::move(row.file), {}};
     photo.values.reserve(row.values.size());
     for (const std::string& value : row.values) {
         photo.values.push_back(platform::Cp932ToUtf8(value));
-    }
-    if (row.thumbnail) {
-        photo.icons = DecodeIconPictures(*row.thumbnail, largeIcon);
     }
     return photo;
 }
@@ -35,9 +31,9 @@ FilledPhoto ReadFilledPhoto(const std::filesystem::path& file,
 } // namespace
 
 FillReading::FillReading(std::vector<std::filesystem::path> files,
-                         std::vector<exif::SummaryFieldId> columns, exif::PictureSize largeIcon)
-    : files_(std::move(files)), columns_(std::move(columns)), largeIcon_(largeIcon),
-      slots_(files_.size()), ready_(files_.size(), false) {
+                         std::vector<exif::SummaryFieldId> columns)
+    : files_(std::move(files)), columns_(std::move(columns)), slots_(files_.size()),
+      ready_(files_.size(), false) {
     const std::size_t workers = WorkerCount(files_.size());
     workers_.reserve(workers);
     for (std::size_t w = 0; w < workers; ++w) {
@@ -85,7 +81,7 @@ void FillReading::Work() {
     while (const std::optional<std::size_t> index = Claim()) {
         Slot slot;
         try {
-            slot.photo = ReadFilledPhoto(files_[*index], columns_, largeIcon_);
+            slot.photo = ReadFilledPhoto(files_[*index], columns_);
         } catch (...) {
             slot.failure = std::current_exception();
         }

@@ -1,6 +1,7 @@
 #include "shell/ui/file_list_model.h"
 
 #include "shell/file_list.h"
+#include "shell/icon_reading.h"
 
 #include <QFile>
 #include <QMimeData>
@@ -9,15 +10,49 @@
 
 namespace shell {
 
-void FileListModel::Clear() {
-    Reset({}, {});
+FileListModel::FileListModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+// The reading threads may still announce icons to this model: they are stopped first.
+FileListModel::~FileListModel() {
+    reading_.reset();
 }
 
-void FileListModel::Reset(QStringList columns, std::vector<FileListItem> items) {
+void FileListModel::Clear() {
     beginResetModel();
+    ResetIcons({}, 0);
+    columns_.clear();
+    items_.clear();
+    endResetModel();
+}
+
+void FileListModel::Reset(QStringList columns, QSize largeIcon, std::size_t iconBudget) {
+    beginResetModel();
+    ResetIcons(largeIcon, iconBudget);
     columns_ = std::move(columns);
+    items_.clear();
+    endResetModel();
+}
+
+void FileListModel::SetItems(std::vector<FileListItem> items) {
+    beginResetModel();
+    ResetIcons(largeIcon_, icons_.Budget());
     items_ = std::move(items);
     endResetModel();
+}
+
+void FileListModel::SetValues(int first, std::vector<QStringList> values) {
+    if (values.empty() || first < 0 ||
+        static_cast<std::size_t>(first) + values.size() > items_.size()) {
+        return;
+    }
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        items_[static_cast<std::size_t>(first) + i].values = std::move(values[i]);
+    }
+    if (columns_.size() > 1) {
+        const int last = first + static_cast<int>(values.size()) - 1;
+        emit dataChanged(index(first, 1), index(last, static_cast<int>(columns_.size()) - 1),
+                         {Qt::DisplayRole});
+    }
 }
 
 int FileListModel::rowCount(const QModelIndex& parent) const {
@@ -38,7 +73,8 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
         return column == 0 ? item.caption : item.values.value(column - 1);
     }
     if (role == Qt::DecorationRole && column == 0) {
-        return item.icon;
+        const IconCache::Entry* held = icons_.Find(index.row());
+        return held != nullptr ? held->icon : placeholder_;
     }
     return {};
 }

@@ -1,5 +1,6 @@
 // The main window's folder tree: the file system's folders, the current folder chosen by a
-// click or Enter, the start folder selected in it, and the refresh that rebuilds it.
+// click or Enter, the current folder shown in it however it was chosen, and the refresh that
+// rebuilds it.
 
 #include "shell/start_folder.h"
 #include "shell/ui/file_list_model.h"
@@ -11,6 +12,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTimer>
 #include <QTreeView>
 
 namespace shell {
@@ -30,6 +33,13 @@ void TFormMain::BuildFolderTree() {
     folderTree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     folderTree_->installEventFilter(this);
     connect(folderTree_, &QTreeView::clicked, this, &TFormMain::FolderClicked);
+    treeReveal_ = new QTimer(this);
+    treeReveal_->setSingleShot(true);
+    treeReveal_->setInterval(0);
+    connect(treeReveal_, &QTimer::timeout, this, &TFormMain::RevealCurrentFolder);
+    // Once the user scrolls the tree, it stays where the user put it.
+    connect(folderTree_->verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
+            [this] { revealed_ = QPersistentModelIndex(); });
     RebuildFolderModel();
 }
 
@@ -43,9 +53,20 @@ void TFormMain::RebuildFolderModel() {
     for (int column = kNameColumn + 1; column < model->columnCount(); ++column) {
         folderTree_->hideColumn(column);
     }
+    // The model reads the folders above the current one after it was selected, and sorts them:
+    // each time, the rows that come in above it push it down, out of sight.
+    const auto revealAgain = [this] { treeReveal_->start(); };
+    connect(model, &QAbstractItemModel::rowsInserted, this, revealAgain);
+    connect(model, &QAbstractItemModel::layoutChanged, this, revealAgain);
     delete oldSelection;
     delete folderModel_;
     folderModel_ = model;
+}
+
+void TFormMain::RevealCurrentFolder() {
+    if (revealed_.isValid()) {
+        folderTree_->scrollTo(revealed_); // opens the folders above it too
+    }
 }
 
 std::filesystem::path TFormMain::FolderOf(const QModelIndex& index) const {
@@ -62,9 +83,8 @@ std::filesystem::path TFormMain::SelectInTree(const std::filesystem::path& folde
                            : folderModel_->index(
                                  QFile::decodeName(QByteArray::fromStdString(selectable.string())));
     folderTree_->setCurrentIndex(index);
-    if (index.isValid()) {
-        folderTree_->scrollTo(index);
-    }
+    revealed_ = QPersistentModelIndex(index);
+    RevealCurrentFolder();
     return FolderOf(index);
 }
 

@@ -111,6 +111,7 @@ void TFormMain::SetThumbnailView(bool thumbnails) {
     }
     Action(MenuCommand::DispThumb)->setChecked(thumbnails);
     Action(MenuCommand::DispList)->setChecked(!thumbnails);
+    LookAtRowsOnScreenSoon();
 }
 
 void TFormMain::Preview() {

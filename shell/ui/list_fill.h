@@ -1,57 +1,63 @@
 #pragma once
 
-// Filling the file list for a folder without freezing the window: worker threads read the
-// files (shell::FillReading), and a short timer takes what they have read between repaints,
-// so the status bar shows the progress as the files come in. Each file's EXIF block and decoded
-// thumbnail are dropped before it is handed over; the items keep only their icons and texts.
+// Filling the file list for a folder without freezing the window: the folder is listed and
+// sorted on a thread of the pool, the rows go into the list at once with their captions, and
+// worker threads read each file's values (shell::FillReading) while a short timer puts what
+// they have read into the rows between repaints, so the status bar shows the progress as the
+// files come in. Icons are not the fill's work: the list reads them for the rows on screen.
 
 #include "exif/summary_fields.h"
-#include "shell/ui/file_list_model.h"
+#include "shell/file_list.h"
 
 #include <QObject>
-#include <QSize>
+#include <QString>
 #include <QTimer>
 #include <filesystem>
+#include <future>
 #include <memory>
 #include <vector>
 
 namespace shell {
 
+class FileListModel;
 class FillReading;
 
 class ListFill : public QObject {
     Q_OBJECT
 public:
-    explicit ListFill(QObject* parent = nullptr);
+    // Fills the rows of `model`, which keeps its columns and icon size.
+    explicit ListFill(FileListModel& model, QObject* parent = nullptr);
     ~ListFill() override;
 
-    // Starts reading the folder's photo files with the values of `columns` and icons of the
-    // large size; a fill under way is dropped. The busy cursor shows until the fill ends.
-    void Start(const std::filesystem::path& folder, std::vector<exif::SummaryFieldId> columns,
-               QSize largeIcon);
+    // Starts listing the folder's photo files and reading the values of `columns`; a fill under
+    // way is dropped. The busy cursor shows until the fill ends.
+    void Start(const std::filesystem::path& folder, std::vector<exif::SummaryFieldId> columns);
     // Drops the fill under way, if any, without Finished.
     void Cancel();
     [[nodiscard]] bool Running() const { return timer_.isActive(); }
 
-    // After Finished: the items in list order, and why the folder could not be read ("" when
-    // it could). Taking the items leaves none behind.
-    [[nodiscard]] std::vector<FileListItem> TakeItems();
+    // After Finished: why the folder could not be read ("" when it could).
     [[nodiscard]] const QString& Error() const { return error_; }
 
 signals:
     void Progressed(const QString& status);
+    // The rows first to last have their values.
+    void RowsRead(int first, int last);
     void Finished();
 
 private:
+    void Look();
+    void TakeListing();
     void TakeReadFiles();
     void End();
 
     struct BusyCursor;
 
+    FileListModel& model_;
     QTimer timer_;
+    std::vector<exif::SummaryFieldId> columns_;
+    std::future<std::vector<std::filesystem::path>> listing_;
     std::unique_ptr<FillReading> reading_;
-    QIcon placeholder_;
-    std::vector<FileListItem> items_;
     QString error_;
     std::unique_ptr<BusyCursor> busy_;
 };

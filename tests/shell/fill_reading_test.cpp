@@ -1,5 +1,5 @@
 // The file list's reading on worker threads: every file handed over once, in list order, with
-// its values as UTF-8 and its icon pictures, whatever order the workers finish in.
+// its values as UTF-8, whatever order the workers finish in.
 
 #include "exif/summary_fields.h"
 #include "platform/codepage.h"
@@ -22,7 +22,6 @@ namespace fs = std::filesystem;
 using std::chrono::milliseconds;
 
 constexpr std::uint16_t kImageDescription = 0x010E;
-constexpr exif::PictureSize kLargeIcon{80, 60};
 
 // Files 000 to count-1: every third one a JPEG without EXIF, the others titled with their
 // number in Japanese and carrying a thumbnail whose size grows with the number, so that the
@@ -60,11 +59,11 @@ std::vector<FilledPhoto> TakeAll(FillReading& reading) {
     return photos;
 }
 
-TEST(AFillReading, HandsOverEveryFileOnceInListOrderWithUtf8ValuesAndIcons) {
+TEST(AFillReading, HandsOverEveryFileOnceInListOrderWithUtf8Values) {
     Sandbox sandbox;
     std::vector<fs::path> files = Photos(sandbox, 40);
     files.push_back(sandbox.Path() / "gone.JPG");
-    FillReading reading(files, {SummaryFieldId::FileName, SummaryFieldId::ImageTitle}, kLargeIcon);
+    FillReading reading(files, {SummaryFieldId::FileName, SummaryFieldId::ImageTitle});
     ASSERT_EQ(reading.Count(), files.size());
 
     const std::vector<FilledPhoto> photos = TakeAll(reading);
@@ -78,21 +77,14 @@ TEST(AFillReading, HandsOverEveryFileOnceInListOrderWithUtf8ValuesAndIcons) {
         EXPECT_EQ(photo.values,
                   (std::vector<std::string>{files[i].filename().string(),
                                             withExif ? "写真" + std::to_string(i) : ""}));
-        ASSERT_EQ(photo.icons.has_value(), withExif) << i;
-        if (withExif) {
-            EXPECT_EQ(photo.icons->small.Width(), 40u);
-            EXPECT_EQ(photo.icons->large.Width(), kLargeIcon.width);
-            EXPECT_EQ(photo.icons->large.Height(), kLargeIcon.height);
-        }
     }
     EXPECT_EQ(photos.back().values, (std::vector<std::string>{"gone.JPG", ""}));
-    EXPECT_FALSE(photos.back().icons);
 }
 
 TEST(AFillReading, WaitedForUntilEveryFileIsReadHandsThemAllOverInOneTake) {
     Sandbox sandbox;
     const std::vector<fs::path> files = Photos(sandbox, 30);
-    FillReading reading(files, {SummaryFieldId::FileName}, kLargeIcon);
+    FillReading reading(files, {SummaryFieldId::FileName});
     while (!reading.WaitForAllRead(milliseconds(10))) {
     }
     const std::vector<FilledPhoto> photos = reading.TakeReady();
@@ -102,15 +94,14 @@ TEST(AFillReading, WaitedForUntilEveryFileIsReadHandsThemAllOverInOneTake) {
 }
 
 TEST(AFillReading, OfNoFilesIsTakenAtOnceAndOneDroppedHalfWayStopsItsWorkers) {
-    FillReading empty({}, {SummaryFieldId::FileName}, kLargeIcon);
+    FillReading empty({}, {SummaryFieldId::FileName});
     EXPECT_TRUE(empty.WaitForAllRead(milliseconds(0)));
     EXPECT_TRUE(empty.AllTaken());
     EXPECT_TRUE(empty.TakeReady().empty());
 
     Sandbox sandbox;
     const std::vector<fs::path> files = Photos(sandbox, 60);
-    auto reading =
-        std::make_unique<FillReading>(files, std::vector{SummaryFieldId::ImageTitle}, kLargeIcon);
+    auto reading = std::make_unique<FillReading>(files, std::vector{SummaryFieldId::ImageTitle});
     std::vector<FilledPhoto> first;
     while (first.empty()) {
         std::this_thread::sleep_for(milliseconds(1));

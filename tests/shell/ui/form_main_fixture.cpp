@@ -4,7 +4,9 @@
 #include "tests/support/exif_fixture.h"
 #include "tests/support/jpeg_pictures.h"
 
+#include <QAbstractItemView>
 #include <QSignalSpy>
+#include <QStackedWidget>
 #include <QTest>
 
 namespace fixture {
@@ -42,6 +44,23 @@ QStringList Captions(const TFormMain& form) {
 
 bool WaitForList(TFormMain& form) {
     return QTest::qWaitFor([&form] { return !form.IsFilling(); }, 20000);
+}
+
+bool WaitForIcons(TFormMain& form) {
+    auto* view = static_cast<QAbstractItemView*>(
+        form.findChild<QStackedWidget*>("FileList")->currentWidget());
+    const auto allRead = [&form, view] {
+        const shell::FileListModel& model = form.ListModel();
+        for (int row = 0; row < model.rowCount(); ++row) {
+            const bool shown =
+                view->viewport()->rect().intersects(view->visualRect(model.index(row, 0)));
+            if (shown && !model.IconOf(row)) {
+                return false;
+            }
+        }
+        return true;
+    };
+    return QTest::qWaitFor(allRead, 20000);
 }
 
 TFormMain& MainWindowTest::OpenWindow() {
