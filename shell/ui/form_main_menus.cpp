@@ -11,6 +11,7 @@
 
 #include <QAbstractItemView>
 #include <QActionGroup>
+#include <QItemSelectionModel>
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
@@ -85,7 +86,8 @@ void TFormMain::SetCommandHandler(MenuCommand command, std::function<void()> han
 }
 
 void TFormMain::RunCommand(MenuCommand command) {
-    if (!PassGuard(MenuItemOf(command).need, !folder_.empty(), !SelectedRows().empty(), *prompt_)) {
+    if (!PassGuard(MenuItemOf(command).need, !folder_.empty(), selection_->hasSelection(),
+                   *prompt_)) {
         return;
     }
     const auto handler = handlers_.find(command);

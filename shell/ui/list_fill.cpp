@@ -1,8 +1,8 @@
 #include "shell/ui/list_fill.h"
 
 #include "platform/file_error.h"
+#include "shell/file_list.h"
 #include "shell/fill_reading.h"
-#include "shell/ui/file_list_model.h"
 
 #include <QCursor>
 #include <QFile>
@@ -21,16 +21,18 @@ QString HostName(const std::filesystem::path& path) {
     return QFile::decodeName(QByteArray::fromStdString(path.filename().string()));
 }
 
-std::vector<FileListItem> ItemsOf(const std::vector<std::filesystem::path>& files) {
-    std::vector<FileListItem> items;
-    items.reserve(files.size());
-    for (const std::filesystem::path& file : files) {
-        items.push_back({file, HostName(file), {}});
-    }
-    return items;
-}
-
 } // namespace
+
+// A hundred thousand names take a second to sort and their rows a good part of another: work
+// for a thread of the pool, not the window's.
+ListFill::Listed ListFill::List(const std::filesystem::path& folder) {
+    Listed listed{ListPhotoFiles(folder), {}};
+    listed.items.reserve(listed.files.size());
+    for (const std::filesystem::path& file : listed.files) {
+        listed.items.push_back({file, HostName(file), {}});
+    }
+    return listed;
+}
 
 struct ListFill::BusyCursor {
     BusyCursor() { QGuiApplication::setOverrideCursor(Qt::BusyCursor); }
@@ -53,8 +55,8 @@ void ListFill::Start(const std::filesystem::path& folder,
     emit Progressed(QString::fromStdString(FillProgressText()));
     columns_ = std::move(columns);
     // A dropped listing ends on its own; nobody waits for it.
-    auto listing = std::make_shared<std::packaged_task<std::vector<std::filesystem::path>()>>(
-        [folder] { return ListPhotoFiles(folder); });
+    auto listing =
+        std::make_shared<std::packaged_task<Listed()>>([folder] { return List(folder); });
     listing_ = listing->get_future();
     QThreadPool::globalInstance()->start([listing] { (*listing)(); });
     timer_.start();
@@ -80,16 +82,16 @@ void ListFill::TakeListing() {
     if (listing_.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
         return;
     }
-    std::vector<std::filesystem::path> files;
+    Listed listed;
     try {
-        files = listing_.get();
+        listed = listing_.get();
     } catch (const platform::FileError& error) {
         error_ = QString::fromStdString(error.what());
     }
     listing_ = {};
-    model_.SetItems(ItemsOf(files));
-    emit Progressed(QString::fromStdString(FillProgressText(0, files.size())));
-    reading_ = std::make_unique<FillReading>(std::move(files), columns_);
+    model_.SetItems(std::move(listed.items));
+    emit Progressed(QString::fromStdString(FillProgressText(0, listed.files.size())));
+    reading_ = std::make_unique<FillReading>(std::move(listed.files), columns_);
     TakeReadFiles();
 }
 

@@ -1,13 +1,13 @@
 #pragma once
 
 // Filling the file list for a folder without freezing the window: the folder is listed and
-// sorted on a thread of the pool, the rows go into the list at once with their captions, and
+// sorted, and its rows made, on a thread of the pool; the rows go into the list at once, and
 // worker threads read each file's values (shell::FillReading) while a short timer puts what
 // they have read into the rows between repaints, so the status bar shows the progress as the
 // files come in. Icons are not the fill's work: the list reads them for the rows on screen.
 
 #include "exif/summary_fields.h"
-#include "shell/file_list.h"
+#include "shell/ui/file_list_model.h"
 
 #include <QObject>
 #include <QString>
@@ -19,7 +19,6 @@
 
 namespace shell {
 
-class FileListModel;
 class FillReading;
 
 class ListFill : public QObject {
@@ -52,11 +51,16 @@ private:
     void End();
 
     struct BusyCursor;
+    struct Listed {
+        std::vector<std::filesystem::path> files;
+        std::vector<FileListItem> items;
+    };
+    [[nodiscard]] static Listed List(const std::filesystem::path& folder);
 
     FileListModel& model_;
     QTimer timer_;
     std::vector<exif::SummaryFieldId> columns_;
-    std::future<std::vector<std::filesystem::path>> listing_;
+    std::future<Listed> listing_;
     std::unique_ptr<FillReading> reading_;
     QString error_;
     std::unique_ptr<BusyCursor> busy_;
