@@ -72,6 +72,7 @@ signals:
 private:
     void ResetIcons(QSize largeIcon, std::size_t iconBudget);
     void TakeReadIcons();
+    void KeepShownRows();
     void AskForIcons();
     [[nodiscard]] bool ShownRowsHeld() const;
 

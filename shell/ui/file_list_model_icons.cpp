@@ -46,14 +46,19 @@ void FileListModel::ShowRows(int first, int last) {
     const int ahead = std::min(shown, static_cast<int>(icons_.Budget()) - shown);
     shown_ = upwards ? Shown{first, last, std::max(first - ahead, 0), last}
                      : Shown{first, last, first, std::min(last + ahead, rowCount() - 1)};
-    for (int row = last; row >= first; --row) {
-        icons_.Touch(row);
-    }
+    KeepShownRows();
     AskForIcons();
     const bool wasHeld = shownHeld_;
     shownHeld_ = ShownRowsHeld();
     if (shownHeld_ && !wasHeld) {
         emit ShownIconsReady();
+    }
+}
+
+// The rows on screen are the most recently shown, ahead of those read for the screen ahead.
+void FileListModel::KeepShownRows() {
+    for (int row = shown_->last; row >= shown_->first; --row) {
+        icons_.Touch(row);
     }
 }
 
@@ -106,6 +111,9 @@ void FileListModel::TakeReadIcons() {
                                : IconCache::Entry{placeholder_, RowIcon::Placeholder});
         const QModelIndex changed = index(row, 0);
         emit dataChanged(changed, changed, {Qt::DecorationRole});
+    }
+    if (shown_) {
+        KeepShownRows();
     }
     if (!shownHeld_ && ShownRowsHeld()) {
         shownHeld_ = true;

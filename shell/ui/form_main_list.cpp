@@ -51,9 +51,12 @@ private:
     QSize cell_;
 };
 
+constexpr int kLayoutBatch = 2000;
+
 // The first and last rows a view shows, none when it shows none. Both views lay their rows
 // out in list order (the icon view left to right, then down), so a binary search finds the
-// first row that reaches into the viewport and the first that lies below it.
+// first row that reaches into the viewport and the first that lies below it; rows not laid out
+// yet, which have no place, lie below.
 std::optional<std::pair<int, int>> RowsOnScreen(const QAbstractItemView& view, int rows) {
     const int height = view.viewport()->height();
     const auto firstWhere = [&view, rows](const auto& holds) {
@@ -69,8 +72,10 @@ std::optional<std::pair<int, int>> RowsOnScreen(const QAbstractItemView& view, i
         }
         return low;
     };
-    const int first = firstWhere([](const QRect& rect) { return rect.bottom() >= 0; });
-    const int end = firstWhere([height](const QRect& rect) { return rect.top() >= height; });
+    const int first =
+        firstWhere([](const QRect& rect) { return !rect.isValid() || rect.bottom() >= 0; });
+    const int end =
+        firstWhere([height](const QRect& rect) { return !rect.isValid() || rect.top() >= height; });
     if (first >= end) {
         return std::nullopt;
     }
@@ -126,6 +131,10 @@ void TFormMain::BuildList() {
     iconView_->setTextElideMode(Qt::ElideMiddle);
     iconView_->setUniformItemSizes(true);
     iconView_->setItemDelegate(new GridCellDelegate(iconView_));
+    // Laying out a hundred thousand items at once would hold up the window for a good part of
+    // a second; in batches, the window answers between them.
+    iconView_->setLayoutMode(QListView::Batched);
+    iconView_->setBatchSize(kLayoutBatch);
 
     reportView_ = new QTreeView;
     reportView_->setObjectName("ReportView");

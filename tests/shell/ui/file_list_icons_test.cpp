@@ -78,9 +78,9 @@ TEST_F(AFileListModel, DropsTheLeastRecentlyShownAndReadsARowShownAgain) {
     ASSERT_TRUE(Read({9, 10}));
     EXPECT_EQ(model.IconsHeld(), kBudget);
     EXPECT_TRUE(model.IconOf(0)) << "shown again, so kept";
-    EXPECT_TRUE(model.IconOf(6));
-    EXPECT_FALSE(model.IconOf(1)) << "the least recently shown";
-    EXPECT_FALSE(model.IconOf(5));
+    EXPECT_TRUE(model.IconOf(5));
+    EXPECT_FALSE(model.IconOf(1)) << "only read ahead, longest ago";
+    EXPECT_FALSE(model.IconOf(6)) << "only read ahead";
 
     model.ShowRows(1, 1);
     ASSERT_TRUE(Read({1}));
