@@ -134,6 +134,7 @@ private:
     [[nodiscard]] std::filesystem::path SelectInTree(const std::filesystem::path& folder);
     void RevealCurrentFolder();
     void FolderClicked(const QModelIndex& index);
+    bool TreeEvent(QObject* watched, QEvent* event);
     bool TreeKeyEvent(QEvent* event);
     [[nodiscard]] std::filesystem::path FolderOf(const QModelIndex& index) const;
 
@@ -154,7 +155,7 @@ private:
     QSplitter* leftSplitter_ = nullptr;
     QFileSystemModel* folderModel_ = nullptr;
     QTreeView* folderTree_ = nullptr;
-    // The folder selected in the tree, kept in sight until the user scrolls the tree.
+    // The folder selected in the tree, kept in sight until the user works in the tree.
     QPersistentModelIndex revealed_;
     QTimer* treeReveal_ = nullptr;
     QPlainTextEdit* detailPane_ = nullptr;

@@ -32,12 +32,12 @@ void TFormMain::BuildFolderTree() {
     folderTree_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     folderTree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     folderTree_->installEventFilter(this);
+    folderTree_->viewport()->installEventFilter(this);
     connect(folderTree_, &QTreeView::clicked, this, &TFormMain::FolderClicked);
     treeReveal_ = new QTimer(this);
     treeReveal_->setSingleShot(true);
     treeReveal_->setInterval(0);
     connect(treeReveal_, &QTimer::timeout, this, &TFormMain::RevealCurrentFolder);
-    // Once the user scrolls the tree, it stays where the user put it.
     connect(folderTree_->verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
             [this] { revealed_ = QPersistentModelIndex(); });
     RebuildFolderModel();
@@ -104,6 +104,15 @@ void TFormMain::OpenFolder(const std::filesystem::path& folder) {
     }
     folder_ = selected;
     FillList();
+}
+
+bool TFormMain::TreeEvent(QObject* watched, QEvent* event) {
+    // Once the user works in the tree, it stays where the user puts it.
+    const QEvent::Type type = event->type();
+    if (type == QEvent::KeyPress || type == QEvent::MouseButtonPress || type == QEvent::Wheel) {
+        revealed_ = QPersistentModelIndex();
+    }
+    return watched == folderTree_ && TreeKeyEvent(event);
 }
 
 bool TFormMain::TreeKeyEvent(QEvent* event) {

@@ -355,8 +355,8 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
         }
         return ListKeyEvent(event) || QMainWindow::eventFilter(watched, event);
     }
-    if (watched == folderTree_) {
-        return TreeKeyEvent(event) || QMainWindow::eventFilter(watched, event);
+    if (watched == folderTree_ || watched == folderTree_->viewport()) {
+        return TreeEvent(watched, event) || QMainWindow::eventFilter(watched, event);
     }
     return QMainWindow::eventFilter(watched, event);
 }
