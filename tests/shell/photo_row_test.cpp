@@ -24,8 +24,6 @@ TEST(PhotoRow, HoldsTheChosenValuesInOrder) {
     ExifContent content;
     content.ifd0 = {Ascii(kMake, "Maker"), Ascii(kModel, "Model 1")};
     content.exif = std::vector<Entry>{Rational(kFNumber, 28, 10)};
-    content.ifd1 = std::vector<Entry>{};
-    content.thumbnail = EncodeJpeg(16, 12);
     const fs::path file = sandbox.Path() / "DSCN0001.JPG";
     WriteFile(file, BuildJpeg(content).bytes);
 
