@@ -90,6 +90,7 @@ void ListFill::TakeListing() {
     }
     listing_ = {};
     model_.SetItems(std::move(listed.items));
+    emit RowsListed();
     emit Progressed(QString::fromStdString(FillProgressText(0, listed.files.size())));
     reading_ = std::make_unique<FillReading>(std::move(listed.files), columns_);
     TakeReadFiles();

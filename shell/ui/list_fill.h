@@ -40,6 +40,8 @@ public:
 
 signals:
     void Progressed(const QString& status);
+    // The rows are in the list, their values still to come.
+    void RowsListed();
     // The rows first to last have their values.
     void RowsRead(int first, int last);
     void Finished();
