@@ -41,9 +41,8 @@ CaptionOrder::CaptionOrder() : collator_(CollationLocale()) {
     collator_.setCaseSensitivity(Qt::CaseSensitive);
 }
 
-CaptionOrder::Key CaptionOrder::KeyOf(const fs::path& file) const {
-    std::string name = file.filename().string();
-    return {collator_.sortKey(QFile::decodeName(QByteArray::fromStdString(name))), std::move(name)};
+CaptionOrder::Key CaptionOrder::KeyOf(const std::string& name) const {
+    return {collator_.sortKey(QFile::decodeName(QByteArray::fromStdString(name))), name};
 }
 
 bool CaptionOrder::Less(const Key& left, const Key& right) {
@@ -51,40 +50,38 @@ bool CaptionOrder::Less(const Key& left, const Key& right) {
     return order != 0 ? order < 0 : left.name < right.name;
 }
 
-bool CaptionOrder::operator()(const fs::path& left, const fs::path& right) const {
+bool CaptionOrder::operator()(const std::string& left, const std::string& right) const {
     return Less(KeyOf(left), KeyOf(right));
 }
 
-void CaptionOrder::Sort(std::vector<fs::path>& files) const {
-    std::vector<std::pair<Key, fs::path>> keyed;
-    keyed.reserve(files.size());
-    for (fs::path& file : files) {
-        Key key = KeyOf(file);
-        keyed.emplace_back(std::move(key), std::move(file));
+void CaptionOrder::Sort(std::vector<std::string>& names) const {
+    std::vector<Key> keys;
+    keys.reserve(names.size());
+    for (const std::string& name : names) {
+        keys.push_back(KeyOf(name));
     }
-    std::sort(keyed.begin(), keyed.end(),
-              [](const auto& left, const auto& right) { return Less(left.first, right.first); });
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        files[i] = std::move(keyed[i].second);
+    std::sort(keys.begin(), keys.end(), Less);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        names[i] = std::move(keys[i].name);
     }
 }
 
-std::vector<fs::path> ListPhotoFiles(const fs::path& folder) {
-    std::vector<fs::path> files;
+std::vector<std::string> ListPhotoNames(const fs::path& folder) {
+    std::vector<std::string> names;
     std::error_code error;
     for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
          entry.increment(error)) {
         // Only plain files: a folder or a pipe with a photo's name is not a photo.
         std::error_code ignored;
         if (entry->is_regular_file(ignored) && IsListedPhoto(entry->path())) {
-            files.push_back(entry->path());
+            names.push_back(entry->path().filename().string());
         }
     }
     if (error) {
         throw platform::FileError("list the folder", folder, error.message());
     }
-    CaptionOrder().Sort(files);
-    return files;
+    CaptionOrder().Sort(names);
+    return names;
 }
 
 std::string FillProgressText() {

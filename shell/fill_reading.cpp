@@ -30,11 +30,11 @@ FilledPhoto ReadFilledPhoto(const std::filesystem::path& file,
 
 } // namespace
 
-FillReading::FillReading(std::vector<std::filesystem::path> files,
+FillReading::FillReading(std::filesystem::path folder, std::vector<std::string> names,
                          std::vector<exif::SummaryFieldId> columns)
-    : files_(std::move(files)), columns_(std::move(columns)), slots_(files_.size()),
-      ready_(files_.size(), false) {
-    const std::size_t workers = WorkerCount(files_.size());
+    : folder_(std::move(folder)), names_(std::move(names)), columns_(std::move(columns)),
+      slots_(names_.size()), ready_(names_.size(), false) {
+    const std::size_t workers = WorkerCount(names_.size());
     workers_.reserve(workers);
     for (std::size_t w = 0; w < workers; ++w) {
         workers_.push_back(std::make_unique<platform::SpreadThread>([this] { Work(); },
@@ -57,7 +57,7 @@ std::size_t FillReading::Taken() const {
 
 std::optional<std::size_t> FillReading::Claim() {
     const std::lock_guard lock(mutex_);
-    if (stopping_ || claimed_ == files_.size()) {
+    if (stopping_ || claimed_ == names_.size()) {
         return std::nullopt;
     }
     return claimed_++;
@@ -67,21 +67,21 @@ void FillReading::Deliver(std::size_t index, Slot slot) {
     const std::lock_guard lock(mutex_);
     slots_[index] = std::move(slot);
     ready_[index] = true;
-    if (++read_ == files_.size()) {
+    if (++read_ == names_.size()) {
         allRead_.notify_all();
     }
 }
 
 bool FillReading::WaitForAllRead(std::chrono::milliseconds most) {
     std::unique_lock lock(mutex_);
-    return allRead_.wait_for(lock, most, [this] { return read_ == files_.size(); });
+    return allRead_.wait_for(lock, most, [this] { return read_ == names_.size(); });
 }
 
 void FillReading::Work() {
     while (const std::optional<std::size_t> index = Claim()) {
         Slot slot;
         try {
-            slot.photo = ReadFilledPhoto(files_[*index], columns_);
+            slot.photo = ReadFilledPhoto(folder_ / names_[*index], columns_);
         } catch (...) {
             slot.failure = std::current_exception();
         }
@@ -92,7 +92,7 @@ void FillReading::Work() {
 std::vector<FilledPhoto> FillReading::TakeReady() {
     const std::lock_guard lock(mutex_);
     std::vector<FilledPhoto> photos;
-    while (taken_ < files_.size() && ready_[taken_]) {
+    while (taken_ < names_.size() && ready_[taken_]) {
         // The files before a failure are handed over first; the next call throws.
         if (slots_[taken_].failure && !photos.empty()) {
             break;

@@ -30,15 +30,15 @@ struct FilledPhoto {
 
 class FillReading {
 public:
-    // Starts reading the values of `columns` from the files.
-    FillReading(std::vector<std::filesystem::path> files,
+    // Starts reading the values of `columns` from the files of the folder with these names.
+    FillReading(std::filesystem::path folder, std::vector<std::string> names,
                 std::vector<exif::SummaryFieldId> columns);
     // Stops the workers after the files they are reading and waits for them.
     ~FillReading();
     FillReading(const FillReading&) = delete;
     FillReading& operator=(const FillReading&) = delete;
 
-    [[nodiscard]] std::size_t Count() const { return files_.size(); }
+    [[nodiscard]] std::size_t Count() const { return names_.size(); }
     // How many files have been taken so far.
     [[nodiscard]] std::size_t Taken() const;
     [[nodiscard]] bool AllTaken() const { return Taken() == Count(); }
@@ -63,7 +63,8 @@ private:
     [[nodiscard]] std::optional<std::size_t> Claim();
     void Deliver(std::size_t index, Slot slot);
 
-    const std::vector<std::filesystem::path> files_;
+    const std::filesystem::path folder_;
+    const std::vector<std::string> names_;
     const std::vector<exif::SummaryFieldId> columns_;
 
     mutable std::mutex mutex_;

@@ -17,7 +17,7 @@ ColumnWidths::ColumnWidths(const QFont& font, QStringList headers)
     : metrics_(font), headers_(std::move(headers)),
       widest_(static_cast<std::size_t>(headers_.size())), characterWidths_(kUtf16Units, -1) {}
 
-int ColumnWidths::Estimate(const QString& text) {
+int ColumnWidths::Estimate(QStringView text) {
     int width = 0;
     for (const QChar character : text) {
         int& known = characterWidths_[character.unicode()];
@@ -29,7 +29,7 @@ int ColumnWidths::Estimate(const QString& text) {
     return width;
 }
 
-void ColumnWidths::Offer(std::size_t column, const QString& text) {
+void ColumnWidths::Offer(std::size_t column, QStringView text) {
     std::vector<Candidate>& widest = widest_[column];
     const int estimate = Estimate(text);
     if (widest.size() == kMeasured && estimate <= widest.back().estimate) {
@@ -38,21 +38,20 @@ void ColumnWidths::Offer(std::size_t column, const QString& text) {
     const auto place =
         std::find_if(widest.begin(), widest.end(),
                      [estimate](const Candidate& kept) { return kept.estimate < estimate; });
-    widest.insert(place, Candidate{estimate, text});
+    widest.insert(place, Candidate{estimate, text.toString()});
     if (widest.size() > kMeasured) {
         widest.pop_back();
     }
 }
 
-void ColumnWidths::Add(const QString& caption, const QStringList& values) {
+void ColumnWidths::Add(QStringView caption, const std::vector<QStringView>& values) {
     if (widest_.empty()) {
         return;
     }
     Offer(0, caption);
-    const std::size_t columns =
-        std::min(widest_.size() - 1, static_cast<std::size_t>(values.size()));
+    const std::size_t columns = std::min(widest_.size() - 1, values.size());
     for (std::size_t column = 0; column < columns; ++column) {
-        Offer(column + 1, values[static_cast<qsizetype>(column)]);
+        Offer(column + 1, values[column]);
     }
 }
 

@@ -12,6 +12,7 @@
 #include <QFontMetrics>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <vector>
 
 namespace shell {
@@ -22,7 +23,7 @@ public:
     ColumnWidths(const QFont& font, QStringList headers);
 
     // One row: its file name and the values of the columns after the first.
-    void Add(const QString& caption, const QStringList& values);
+    void Add(QStringView caption, const std::vector<QStringView>& values);
     // One width per header.
     [[nodiscard]] std::vector<int> Widths() const;
 
@@ -31,8 +32,8 @@ private:
         int estimate;
         QString text;
     };
-    void Offer(std::size_t column, const QString& text);
-    [[nodiscard]] int Estimate(const QString& text);
+    void Offer(std::size_t column, QStringView text);
+    [[nodiscard]] int Estimate(QStringView text);
 
     QFontMetrics metrics_;
     QStringList headers_;

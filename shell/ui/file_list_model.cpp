@@ -10,6 +10,10 @@
 
 namespace shell {
 
+QString FileListItem::Caption() const {
+    return QFile::decodeName(QByteArray::fromStdString(name));
+}
+
 FileListModel::FileListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 // The reading threads may still announce icons to this model: they are stopped first.
@@ -21,6 +25,7 @@ void FileListModel::Clear() {
     beginResetModel();
     ResetIcons({}, 0);
     columns_.clear();
+    folder_.clear();
     items_.clear();
     endResetModel();
 }
@@ -29,18 +34,24 @@ void FileListModel::Reset(QStringList columns, QSize largeIcon, std::size_t icon
     beginResetModel();
     ResetIcons(largeIcon, iconBudget);
     columns_ = std::move(columns);
+    folder_.clear();
     items_.clear();
     endResetModel();
 }
 
-void FileListModel::SetItems(std::vector<FileListItem> items) {
+void FileListModel::SetItems(std::filesystem::path folder, std::vector<FileListItem> items) {
     beginResetModel();
     ResetIcons(largeIcon_, icons_.Budget());
+    folder_ = std::move(folder);
     items_ = std::move(items);
     endResetModel();
 }
 
-void FileListModel::SetValues(int first, std::vector<QStringList> values) {
+std::filesystem::path FileListModel::FileOf(int row) const {
+    return folder_ / items_.at(static_cast<std::size_t>(row)).name;
+}
+
+void FileListModel::SetValues(int first, std::vector<RowValues> values) {
     if (values.empty() || first < 0 ||
         static_cast<std::size_t>(first) + values.size() > items_.size()) {
         return;
@@ -70,7 +81,7 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
     const FileListItem& item = items_[static_cast<std::size_t>(index.row())];
     const int column = index.column();
     if (role == Qt::DisplayRole) {
-        return column == 0 ? item.caption : item.values.value(column - 1);
+        return column == 0 ? item.Caption() : item.values.Value(column - 1).toString();
     }
     if (role == Qt::DecorationRole && column == 0) {
         const IconCache::Entry* held = icons_.Find(index.row());
@@ -111,7 +122,7 @@ QMimeData* FileListModel::mimeData(const QModelIndexList& indexes) const {
         if (static_cast<std::size_t>(urls.size()) == kMaxDraggedFiles) {
             break;
         }
-        const std::string path = items_[static_cast<std::size_t>(row)].file.string();
+        const std::string path = FileOf(row).string();
         urls.push_back(QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(path))));
     }
     auto* mime = new QMimeData;

@@ -5,6 +5,7 @@
 // Dragging items offers their files to other programs.
 
 #include "shell/ui/icon_cache.h"
+#include "shell/ui/row_values.h"
 
 #include <QAbstractTableModel>
 #include <QIcon>
@@ -14,16 +15,20 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace shell {
 
 class IconReading;
 
+// What the list keeps of each file: what its columns, its order and the selection need.
 struct FileListItem {
-    std::filesystem::path file; // current folder + caption
-    QString caption;            // the file name
-    QStringList values;         // one per column after the first; empty until read
+    std::string name; // the file's name in the host's encoding
+    RowValues values; // empty until read
+
+    // The name as the list shows it.
+    [[nodiscard]] QString Caption() const;
 };
 
 class FileListModel : public QAbstractTableModel {
@@ -37,13 +42,15 @@ public:
     // No items, these column captions (the first is the file name's), and icons of the large
     // size, at most `iconBudget` of them held.
     void Reset(QStringList columns, QSize largeIcon, std::size_t iconBudget);
-    // The items in list order.
-    void SetItems(std::vector<FileListItem> items);
+    // The items of the folder's files in list order.
+    void SetItems(std::filesystem::path folder, std::vector<FileListItem> items);
     // The values of the rows from `first` on, as they are read.
-    void SetValues(int first, std::vector<QStringList> values);
+    void SetValues(int first, std::vector<RowValues> values);
 
     [[nodiscard]] const std::vector<FileListItem>& Items() const { return items_; }
     [[nodiscard]] const QStringList& Columns() const { return columns_; }
+    // The folder + the name of the row's file.
+    [[nodiscard]] std::filesystem::path FileOf(int row) const;
 
     // The rows first to last are on screen: their icons are read first, then those of as many
     // rows again beyond them in the direction the user moved; the icons of the rows on screen
@@ -77,6 +84,7 @@ private:
     [[nodiscard]] bool ShownRowsHeld() const;
 
     QStringList columns_;
+    std::filesystem::path folder_;
     std::vector<FileListItem> items_;
 
     QSize largeIcon_;

@@ -77,8 +77,7 @@ void FileListModel::AskForIcons() {
     std::vector<IconRequest> requests;
     for (const int row : rows) {
         if (icons_.Find(row) == nullptr) {
-            requests.push_back(
-                {static_cast<std::size_t>(row), items_[static_cast<std::size_t>(row)].file});
+            requests.push_back({static_cast<std::size_t>(row), FileOf(row)});
         }
     }
     reading_->Ask(std::move(requests));

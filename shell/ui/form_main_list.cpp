@@ -234,7 +234,7 @@ void TFormMain::RowsRead(int first, int last) {
     const std::vector<FileListItem>& items = listModel_->Items();
     for (int row = first; row <= last; ++row) {
         const FileListItem& item = items[static_cast<std::size_t>(row)];
-        columnWidths_->Add(item.caption, item.values);
+        columnWidths_->Add(item.Caption(), item.values.Values());
     }
 }
 
@@ -274,7 +274,7 @@ std::vector<int> TFormMain::SelectedRows() const {
 std::vector<std::filesystem::path> TFormMain::SelectedFiles() const {
     std::vector<std::filesystem::path> files;
     for (const int row : SelectedRows()) {
-        files.push_back(listModel_->Items()[static_cast<std::size_t>(row)].file);
+        files.push_back(listModel_->FileOf(row));
     }
     return files;
 }
@@ -302,8 +302,7 @@ void TFormMain::ShowDetail() {
     if (rows.empty()) {
         return;
     }
-    const std::filesystem::path file =
-        listModel_->Items()[static_cast<std::size_t>(rows.front())].file;
+    const std::filesystem::path file = listModel_->FileOf(rows.front());
     std::vector<std::string> fields;
     for (const exif::SummaryFieldId field : TickedFields(live_.setup.detailLines)) {
         fields.push_back(exif::SummaryFieldOf(field).name);

@@ -118,12 +118,11 @@ void TFormMain::SetThumbnailView(bool thumbnails) {
 
 void TFormMain::Preview() {
     const std::vector<int> selected = SelectedRows();
-    const std::vector<FileListItem>& items = listModel_->Items();
     std::vector<viewer::PreviewRow> rows;
-    rows.reserve(items.size());
-    for (std::size_t row = 0; row < items.size(); ++row) {
-        rows.push_back({items[row].file, std::binary_search(selected.begin(), selected.end(),
-                                                            static_cast<int>(row))});
+    rows.reserve(listModel_->Items().size());
+    for (int row = 0; row < listModel_->rowCount(); ++row) {
+        rows.push_back(
+            {listModel_->FileOf(row), std::binary_search(selected.begin(), selected.end(), row)});
     }
     const viewer::PreviewSettings settings{live_.tool.standardPreview, live_.tool.previewWidth};
     viewer::PreviewWindows windows(this);

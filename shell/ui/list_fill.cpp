@@ -17,19 +17,15 @@ namespace {
 // a second, and the window sleeps between looks instead of waiting for the threads.
 constexpr int kLookMilliseconds = 10;
 
-QString HostName(const std::filesystem::path& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path.filename().string()));
-}
-
 } // namespace
 
-// A hundred thousand names take a second to sort and their rows a good part of another: work
-// for a thread of the pool, not the window's.
+// A hundred thousand names take most of a second to sort, and their rows some more: work for a
+// thread of the pool, not the window's.
 ListFill::Listed ListFill::List(const std::filesystem::path& folder) {
-    Listed listed{ListPhotoFiles(folder), {}};
-    listed.items.reserve(listed.files.size());
-    for (const std::filesystem::path& file : listed.files) {
-        listed.items.push_back({file, HostName(file), {}});
+    Listed listed{ListPhotoNames(folder), {}};
+    listed.items.reserve(listed.names.size());
+    for (const std::string& name : listed.names) {
+        listed.items.push_back({name, {}});
     }
     return listed;
 }
@@ -53,6 +49,7 @@ void ListFill::Start(const std::filesystem::path& folder,
     Cancel();
     busy_ = std::make_unique<BusyCursor>();
     emit Progressed(QString::fromStdString(FillProgressText()));
+    folder_ = folder;
     columns_ = std::move(columns);
     // A dropped listing ends on its own; nobody waits for it.
     auto listing =
@@ -89,10 +86,10 @@ void ListFill::TakeListing() {
         error_ = QString::fromStdString(error.what());
     }
     listing_ = {};
-    model_.SetItems(std::move(listed.items));
+    model_.SetItems(folder_, std::move(listed.items));
     emit RowsListed();
-    emit Progressed(QString::fromStdString(FillProgressText(0, listed.files.size())));
-    reading_ = std::make_unique<FillReading>(std::move(listed.files), columns_);
+    emit Progressed(QString::fromStdString(FillProgressText(0, listed.names.size())));
+    reading_ = std::make_unique<FillReading>(folder_, std::move(listed.names), columns_);
     TakeReadFiles();
 }
 
@@ -100,15 +97,10 @@ void ListFill::TakeReadFiles() {
     const int first = static_cast<int>(reading_->Taken());
     std::vector<FilledPhoto> photos = reading_->TakeReady();
     if (!photos.empty()) {
-        std::vector<QStringList> values;
+        std::vector<RowValues> values;
         values.reserve(photos.size());
         for (const FilledPhoto& photo : photos) {
-            QStringList row;
-            row.reserve(static_cast<qsizetype>(photo.values.size()));
-            for (const std::string& value : photo.values) {
-                row.push_back(QString::fromStdString(value));
-            }
-            values.push_back(std::move(row));
+            values.emplace_back(photo.values);
         }
         model_.SetValues(first, std::move(values));
         emit RowsRead(first, first + static_cast<int>(photos.size()) - 1);

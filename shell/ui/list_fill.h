@@ -54,13 +54,14 @@ private:
 
     struct BusyCursor;
     struct Listed {
-        std::vector<std::filesystem::path> files;
+        std::vector<std::string> names;
         std::vector<FileListItem> items;
     };
     [[nodiscard]] static Listed List(const std::filesystem::path& folder);
 
     FileListModel& model_;
     QTimer timer_;
+    std::filesystem::path folder_;
     std::vector<exif::SummaryFieldId> columns_;
     std::future<Listed> listing_;
     std::unique_ptr<FillReading> reading_;

@@ -7,7 +7,6 @@
 #include "tests/support/jpeg_pictures.h"
 #include "tests/support/sandbox.h"
 
-#include <QFile>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -29,13 +28,12 @@ protected:
         const std::vector<std::uint8_t> photo = fixture::BuildJpeg(content).bytes;
         std::vector<FileListItem> items;
         for (int i = 0; i < 12; ++i) {
-            const QString name = QStringLiteral("P%1.JPG").arg(i, 2, 10, QChar('0'));
-            const auto file = photos.Path() / QFile::encodeName(name).toStdString();
-            fixture::WriteFile(file, photo);
-            items.push_back({file, name, {}});
+            const std::string name = "P" + std::to_string(10 + i) + ".JPG";
+            fixture::WriteFile(photos.Path() / name, photo);
+            items.push_back({name, {}});
         }
         model.Reset({"ファイル名"}, QSize(80, 60), kBudget);
-        model.SetItems(std::move(items));
+        model.SetItems(photos.Path(), std::move(items));
     }
 
     // Waits until the model holds the icons of the rows.

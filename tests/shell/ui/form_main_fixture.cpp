@@ -37,7 +37,7 @@ void WritePhotoFolder(const std::filesystem::path& folder) {
 QStringList Captions(const TFormMain& form) {
     QStringList captions;
     for (const shell::FileListItem& item : form.ListModel().Items()) {
-        captions.push_back(item.caption);
+        captions.push_back(item.Caption());
     }
     return captions;
 }

@@ -73,7 +73,7 @@ TEST_F(AMainWindow, ListsTheJpgAndTifFilesOfAPickedFolderInNameOrder) {
     EXPECT_EQ(Captions(window), (QStringList{"a.jpg", "B.JPG", "c.Tif"}));
     EXPECT_EQ(window.StatusText(), Host(photos.Path()));
     EXPECT_EQ(window.FolderTree().currentIndex().data().toString(), Host(photos.Path().filename()));
-    EXPECT_EQ(window.ListModel().Items()[0].file, photos.Path() / "a.jpg");
+    EXPECT_EQ(window.ListModel().FileOf(0), photos.Path() / "a.jpg");
 }
 
 TEST_F(AMainWindow, ShowsTheCrossedBoxForAFileWithoutThumbnail) {

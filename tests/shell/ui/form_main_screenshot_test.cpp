@@ -100,7 +100,7 @@ TEST_F(AMainWindowPicture, WithTheDetailPaneOfANikonFile) {
     TFormMain& window = WindowOnCard();
     int nikon = -1;
     for (std::size_t row = 0; row < window.ListModel().Items().size(); ++row) {
-        if (window.ListModel().Items()[row].caption == "Nikon_E990.jpg") {
+        if (window.ListModel().Items()[row].name == "Nikon_E990.jpg") {
             nikon = static_cast<int>(row);
         }
     }
