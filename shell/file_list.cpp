@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <algorithm>
 #include <system_error>
+#include <utility>
 
 namespace shell {
 namespace {
@@ -31,34 +32,56 @@ bool IsListedPhoto(const fs::path& path) {
     return extension == ".JPG" || extension == ".TIF";
 }
 
+struct CaptionOrder::Key {
+    QCollatorSortKey collation;
+    std::string name; // the bytes, for names the collation holds equal
+};
+
 CaptionOrder::CaptionOrder() : collator_(CollationLocale()) {
     collator_.setCaseSensitivity(Qt::CaseSensitive);
 }
 
-bool CaptionOrder::operator()(const fs::path& left, const fs::path& right) const {
-    const std::string leftName = left.filename().string();
-    const std::string rightName = right.filename().string();
-    const int order = collator_.compare(QFile::decodeName(QByteArray::fromStdString(leftName)),
-                                        QFile::decodeName(QByteArray::fromStdString(rightName)));
-    return order != 0 ? order < 0 : leftName < rightName;
+CaptionOrder::Key CaptionOrder::KeyOf(const std::string& name) const {
+    return {collator_.sortKey(QFile::decodeName(QByteArray::fromStdString(name))), name};
 }
 
-std::vector<fs::path> ListPhotoFiles(const fs::path& folder) {
-    std::vector<fs::path> files;
+bool CaptionOrder::Less(const Key& left, const Key& right) {
+    const int order = left.collation.compare(right.collation);
+    return order != 0 ? order < 0 : left.name < right.name;
+}
+
+bool CaptionOrder::operator()(const std::string& left, const std::string& right) const {
+    return Less(KeyOf(left), KeyOf(right));
+}
+
+void CaptionOrder::Sort(std::vector<std::string>& names) const {
+    std::vector<Key> keys;
+    keys.reserve(names.size());
+    for (const std::string& name : names) {
+        keys.push_back(KeyOf(name));
+    }
+    std::sort(keys.begin(), keys.end(), Less);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        names[i] = std::move(keys[i].name);
+    }
+}
+
+std::vector<std::string> ListPhotoNames(const fs::path& folder) {
+    std::vector<std::string> names;
     std::error_code error;
     for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
          entry.increment(error)) {
         // Only plain files: a folder or a pipe with a photo's name is not a photo.
         std::error_code ignored;
         if (entry->is_regular_file(ignored) && IsListedPhoto(entry->path())) {
-            files.push_back(entry->path());
+            names.push_back(entry->path().filename().string());
         }
     }
     if (error) {
         throw platform::FileError("list the folder", folder, error.message());
     }
-    std::sort(files.begin(), files.end(), CaptionOrder());
-    return files;
+    CaptionOrder().Sort(names);
+    return names;
 }
 
 std::string FillProgressText() {

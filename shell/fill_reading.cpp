@@ -9,7 +9,7 @@
 namespace shell {
 namespace {
 
-// Decoding thumbnails is the bulk of the work and needs no more than the file's own bytes, so
+// Reading the EXIF blocks and making the values needs no more than each file's own bytes, so
 // the workers scale with the cores; beyond a few, the disk is what waits.
 constexpr unsigned kMostWorkers = 4;
 
@@ -18,27 +18,23 @@ std::size_t WorkerCount(std::size_t files) {
 }
 
 FilledPhoto ReadFilledPhoto(const std::filesystem::path& file,
-                            std::span<const exif::SummaryFieldId> columns,
-                            exif::PictureSize largeIcon) {
+                            std::span<const exif::SummaryFieldId> columns) {
     PhotoRow row = ReadPhotoRow(file, columns);
-    FilledPhoto photo{std::move(row.file), {}, std::nullopt};
+    FilledPhoto photo{std::move(row.file), {}};
     photo.values.reserve(row.values.size());
     for (const std::string& value : row.values) {
         photo.values.push_back(platform::Cp932ToUtf8(value));
-    }
-    if (row.thumbnail) {
-        photo.icons = DecodeIconPictures(*row.thumbnail, largeIcon);
     }
     return photo;
 }
 
 } // namespace
 
-FillReading::FillReading(std::vector<std::filesystem::path> files,
-                         std::vector<exif::SummaryFieldId> columns, exif::PictureSize largeIcon)
-    : files_(std::move(files)), columns_(std::move(columns)), largeIcon_(largeIcon),
-      slots_(files_.size()), ready_(files_.size(), false) {
-    const std::size_t workers = WorkerCount(files_.size());
+FillReading::FillReading(std::filesystem::path folder, std::vector<std::string> names,
+                         std::vector<exif::SummaryFieldId> columns)
+    : folder_(std::move(folder)), names_(std::move(names)), columns_(std::move(columns)),
+      slots_(names_.size()), ready_(names_.size(), false) {
+    const std::size_t workers = WorkerCount(names_.size());
     workers_.reserve(workers);
     for (std::size_t w = 0; w < workers; ++w) {
         workers_.push_back(std::make_unique<platform::SpreadThread>([this] { Work(); },
@@ -61,7 +57,7 @@ std::size_t FillReading::Taken() const {
 
 std::optional<std::size_t> FillReading::Claim() {
     const std::lock_guard lock(mutex_);
-    if (stopping_ || claimed_ == files_.size()) {
+    if (stopping_ || claimed_ == names_.size()) {
         return std::nullopt;
     }
     return claimed_++;
@@ -71,21 +67,21 @@ void FillReading::Deliver(std::size_t index, Slot slot) {
     const std::lock_guard lock(mutex_);
     slots_[index] = std::move(slot);
     ready_[index] = true;
-    if (++read_ == files_.size()) {
+    if (++read_ == names_.size()) {
         allRead_.notify_all();
     }
 }
 
 bool FillReading::WaitForAllRead(std::chrono::milliseconds most) {
     std::unique_lock lock(mutex_);
-    return allRead_.wait_for(lock, most, [this] { return read_ == files_.size(); });
+    return allRead_.wait_for(lock, most, [this] { return read_ == names_.size(); });
 }
 
 void FillReading::Work() {
     while (const std::optional<std::size_t> index = Claim()) {
         Slot slot;
         try {
-            slot.photo = ReadFilledPhoto(files_[*index], columns_, largeIcon_);
+            slot.photo = ReadFilledPhoto(folder_ / names_[*index], columns_);
         } catch (...) {
             slot.failure = std::current_exception();
         }
@@ -96,7 +92,7 @@ void FillReading::Work() {
 std::vector<FilledPhoto> FillReading::TakeReady() {
     const std::lock_guard lock(mutex_);
     std::vector<FilledPhoto> photos;
-    while (taken_ < files_.size() && ready_[taken_]) {
+    while (taken_ < names_.size() && ready_[taken_]) {
         // The files before a failure are handed over first; the next call throws.
         if (slots_[taken_].failure && !photos.empty()) {
             break;

@@ -1,12 +1,12 @@
 #pragma once
 
-// The file list's per-file work on worker threads: each file's row values and icon pictures,
-// handed over in list order as they become ready. The window turns them into items between
-// repaints, so decoding thumbnails never holds up the window and uses every core.
+// The file list's per-file work on worker threads: each file's row values, handed over in list
+// order as they become ready. The window puts them into its rows between repaints, so reading
+// the files never holds up the window and uses every core. Icons are read apart, only for the
+// rows in view (icon_reading.h).
 
 #include "exif/summary_fields.h"
 #include "platform/spread_thread.h"
-#include "shell/list_icon_pictures.h"
 
 #include <chrono>
 #include <condition_variable>
@@ -21,25 +21,24 @@
 
 namespace shell {
 
-// One file read for the list. Its EXIF block and decoded thumbnail are gone by the time it is
-// ready; only what the list item keeps is left.
+// One file read for the list. Its EXIF block is gone by the time it is ready; only what the
+// list item keeps is left.
 struct FilledPhoto {
     std::filesystem::path file;
-    std::vector<std::string> values;   // UTF-8, one per column asked for
-    std::optional<IconPictures> icons; // none without a thumbnail the decoder reads
+    std::vector<std::string> values; // UTF-8, one per column asked for
 };
 
 class FillReading {
 public:
-    // Starts reading the files with the values of `columns` and icons of the large size.
-    FillReading(std::vector<std::filesystem::path> files, std::vector<exif::SummaryFieldId> columns,
-                exif::PictureSize largeIcon);
+    // Starts reading the values of `columns` from the files of the folder with these names.
+    FillReading(std::filesystem::path folder, std::vector<std::string> names,
+                std::vector<exif::SummaryFieldId> columns);
     // Stops the workers after the files they are reading and waits for them.
     ~FillReading();
     FillReading(const FillReading&) = delete;
     FillReading& operator=(const FillReading&) = delete;
 
-    [[nodiscard]] std::size_t Count() const { return files_.size(); }
+    [[nodiscard]] std::size_t Count() const { return names_.size(); }
     // How many files have been taken so far.
     [[nodiscard]] std::size_t Taken() const;
     [[nodiscard]] bool AllTaken() const { return Taken() == Count(); }
@@ -64,9 +63,9 @@ private:
     [[nodiscard]] std::optional<std::size_t> Claim();
     void Deliver(std::size_t index, Slot slot);
 
-    const std::vector<std::filesystem::path> files_;
+    const std::filesystem::path folder_;
+    const std::vector<std::string> names_;
     const std::vector<exif::SummaryFieldId> columns_;
-    const exif::PictureSize largeIcon_;
 
     mutable std::mutex mutex_;
     std::vector<Slot> slots_;

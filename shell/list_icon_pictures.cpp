@@ -1,6 +1,9 @@
 #include "shell/list_icon_pictures.h"
 
+#include "exif/exif_block.h"
 #include "exif/imaging_resample.h"
+#include "platform/file_error.h"
+#include "shell/embedded_thumbnail.h"
 
 #include <utility>
 #include <vector>
@@ -113,6 +116,23 @@ std::optional<IconPictures> DecodeIconPictures(std::span<const std::uint8_t> jpe
         return IconPictures{std::move(small), std::move(*decoded)};
     }
     return IconPictures{std::move(small), SizedCopy(*decoded, large)};
+}
+
+std::optional<IconPictures> ReadIconPictures(const std::filesystem::path& file,
+                                             exif::PictureSize large) {
+    std::optional<std::vector<std::uint8_t>> thumbnail;
+    try {
+        const std::optional<exif::ExifBlock> block = exif::LoadExifBlock(file);
+        if (block) {
+            thumbnail = ReadEmbeddedThumbnail(*block, file);
+        }
+    } catch (const platform::FileError&) {
+        return std::nullopt;
+    }
+    if (!thumbnail) {
+        return std::nullopt;
+    }
+    return DecodeIconPictures(*thumbnail, large);
 }
 
 } // namespace shell

@@ -2,12 +2,14 @@
 
 // The pictures of a file-list row's icons, made from its embedded JPEG thumbnail without any
 // window: one decode at the smallest DCT scale that still covers the large icon, then both
-// icon sizes from that one picture (stretched; the aspect ratio is not kept).
+// icon sizes from that one picture (stretched; the aspect ratio is not kept). Every icon of the
+// list is made here, from the file to its two pictures.
 
 #include "exif/imaging.h"
 #include "exif/imaging_jpeg.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <span>
 
@@ -28,5 +30,11 @@ struct IconPictures {
 // decoded picture is dropped before this returns; only the two icon pictures are kept.
 [[nodiscard]] std::optional<IconPictures> DecodeIconPictures(std::span<const std::uint8_t> jpeg,
                                                              exif::PictureSize large);
+
+// The icon pictures of a photo file, from the thumbnail embedded in its EXIF data. None when
+// the file has no EXIF data or no thumbnail the decoder reads, or cannot be read at all (the
+// row then shows the placeholder). The file's block and thumbnail are gone when this returns.
+[[nodiscard]] std::optional<IconPictures> ReadIconPictures(const std::filesystem::path& file,
+                                                           exif::PictureSize large);
 
 } // namespace shell

@@ -3,7 +3,8 @@
 #include "exif/exif_block.h"
 #include "exif/summary_values.h"
 #include "platform/file_error.h"
-#include "shell/embedded_thumbnail.h"
+
+#include <optional>
 
 namespace shell {
 namespace {
@@ -27,23 +28,11 @@ std::string ValueOrEmpty(const std::optional<exif::ExifBlock>& block, exif::Summ
     }
 }
 
-std::optional<std::vector<std::uint8_t>> ThumbnailOrNone(const exif::ExifBlock& block,
-                                                         const fs::path& file) {
-    try {
-        return ReadEmbeddedThumbnail(block, file);
-    } catch (const platform::FileError&) {
-        return std::nullopt;
-    }
-}
-
 } // namespace
 
 PhotoRow ReadPhotoRow(const fs::path& file, std::span<const exif::SummaryFieldId> columns) {
     const std::optional<exif::ExifBlock> block = LoadBlockOrNone(file);
-    PhotoRow row{file, {}, std::nullopt};
-    if (block) {
-        row.thumbnail = ThumbnailOrNone(*block, file);
-    }
+    PhotoRow row{file, {}};
     row.values.reserve(columns.size());
     for (const exif::SummaryFieldId field : columns) {
         row.values.push_back(ValueOrEmpty(block, field, file));

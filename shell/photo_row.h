@@ -1,13 +1,12 @@
 #pragma once
 
-// One file's row of the file list: the values of the chosen summary columns and the embedded
-// thumbnail. Plain work on one file; the window turns rows into items and icons.
+// One file's row of the file list: the values of the chosen summary columns, which sorting and
+// the report view need for every file. Plain work on one file; its icons are read apart, when
+// the row comes into view (list_icon_pictures.h).
 
 #include "exif/summary_fields.h"
 
-#include <cstdint>
 #include <filesystem>
-#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -18,12 +17,11 @@ namespace shell {
 // but these values.
 struct PhotoRow {
     std::filesystem::path file;
-    std::vector<std::string> values;                    // CP932, one per column asked for
-    std::optional<std::vector<std::uint8_t>> thumbnail; // the embedded JPEG thumbnail
+    std::vector<std::string> values; // CP932, one per column asked for
 };
 
-// A file that cannot be read still gives its row: no thumbnail, and each value as the summary
-// gives it without a block ("" where even the file's own data cannot be read).
+// A file that cannot be read still gives its row: each value as the summary gives it without
+// a block ("" where even the file's own data cannot be read).
 [[nodiscard]] PhotoRow ReadPhotoRow(const std::filesystem::path& file,
                                     std::span<const exif::SummaryFieldId> columns);
 

@@ -12,8 +12,8 @@ namespace {
 
 void RunSlideShow(TFormMain& form, const shell::LiveSettings& live) {
     std::vector<std::filesystem::path> listed;
-    for (const shell::FileListItem& item : form.ListModel().Items()) {
-        listed.push_back(item.file);
+    for (int row = 0; row < form.ListModel().rowCount(); ++row) {
+        listed.push_back(form.ListModel().FileOf(row));
     }
     viewer::SlidePlan plan = viewer::PlanSlideShow(listed, form.SelectedFiles());
     if (plan.pictures.empty()) {

@@ -1,6 +1,7 @@
 #include "shell/ui/file_list_model.h"
 
 #include "shell/file_list.h"
+#include "shell/icon_reading.h"
 
 #include <QFile>
 #include <QMimeData>
@@ -9,15 +10,60 @@
 
 namespace shell {
 
-void FileListModel::Clear() {
-    Reset({}, {});
+QString FileListItem::Caption() const {
+    return QFile::decodeName(QByteArray::fromStdString(name));
 }
 
-void FileListModel::Reset(QStringList columns, std::vector<FileListItem> items) {
+FileListModel::FileListModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+// The reading threads may still announce icons to this model: they are stopped first.
+FileListModel::~FileListModel() {
+    reading_.reset();
+}
+
+void FileListModel::Clear() {
     beginResetModel();
+    ResetIcons({}, 0);
+    columns_.clear();
+    folder_.clear();
+    items_.clear();
+    endResetModel();
+}
+
+void FileListModel::Reset(QStringList columns, QSize largeIcon, std::size_t iconBudget) {
+    beginResetModel();
+    ResetIcons(largeIcon, iconBudget);
     columns_ = std::move(columns);
+    folder_.clear();
+    items_.clear();
+    endResetModel();
+}
+
+void FileListModel::SetItems(std::filesystem::path folder, std::vector<FileListItem> items) {
+    beginResetModel();
+    ResetIcons(largeIcon_, icons_.Budget());
+    folder_ = std::move(folder);
     items_ = std::move(items);
     endResetModel();
+}
+
+std::filesystem::path FileListModel::FileOf(int row) const {
+    return folder_ / items_.at(static_cast<std::size_t>(row)).name;
+}
+
+void FileListModel::SetValues(int first, std::vector<RowValues> values) {
+    if (values.empty() || first < 0 ||
+        static_cast<std::size_t>(first) + values.size() > items_.size()) {
+        return;
+    }
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        items_[static_cast<std::size_t>(first) + i].values = std::move(values[i]);
+    }
+    if (columns_.size() > 1) {
+        const int last = first + static_cast<int>(values.size()) - 1;
+        emit dataChanged(index(first, 1), index(last, static_cast<int>(columns_.size()) - 1),
+                         {Qt::DisplayRole});
+    }
 }
 
 int FileListModel::rowCount(const QModelIndex& parent) const {
@@ -35,10 +81,11 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
     const FileListItem& item = items_[static_cast<std::size_t>(index.row())];
     const int column = index.column();
     if (role == Qt::DisplayRole) {
-        return column == 0 ? item.caption : item.values.value(column - 1);
+        return column == 0 ? item.Caption() : item.values.Value(column - 1).toString();
     }
     if (role == Qt::DecorationRole && column == 0) {
-        return item.icon;
+        const IconCache::Entry* held = icons_.Find(index.row());
+        return held != nullptr ? held->icon : placeholder_;
     }
     return {};
 }
@@ -75,7 +122,7 @@ QMimeData* FileListModel::mimeData(const QModelIndexList& indexes) const {
         if (static_cast<std::size_t>(urls.size()) == kMaxDraggedFiles) {
             break;
         }
-        const std::string path = items_[static_cast<std::size_t>(row)].file.string();
+        const std::string path = FileOf(row).string();
         urls.push_back(QUrl::fromLocalFile(QFile::decodeName(QByteArray::fromStdString(path))));
     }
     auto* mime = new QMimeData;

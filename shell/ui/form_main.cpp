@@ -6,6 +6,7 @@
 #include "platform/codepage.h"
 #include "shell/settings_records.h"
 #include "shell/start_folder.h"
+#include "shell/ui/column_widths.h"
 #include "shell/ui/designed_fonts.h"
 #include "shell/ui/file_list_model.h"
 #include "shell/ui/list_fill.h"

@@ -10,8 +10,10 @@
 #include "shell/settings_live.h"
 #include "shell/settings_store.h"
 
+#include <QElapsedTimer>
 #include <QFont>
 #include <QMainWindow>
+#include <QPersistentModelIndex>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -27,10 +29,12 @@ class QMenu;
 class QPlainTextEdit;
 class QSplitter;
 class QStackedWidget;
+class QTimer;
 class QTreeView;
 
 namespace shell {
 
+class ColumnWidths;
 class FileListModel;
 class ListFill;
 
@@ -113,8 +117,12 @@ private:
 
     // form_main_list.cpp: the file list, its fill and the detail pane.
     void BuildList();
+    void RowsRead(int first, int last);
     void ListFillFinished();
     void SizeColumns();
+    void LookAtRowsOnScreenSoon();
+    void LookAtRowsOnScreen();
+    void ShownIconsReady();
     [[nodiscard]] std::vector<int> SelectedRows() const;
     void ShowDetail();
     bool ListKeyEvent(QEvent* event);
@@ -124,7 +132,9 @@ private:
     void BuildFolderTree();
     void RebuildFolderModel();
     [[nodiscard]] std::filesystem::path SelectInTree(const std::filesystem::path& folder);
+    void RevealCurrentFolder();
     void FolderClicked(const QModelIndex& index);
+    bool TreeEvent(QObject* watched, QEvent* event);
     bool TreeKeyEvent(QEvent* event);
     [[nodiscard]] std::filesystem::path FolderOf(const QModelIndex& index) const;
 
@@ -145,6 +155,9 @@ private:
     QSplitter* leftSplitter_ = nullptr;
     QFileSystemModel* folderModel_ = nullptr;
     QTreeView* folderTree_ = nullptr;
+    // The folder selected in the tree, kept in sight until the user works in the tree.
+    QPersistentModelIndex revealed_;
+    QTimer* treeReveal_ = nullptr;
     QPlainTextEdit* detailPane_ = nullptr;
     FileListModel* listModel_ = nullptr;
     QStackedWidget* listStack_ = nullptr;
@@ -154,6 +167,10 @@ private:
     QMenu* popupMenu_ = nullptr;
     QLabel* status_ = nullptr;
     ListFill* fill_ = nullptr;
+    std::unique_ptr<ColumnWidths> columnWidths_;
+    QTimer* iconLook_ = nullptr;
+    QElapsedTimer fillClock_;
+    bool firstScreenPending_ = false;
 };
 
 } // namespace shell

@@ -1,5 +1,6 @@
 // The main window's folder tree: the file system's folders, the current folder chosen by a
-// click or Enter, the start folder selected in it, and the refresh that rebuilds it.
+// click or Enter, the current folder shown in it however it was chosen, and the refresh that
+// rebuilds it.
 
 #include "shell/start_folder.h"
 #include "shell/ui/file_list_model.h"
@@ -11,6 +12,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTimer>
 #include <QTreeView>
 
 namespace shell {
@@ -29,7 +32,14 @@ void TFormMain::BuildFolderTree() {
     folderTree_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     folderTree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     folderTree_->installEventFilter(this);
+    folderTree_->viewport()->installEventFilter(this);
     connect(folderTree_, &QTreeView::clicked, this, &TFormMain::FolderClicked);
+    treeReveal_ = new QTimer(this);
+    treeReveal_->setSingleShot(true);
+    treeReveal_->setInterval(0);
+    connect(treeReveal_, &QTimer::timeout, this, &TFormMain::RevealCurrentFolder);
+    connect(folderTree_->verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
+            [this] { revealed_ = QPersistentModelIndex(); });
     RebuildFolderModel();
 }
 
@@ -43,9 +53,20 @@ void TFormMain::RebuildFolderModel() {
     for (int column = kNameColumn + 1; column < model->columnCount(); ++column) {
         folderTree_->hideColumn(column);
     }
+    // The model reads the folders above the current one after it was selected, and sorts them:
+    // each time, the rows that come in above it push it down, out of sight.
+    const auto revealAgain = [this] { treeReveal_->start(); };
+    connect(model, &QAbstractItemModel::rowsInserted, this, revealAgain);
+    connect(model, &QAbstractItemModel::layoutChanged, this, revealAgain);
     delete oldSelection;
     delete folderModel_;
     folderModel_ = model;
+}
+
+void TFormMain::RevealCurrentFolder() {
+    if (revealed_.isValid()) {
+        folderTree_->scrollTo(revealed_); // opens the folders above it too
+    }
 }
 
 std::filesystem::path TFormMain::FolderOf(const QModelIndex& index) const {
@@ -62,9 +83,8 @@ std::filesystem::path TFormMain::SelectInTree(const std::filesystem::path& folde
                            : folderModel_->index(
                                  QFile::decodeName(QByteArray::fromStdString(selectable.string())));
     folderTree_->setCurrentIndex(index);
-    if (index.isValid()) {
-        folderTree_->scrollTo(index);
-    }
+    revealed_ = QPersistentModelIndex(index);
+    RevealCurrentFolder();
     return FolderOf(index);
 }
 
@@ -84,6 +104,15 @@ void TFormMain::OpenFolder(const std::filesystem::path& folder) {
     }
     folder_ = selected;
     FillList();
+}
+
+bool TFormMain::TreeEvent(QObject* watched, QEvent* event) {
+    // Once the user works in the tree, it stays where the user puts it.
+    const QEvent::Type type = event->type();
+    if (type == QEvent::KeyPress || type == QEvent::MouseButtonPress || type == QEvent::Wheel) {
+        revealed_ = QPersistentModelIndex();
+    }
+    return watched == folderTree_ && TreeKeyEvent(event);
 }
 
 bool TFormMain::TreeKeyEvent(QEvent* event) {

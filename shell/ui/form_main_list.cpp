@@ -1,12 +1,13 @@
 // The main window's file list: its two views over one model and one selection, the fill, the
-// column widths, the selection commands, the keys, and the detail pane of the clicked file.
+// column widths, the rows on screen whose icons are read, the selection commands, the keys,
+// and the detail pane of the clicked file.
 
 #include "exif/detail_pane.h"
 #include "exif/summary_fields.h"
 #include "platform/codepage.h"
 #include "platform/file_error.h"
-#include "shell/file_list.h"
 #include "shell/settings_columns.h"
+#include "shell/ui/column_widths.h"
 #include "shell/ui/file_list_model.h"
 #include "shell/ui/form_main.h"
 #include "shell/ui/list_fill.h"
@@ -18,18 +19,68 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QListView>
+#include <QLoggingCategory>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QStackedWidget>
+#include <QStyledItemDelegate>
+#include <QTimer>
 #include <QTreeView>
 #include <algorithm>
 
 namespace shell {
 namespace {
 
-// Column widths: the text's width plus these margins; the first column leaves room for its icon.
-constexpr int kColumnMargin = 16;
-constexpr int kCaptionMargin = 61;
+// How long a fill takes to list the folder, to its first screen of icons and to its last value,
+// for those who time it: QT_LOGGING_RULES="lumaro.list.info=true".
+Q_LOGGING_CATEGORY(lcList, "lumaro.list", QtWarningMsg)
+
+// Every item of the icon view takes the grid's cell, its picture and two lines of caption: a
+// size asked of each item would lay out every caption of the folder, seconds for a large one.
+class GridCellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    [[nodiscard]] QSize sizeHint(const QStyleOptionViewItem& /*option*/,
+                                 const QModelIndex& /*index*/) const override {
+        return cell_;
+    }
+    void SetCell(QSize cell) { cell_ = cell; }
+
+private:
+    QSize cell_;
+};
+
+constexpr int kLayoutBatch = 2000;
+
+// The first and last rows a view shows, none when it shows none. Both views lay their rows
+// out in list order (the icon view left to right, then down), so a binary search finds the
+// first row that reaches into the viewport and the first that lies below it; rows not laid out
+// yet, which have no place, lie below.
+std::optional<std::pair<int, int>> RowsOnScreen(const QAbstractItemView& view, int rows) {
+    const int height = view.viewport()->height();
+    const auto firstWhere = [&view, rows](const auto& holds) {
+        int low = 0;
+        int high = rows;
+        while (low < high) {
+            const int middle = low + (high - low) / 2;
+            if (holds(view.visualRect(view.model()->index(middle, 0)))) {
+                high = middle;
+            } else {
+                low = middle + 1;
+            }
+        }
+        return low;
+    };
+    const int first =
+        firstWhere([](const QRect& rect) { return !rect.isValid() || rect.bottom() >= 0; });
+    const int end =
+        firstWhere([height](const QRect& rect) { return !rect.isValid() || rect.top() >= height; });
+    if (first >= end) {
+        return std::nullopt;
+    }
+    return std::pair{first, end - 1};
+}
 
 QString FieldCaption(exif::SummaryFieldId field) {
     return QString::fromStdString(platform::Cp932ToUtf8(exif::SummaryFieldOf(field).name));
@@ -78,6 +129,12 @@ void TFormMain::BuildList() {
     iconView_->setWrapping(true);
     iconView_->setWordWrap(true);
     iconView_->setTextElideMode(Qt::ElideMiddle);
+    iconView_->setUniformItemSizes(true);
+    iconView_->setItemDelegate(new GridCellDelegate(iconView_));
+    // Laying out a hundred thousand items at once would hold up the window for a good part of
+    // a second; in batches, the window answers between them.
+    iconView_->setLayoutMode(QListView::Batched);
+    iconView_->setBatchSize(kLayoutBatch);
 
     reportView_ = new QTreeView;
     reportView_->setObjectName("ReportView");
@@ -110,11 +167,45 @@ void TFormMain::BuildList() {
                 popupMenu_->popup(view->viewport()->mapToGlobal(at));
             }
         });
+        connect(view->verticalScrollBar(), &QScrollBar::valueChanged, this,
+                &TFormMain::LookAtRowsOnScreenSoon);
+        connect(view->verticalScrollBar(), &QScrollBar::rangeChanged, this,
+                &TFormMain::LookAtRowsOnScreenSoon);
     }
 
-    fill_ = new ListFill(this);
+    // One look after the events that moved the rows, once the views have laid them out.
+    iconLook_ = new QTimer(this);
+    iconLook_->setSingleShot(true);
+    iconLook_->setInterval(0);
+    connect(iconLook_, &QTimer::timeout, this, &TFormMain::LookAtRowsOnScreen);
+    connect(listModel_, &QAbstractItemModel::modelReset, this, &TFormMain::LookAtRowsOnScreenSoon);
+    connect(listModel_, &FileListModel::ShownIconsReady, this, &TFormMain::ShownIconsReady);
+
+    fill_ = new ListFill(*listModel_, this);
     connect(fill_, &ListFill::Progressed, this, &TFormMain::SetStatus);
+    connect(fill_, &ListFill::RowsListed, this, [this] {
+        qCInfo(lcList) << listModel_->rowCount() << "files listed:" << fillClock_.elapsed() << "ms";
+    });
+    connect(fill_, &ListFill::RowsRead, this, &TFormMain::RowsRead);
     connect(fill_, &ListFill::Finished, this, &TFormMain::ListFillFinished);
+}
+
+void TFormMain::LookAtRowsOnScreenSoon() {
+    iconLook_->start();
+}
+
+void TFormMain::LookAtRowsOnScreen() {
+    auto* view = static_cast<QAbstractItemView*>(listStack_->currentWidget());
+    if (const auto rows = RowsOnScreen(*view, listModel_->rowCount())) {
+        listModel_->ShowRows(rows->first, rows->second);
+    }
+}
+
+void TFormMain::ShownIconsReady() {
+    if (firstScreenPending_) {
+        firstScreenPending_ = false;
+        qCInfo(lcList) << "first screen of icons shown:" << fillClock_.elapsed() << "ms";
+    }
 }
 
 void TFormMain::FillList() {
@@ -124,14 +215,27 @@ void TFormMain::FillList() {
     for (const exif::SummaryFieldId field : fields) {
         columns.push_back(FieldCaption(field));
     }
-    listModel_->Reset(columns, {});
     const QSize large = LargeIconSize(live_.setup.largeThumbnails);
+    listModel_->Reset(columns, large, IconBudget(large));
+    columnWidths_ = std::make_unique<ColumnWidths>(listFont_, columns);
     iconView_->setIconSize(large);
     // Room for a caption of two lines below each picture.
     const int textHeight = QFontMetrics(listFont_).height();
-    iconView_->setGridSize(
-        QSize(std::max(large.width() + 24, 100), large.height() + 2 * textHeight + 12));
-    fill_->Start(folder_, fields, large);
+    const QSize cell(std::max(large.width() + 24, 100), large.height() + 2 * textHeight + 12);
+    iconView_->setGridSize(cell);
+    static_cast<GridCellDelegate*>(iconView_->itemDelegate())->SetCell(cell - QSize(4, 4));
+    qCInfo(lcList) << "fill started:" << HostText(folder_);
+    fillClock_.start();
+    firstScreenPending_ = true;
+    fill_->Start(folder_, fields);
+}
+
+void TFormMain::RowsRead(int first, int last) {
+    const std::vector<FileListItem>& items = listModel_->Items();
+    for (int row = first; row <= last; ++row) {
+        const FileListItem& item = items[static_cast<std::size_t>(row)];
+        columnWidths_->Add(item.Caption(), item.values.Values());
+    }
 }
 
 bool TFormMain::IsFilling() const {
@@ -139,33 +243,28 @@ bool TFormMain::IsFilling() const {
 }
 
 void TFormMain::ListFillFinished() {
-    listModel_->Reset(listModel_->Columns(), fill_->TakeItems());
     SizeColumns();
     SetStatus(fill_->Error().isEmpty() ? HostText(folder_) : fill_->Error());
+    qCInfo(lcList) << "summary values of" << listModel_->rowCount()
+                   << "files read:" << fillClock_.elapsed() << "ms";
     emit ListFilled();
 }
 
 void TFormMain::SizeColumns() {
-    const QFontMetrics metrics(listFont_);
-    const std::vector<FileListItem>& items = listModel_->Items();
-    const QStringList& columns = listModel_->Columns();
-    for (int column = 0; column < columns.size(); ++column) {
-        int width = metrics.horizontalAdvance(columns[column]) + kColumnMargin;
-        for (const FileListItem& item : items) {
-            const int text =
-                column == 0
-                    ? metrics.horizontalAdvance(item.caption) + kCaptionMargin
-                    : metrics.horizontalAdvance(item.values.value(column - 1)) + kColumnMargin;
-            width = std::max(width, text);
-        }
-        reportView_->setColumnWidth(column, width);
+    const std::vector<int> widths = columnWidths_->Widths();
+    for (std::size_t column = 0; column < widths.size(); ++column) {
+        reportView_->setColumnWidth(static_cast<int>(column), widths[column]);
     }
 }
 
+// From the selection's ranges, not its indexes: all of a hundred thousand rows selected are
+// one range, but millions of indexes, one per row and column.
 std::vector<int> TFormMain::SelectedRows() const {
     std::vector<int> rows;
-    for (const QModelIndex& index : selection_->selectedIndexes()) {
-        rows.push_back(index.row());
+    for (const QItemSelectionRange& range : selection_->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row) {
+            rows.push_back(row);
+        }
     }
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
@@ -175,7 +274,7 @@ std::vector<int> TFormMain::SelectedRows() const {
 std::vector<std::filesystem::path> TFormMain::SelectedFiles() const {
     std::vector<std::filesystem::path> files;
     for (const int row : SelectedRows()) {
-        files.push_back(listModel_->Items()[static_cast<std::size_t>(row)].file);
+        files.push_back(listModel_->FileOf(row));
     }
     return files;
 }
@@ -203,8 +302,7 @@ void TFormMain::ShowDetail() {
     if (rows.empty()) {
         return;
     }
-    const std::filesystem::path file =
-        listModel_->Items()[static_cast<std::size_t>(rows.front())].file;
+    const std::filesystem::path file = listModel_->FileOf(rows.front());
     std::vector<std::string> fields;
     for (const exif::SummaryFieldId field : TickedFields(live_.setup.detailLines)) {
         fields.push_back(exif::SummaryFieldOf(field).name);
@@ -254,10 +352,13 @@ void TFormMain::ShowPopupAtList() {
 
 bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == iconView_ || watched == reportView_) {
+        if (event->type() == QEvent::Resize || event->type() == QEvent::Show) {
+            LookAtRowsOnScreenSoon();
+        }
         return ListKeyEvent(event) || QMainWindow::eventFilter(watched, event);
     }
-    if (watched == folderTree_) {
-        return TreeKeyEvent(event) || QMainWindow::eventFilter(watched, event);
+    if (watched == folderTree_ || watched == folderTree_->viewport()) {
+        return TreeEvent(watched, event) || QMainWindow::eventFilter(watched, event);
     }
     return QMainWindow::eventFilter(watched, event);
 }

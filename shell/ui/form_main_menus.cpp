@@ -11,6 +11,7 @@
 
 #include <QAbstractItemView>
 #include <QActionGroup>
+#include <QItemSelectionModel>
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
@@ -85,7 +86,8 @@ void TFormMain::SetCommandHandler(MenuCommand command, std::function<void()> han
 }
 
 void TFormMain::RunCommand(MenuCommand command) {
-    if (!PassGuard(MenuItemOf(command).need, !folder_.empty(), !SelectedRows().empty(), *prompt_)) {
+    if (!PassGuard(MenuItemOf(command).need, !folder_.empty(), selection_->hasSelection(),
+                   *prompt_)) {
         return;
     }
     const auto handler = handlers_.find(command);
@@ -111,16 +113,16 @@ void TFormMain::SetThumbnailView(bool thumbnails) {
     }
     Action(MenuCommand::DispThumb)->setChecked(thumbnails);
     Action(MenuCommand::DispList)->setChecked(!thumbnails);
+    LookAtRowsOnScreenSoon();
 }
 
 void TFormMain::Preview() {
     const std::vector<int> selected = SelectedRows();
-    const std::vector<FileListItem>& items = listModel_->Items();
     std::vector<viewer::PreviewRow> rows;
-    rows.reserve(items.size());
-    for (std::size_t row = 0; row < items.size(); ++row) {
-        rows.push_back({items[row].file, std::binary_search(selected.begin(), selected.end(),
-                                                            static_cast<int>(row))});
+    rows.reserve(listModel_->Items().size());
+    for (int row = 0; row < listModel_->rowCount(); ++row) {
+        rows.push_back(
+            {listModel_->FileOf(row), std::binary_search(selected.begin(), selected.end(), row)});
     }
     const viewer::PreviewSettings settings{live_.tool.standardPreview, live_.tool.previewWidth};
     viewer::PreviewWindows windows(this);

@@ -24,7 +24,7 @@ inline constexpr QSize kSmallIconSize{static_cast<int>(kSmallIconPicture.width),
 
 // One icon holding a picture at each of the two sizes; a view picks the one of its icon size.
 [[nodiscard]] QIcon PlaceholderIcon(QSize large);
-// One icon holding the two pictures the fill decoded from a file's thumbnail.
+// One icon holding the two pictures read from a file's thumbnail.
 [[nodiscard]] QIcon ThumbnailIcon(const IconPictures& pictures);
 
 } // namespace shell

@@ -1,10 +1,13 @@
 // The icon pictures of a list row: both sizes from one decode of the embedded thumbnail,
-// checked against the general resampler and against the thumbnail's own colours.
+// checked against the general resampler and against the thumbnail's own colours, and read from
+// the photo files themselves.
 
 #include "exif/imaging_jpeg.h"
 #include "exif/imaging_resample.h"
 #include "shell/list_icon_pictures.h"
+#include "tests/support/exif_fixture.h"
 #include "tests/support/jpeg_pictures.h"
+#include "tests/support/sandbox.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -116,4 +119,24 @@ TEST(IconPictures, AreAbsentForBytesThatAreNoJpegOrAnEmptyIconSize) {
     EXPECT_FALSE(DecodeIconPictures(text, {160, 120}));
     const std::vector<std::uint8_t> soiOnly{0xFF, 0xD8};
     EXPECT_FALSE(DecodeIconPictures(soiOnly, {160, 120}));
+}
+
+TEST(IconPictures, OfAPhotoFileComeFromItsEmbeddedThumbnailOrNotAtAll) {
+    fixture::Sandbox sandbox;
+    fixture::ExifContent content;
+    content.ifd0 = {fixture::Ascii(0x010F, "Maker")};
+    content.ifd1 = std::vector<fixture::Entry>{};
+    content.thumbnail = Jpeg(TwoHalves(160, 120));
+    const auto withThumbnail = sandbox.Path() / "DSCN0001.JPG";
+    fixture::WriteFile(withThumbnail, fixture::BuildJpeg(content, {640, 480}).bytes);
+    const auto plain = sandbox.Path() / "plain.jpg";
+    fixture::WriteFile(plain, fixture::EncodeJpeg(640, 480));
+
+    const auto icons = shell::ReadIconPictures(withThumbnail, {80, 60});
+    ASSERT_TRUE(icons);
+    EXPECT_EQ(
+        LargestDifference(icons->large, DecodeIconPictures(*content.thumbnail, {80, 60})->large),
+        0);
+    EXPECT_FALSE(shell::ReadIconPictures(plain, {80, 60})) << "no EXIF data, no icon";
+    EXPECT_FALSE(shell::ReadIconPictures(sandbox.Path() / "gone.jpg", {80, 60}));
 }

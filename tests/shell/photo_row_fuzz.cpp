@@ -1,6 +1,6 @@
 // libFuzzer entry: any bytes, as a .JPG and as a .TIF file in a browsed folder, must give the
-// file list its row (every summary value, the embedded thumbnail and its icon pictures at both
-// large sizes) and the preview its picture, without reading outside what was loaded.
+// file list its row (every summary value) and its icon pictures at both large sizes, and the
+// preview its picture, without reading outside what was loaded.
 
 #include "exif/imaging_jpeg.h"
 #include "exif/name_templates.h"
@@ -30,11 +30,9 @@ const std::vector<exif::SummaryFieldId>& EveryField() {
 }
 
 void Exercise(const fs::path& file) {
-    const shell::PhotoRow row = shell::ReadPhotoRow(file, EveryField());
-    if (row.thumbnail) {
-        (void)shell::DecodeIconPictures(*row.thumbnail, shell::LargeIconPicture(true));
-        (void)shell::DecodeIconPictures(*row.thumbnail, shell::LargeIconPicture(false));
-    }
+    (void)shell::ReadPhotoRow(file, EveryField());
+    (void)shell::ReadIconPictures(file, shell::LargeIconPicture(true));
+    (void)shell::ReadIconPictures(file, shell::LargeIconPicture(false));
     try {
         (void)exif::NamingDate(file);
     } catch (const platform::FileError&) {

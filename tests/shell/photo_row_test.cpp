@@ -1,4 +1,4 @@
-// The row each photo file gives the list: the chosen values in order and the embedded thumbnail.
+// The row each photo file gives the list: the chosen values in order.
 
 #include "exif/summary_fields.h"
 #include "platform/codepage.h"
@@ -19,13 +19,11 @@ namespace fs = std::filesystem;
 
 constexpr std::uint16_t kMake = 0x010F, kModel = 0x0110, kFNumber = 0x829D;
 
-TEST(PhotoRow, HoldsTheChosenValuesInOrderAndTheThumbnail) {
+TEST(PhotoRow, HoldsTheChosenValuesInOrder) {
     Sandbox sandbox;
     ExifContent content;
     content.ifd0 = {Ascii(kMake, "Maker"), Ascii(kModel, "Model 1")};
     content.exif = std::vector<Entry>{Rational(kFNumber, 28, 10)};
-    content.ifd1 = std::vector<Entry>{};
-    content.thumbnail = EncodeJpeg(16, 12);
     const fs::path file = sandbox.Path() / "DSCN0001.JPG";
     WriteFile(file, BuildJpeg(content).bytes);
 
@@ -34,10 +32,9 @@ TEST(PhotoRow, HoldsTheChosenValuesInOrderAndTheThumbnail) {
     const PhotoRow row = ReadPhotoRow(file, columns);
     EXPECT_EQ(row.file, file);
     EXPECT_EQ(row.values, (std::vector<std::string>{"F2.8", "DSCN0001.JPG", "Model 1", ""}));
-    EXPECT_EQ(row.thumbnail, content.thumbnail);
 }
 
-TEST(PhotoRow, OfAFileWithoutExifOrThatCannotBeReadHasNoThumbnail) {
+TEST(PhotoRow, OfAFileWithoutExifOrThatCannotBeReadHoldsWhatTheSummaryGives) {
     Sandbox sandbox;
     const fs::path plain = sandbox.Path() / "plain.jpg";
     WriteFile(plain, EncodeJpeg(64, 48));
@@ -45,11 +42,9 @@ TEST(PhotoRow, OfAFileWithoutExifOrThatCannotBeReadHasNoThumbnail) {
     const PhotoRow row = ReadPhotoRow(plain, columns);
     EXPECT_EQ(row.values[0], "plain.jpg");
     EXPECT_EQ(platform::Cp932ToUtf8(row.values[1]), "64 × 48");
-    EXPECT_EQ(row.thumbnail, std::nullopt);
 
     const PhotoRow gone = ReadPhotoRow(sandbox.Path() / "gone.jpg", columns);
     EXPECT_EQ(gone.values, (std::vector<std::string>{"gone.jpg", ""}));
-    EXPECT_EQ(gone.thumbnail, std::nullopt);
 }
 
 } // namespace

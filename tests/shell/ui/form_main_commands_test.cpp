@@ -276,8 +276,9 @@ TEST_F(AMainWindowCommand, AppliesChangedSettingsToPopupMenuAndThumbnails) {
     ASSERT_NE(window.PopupMenu(), nullptr);
     EXPECT_EQ(window.PopupMenu()->actions()[0]->text(), "&A Tool");
     EXPECT_EQ(window.IconView().iconSize(), QSize(160, 120));
-    EXPECT_EQ(window.ListModel().Items()[0].icon.availableSizes(),
-              (QList<QSize>{QSize(40, 30), QSize(160, 120)}));
+    ASSERT_TRUE(fixture::WaitForIcons(window));
+    const auto icon = window.ListModel().index(0, 0).data(Qt::DecorationRole).value<QIcon>();
+    EXPECT_EQ(icon.availableSizes(), (QList<QSize>{QSize(40, 30), QSize(160, 120)}));
 }
 
 } // namespace

@@ -4,7 +4,9 @@
 #include "tests/support/exif_fixture.h"
 #include "tests/support/jpeg_pictures.h"
 
+#include <QAbstractItemView>
 #include <QSignalSpy>
+#include <QStackedWidget>
 #include <QTest>
 
 namespace fixture {
@@ -35,13 +37,30 @@ void WritePhotoFolder(const std::filesystem::path& folder) {
 QStringList Captions(const TFormMain& form) {
     QStringList captions;
     for (const shell::FileListItem& item : form.ListModel().Items()) {
-        captions.push_back(item.caption);
+        captions.push_back(item.Caption());
     }
     return captions;
 }
 
 bool WaitForList(TFormMain& form) {
     return QTest::qWaitFor([&form] { return !form.IsFilling(); }, 20000);
+}
+
+bool WaitForIcons(TFormMain& form) {
+    auto* view = static_cast<QAbstractItemView*>(
+        form.findChild<QStackedWidget*>("FileList")->currentWidget());
+    const auto allRead = [&form, view] {
+        const shell::FileListModel& model = form.ListModel();
+        for (int row = 0; row < model.rowCount(); ++row) {
+            const bool shown =
+                view->viewport()->rect().intersects(view->visualRect(model.index(row, 0)));
+            if (shown && !model.IconOf(row)) {
+                return false;
+            }
+        }
+        return true;
+    };
+    return QTest::qWaitFor(allRead, 20000);
 }
 
 TFormMain& MainWindowTest::OpenWindow() {

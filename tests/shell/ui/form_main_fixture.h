@@ -38,6 +38,8 @@ void WritePhotoFolder(const std::filesystem::path& folder);
 
 // Waits until the list of the current folder is complete; false when it never was.
 [[nodiscard]] bool WaitForList(TFormMain& form);
+// Waits until every row the list shows has its icon read; false when one never had.
+[[nodiscard]] bool WaitForIcons(TFormMain& form);
 
 class MainWindowTest {
 protected:

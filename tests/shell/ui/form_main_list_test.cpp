@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileSystemModel>
 #include <QHeaderView>
 #include <QListView>
 #include <QMimeData>
@@ -36,8 +37,9 @@ QString Host(const fs::path& path) {
     return QFile::decodeName(QByteArray::fromStdString(path.string()));
 }
 
-QImage SmallIcon(const FileListItem& item) {
-    return item.icon.pixmap(kSmallIconSize).toImage().convertToFormat(QImage::Format_RGB32);
+QImage SmallIcon(const TFormMain& window, int row) {
+    const auto icon = window.ListModel().index(row, 0).data(Qt::DecorationRole).value<QIcon>();
+    return icon.pixmap(kSmallIconSize).toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 TEST_F(AMainWindow, OfAFreshUserStartsInThumbnailViewWithNoFolder) {
@@ -71,7 +73,7 @@ TEST_F(AMainWindow, ListsTheJpgAndTifFilesOfAPickedFolderInNameOrder) {
     EXPECT_EQ(Captions(window), (QStringList{"a.jpg", "B.JPG", "c.Tif"}));
     EXPECT_EQ(window.StatusText(), Host(photos.Path()));
     EXPECT_EQ(window.FolderTree().currentIndex().data().toString(), Host(photos.Path().filename()));
-    EXPECT_EQ(window.ListModel().Items()[0].file, photos.Path() / "a.jpg");
+    EXPECT_EQ(window.ListModel().FileOf(0), photos.Path() / "a.jpg");
 }
 
 TEST_F(AMainWindow, ShowsTheCrossedBoxForAFileWithoutThumbnail) {
@@ -80,16 +82,17 @@ TEST_F(AMainWindow, ShowsTheCrossedBoxForAFileWithoutThumbnail) {
     window.show();
     window.OpenFolder(photos.Path());
     ASSERT_TRUE(WaitForList(window));
-    const std::vector<FileListItem>& items = window.ListModel().Items();
-    ASSERT_EQ(items.size(), 3u);
+    ASSERT_TRUE(fixture::WaitForIcons(window));
+    const FileListModel& model = window.ListModel();
+    ASSERT_EQ(model.rowCount(), 3);
 
     const QImage placeholder =
         PlaceholderPicture(kSmallIconSize).toImage().convertToFormat(QImage::Format_RGB32);
-    EXPECT_TRUE(items[0].hasThumbnail);
-    EXPECT_NE(SmallIcon(items[0]), placeholder);
-    EXPECT_FALSE(items[1].hasThumbnail) << "B.JPG has no EXIF data";
-    EXPECT_EQ(SmallIcon(items[1]), placeholder);
-    EXPECT_TRUE(items[2].hasThumbnail) << "a bare TIFF keeps its thumbnail at offset 0";
+    EXPECT_EQ(model.IconOf(0), RowIcon::Thumbnail);
+    EXPECT_NE(SmallIcon(window, 0), placeholder);
+    EXPECT_EQ(model.IconOf(1), RowIcon::Placeholder) << "B.JPG has no EXIF data";
+    EXPECT_EQ(SmallIcon(window, 1), placeholder);
+    EXPECT_EQ(model.IconOf(2), RowIcon::Thumbnail) << "a bare TIFF keeps its thumbnail at offset 0";
 
     // The box: its corners and the crossing point are drawn, the border outside it is not.
     EXPECT_EQ(placeholder.pixelColor(1, 1), QColor(Qt::black));
@@ -304,6 +307,43 @@ TEST_F(AMainWindow, RefillsOnEnterInTheTreeAndOnRefresh) {
     window.Action(MenuCommand::Refresh)->trigger();
     EXPECT_TRUE(window.CurrentFolder().empty());
     EXPECT_EQ(window.ListModel().rowCount(), 0);
+}
+
+} // namespace
+
+namespace {
+
+// The folder the tree shows as current is `folder`, every folder above it is open, and it can
+// be seen in the tree once the tree has read the folders around it.
+void ExpectTreeAt(TFormMain& window, const fs::path& folder) {
+    QTreeView& tree = window.FolderTree();
+    const QModelIndex current = tree.currentIndex();
+    ASSERT_TRUE(current.isValid());
+    EXPECT_EQ(current.data(QFileSystemModel::FilePathRole).toString(), Host(folder));
+    for (QModelIndex above = current.parent(); above.isValid(); above = above.parent()) {
+        EXPECT_TRUE(tree.isExpanded(above)) << above.data().toString().toStdString();
+    }
+    const auto inSight = [&tree] {
+        const QRect row = tree.visualRect(tree.currentIndex());
+        return row.top() >= 0 && row.bottom() < tree.viewport()->height();
+    };
+    EXPECT_TRUE(QTest::qWaitFor(inSight, 20000));
+}
+
+TEST_F(AMainWindow, OpensItsTreeDownToTheCurrentFolderAtStartAndWhenItChanges) {
+    const fs::path deep = photos.Path() / "one" / "two" / "three";
+    fs::create_directories(deep);
+    fs::create_directories(photos.Path() / "other" / "folder");
+    live.setup.startInLastFolder = false;
+    TFormMain& window = OpenWindow();
+    window.SetStartFolder(deep);
+    window.show();
+    ASSERT_TRUE(WaitForList(window));
+    ExpectTreeAt(window, deep);
+
+    window.OpenFolder(photos.Path() / "other" / "folder");
+    ASSERT_TRUE(WaitForList(window));
+    ExpectTreeAt(window, photos.Path() / "other" / "folder");
 }
 
 } // namespace

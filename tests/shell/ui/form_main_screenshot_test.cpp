@@ -78,7 +78,7 @@ protected:
         window.resize(1000, 640);
         window.show();
         window.OpenFolder(photos.Path());
-        if (!WaitForList(window)) {
+        if (!WaitForList(window) || !fixture::WaitForIcons(window)) {
             throw std::runtime_error("the list was not filled");
         }
         return window;
@@ -89,6 +89,7 @@ TEST_F(AMainWindowPicture, InBothViews) {
     TFormMain& window = WindowOnCard();
     ASSERT_FALSE(fixture::SaveScreenshot(window, "main_window_thumbnails").isEmpty());
     window.Action(MenuCommand::DispList)->trigger();
+    ASSERT_TRUE(fixture::WaitForIcons(window));
     ASSERT_FALSE(fixture::SaveScreenshot(window, "main_window_report").isEmpty());
 }
 
@@ -99,7 +100,7 @@ TEST_F(AMainWindowPicture, WithTheDetailPaneOfANikonFile) {
     TFormMain& window = WindowOnCard();
     int nikon = -1;
     for (std::size_t row = 0; row < window.ListModel().Items().size(); ++row) {
-        if (window.ListModel().Items()[row].caption == "Nikon_E990.jpg") {
+        if (window.ListModel().Items()[row].name == "Nikon_E990.jpg") {
             nikon = static_cast<int>(row);
         }
     }
@@ -109,7 +110,8 @@ TEST_F(AMainWindowPicture, WithTheDetailPaneOfANikonFile) {
     view.scrollTo(index);
     QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.visualRect(index).center());
     EXPECT_TRUE(window.DetailPane().toPlainText().contains("E990"));
-    EXPECT_TRUE(window.ListModel().Items()[static_cast<std::size_t>(nikon)].hasThumbnail);
+    ASSERT_TRUE(fixture::WaitForIcons(window));
+    EXPECT_EQ(window.ListModel().IconOf(nikon), RowIcon::Thumbnail);
     ASSERT_FALSE(fixture::SaveScreenshot(window, "main_window_detail_nikon").isEmpty());
 }
 
