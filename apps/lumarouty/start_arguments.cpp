@@ -95,7 +95,7 @@ void ApplyStartPlace(shell::TFormMain& form, const StartPlace& place) {
         QItemSelectionModel* selection = form.IconView().selectionModel();
         selection->clearSelection();
         for (std::size_t row = 0; row < model.Items().size(); ++row) {
-            const fs::path& file = model.Items()[row].file;
+            const fs::path file = model.FileOf(static_cast<int>(row));
             if (std::find(place.selected.begin(), place.selected.end(), Absolute(file)) !=
                 place.selected.end()) {
                 const QModelIndex index = model.index(static_cast<int>(row), 0);
