@@ -59,19 +59,6 @@ FieldState StateOf(const std::filesystem::path& file, TextTag tag) {
             entry->count - 1u - exif::kUserCommentCodeSize, ""};
 }
 
-// Bytes of the text that fit the room without splitting a double-byte character.
-std::size_t FittedLength(std::string_view text, std::size_t room) {
-    std::size_t length = 0;
-    while (length < text.size()) {
-        const std::size_t next = length + platform::Cp932CharLength(text, length);
-        if (next > room) {
-            break;
-        }
-        length = next;
-    }
-    return length;
-}
-
 std::string StoredText(TextTag tag, const std::string& text) {
     return tag == TextTag::Comment ? exif::EncodeUserComment(text) : text;
 }
@@ -113,7 +100,7 @@ BatchPlan PlanTextEdit(const Selection& files, TextTag tag, const std::string& t
             plan.items.push_back(NotProcessedItem(file, state.problem));
             continue;
         }
-        const std::size_t fitted = FittedLength(text, state.room);
+        const std::size_t fitted = platform::Cp932FittedLength(text, state.room);
         const PlannedRow row{RowCaption(file), plan.progressText, state.current, text, true};
         plan.items.push_back(
             {row, file,

@@ -18,16 +18,8 @@ constexpr std::uint32_t kInlineBytes = 4;
 // The text cut to at most `room` bytes without splitting a double-byte character, then
 // zero-padded to exactly `room` bytes.
 std::vector<std::uint8_t> FittedText(std::string_view text, std::size_t room) {
-    std::size_t length = 0;
-    while (length < text.size()) {
-        const std::size_t next = length + platform::Cp932CharLength(text, length);
-        if (next > room) {
-            break;
-        }
-        length = next;
-    }
     std::vector<std::uint8_t> bytes(room, 0);
-    std::copy_n(text.begin(), length, bytes.begin());
+    std::copy_n(text.begin(), platform::Cp932FittedLength(text, room), bytes.begin());
     return bytes;
 }
 

@@ -38,4 +38,17 @@ namespace platform {
     return IsCp932LeadByte(byte) && pos + 1 < text.size() ? 2 : 1;
 }
 
+// Bytes of the text's start that fit in `room` bytes without splitting a double-byte character.
+[[nodiscard]] constexpr std::size_t Cp932FittedLength(std::string_view text, std::size_t room) {
+    std::size_t length = 0;
+    while (length < text.size()) {
+        const std::size_t next = length + Cp932CharLength(text, length);
+        if (next > room) {
+            break;
+        }
+        length = next;
+    }
+    return length;
+}
+
 } // namespace platform
