@@ -49,7 +49,10 @@ public:
     explicit TemporaryCopy(const std::filesystem::path& destination) {
         const std::filesystem::path folder =
             destination.has_parent_path() ? destination.parent_path() : std::filesystem::path(".");
-        const std::string stem = "." + destination.filename().string() + ".";
+        // The name is held first: g++ 12 at -O3 takes "." + a temporary string for an
+        // overlapping copy (-Wrestrict) that cannot happen.
+        const std::string name = destination.filename().string();
+        const std::string stem = "." + name + ".";
         for (unsigned attempt = 0; fd_ < 0 && attempt < 1000; ++attempt) {
             char suffix[40];
             std::snprintf(suffix, sizeof suffix, "%x-%u.part", static_cast<unsigned>(::getpid()),

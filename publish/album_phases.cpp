@@ -42,7 +42,8 @@ std::string Cp932(const char* utf8) {
 std::string NameList(const std::vector<fs::path>& files) {
     std::string list;
     for (const fs::path& file : files) {
-        list += "\n" + file.filename().string();
+        list += '\n';
+        list += file.filename().string();
     }
     return list;
 }

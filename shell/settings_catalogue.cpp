@@ -183,8 +183,9 @@ platform::Result<std::string> StoredForm(const CatalogueEntry& entry, std::strin
     case SettingKind::Boolean: {
         const std::optional<int> number = ParseDecimalInteger(text);
         if (!number) {
-            return Refuse(entry,
-                          "\"" + platform::Cp932ToUtf8(text) + "\" is not a decimal integer");
+            // Held first: g++ 12 takes "\"" + a temporary string for an overlapping copy.
+            const std::string shown = platform::Cp932ToUtf8(text);
+            return Refuse(entry, "\"" + shown + "\" is not a decimal integer");
         }
         if (entry.kind == SettingKind::Boolean) {
             return std::string(*number != 0 ? "1" : "0");

@@ -39,7 +39,10 @@ std::string Cell(const std::string& cp932) {
 std::string HeaderRow(std::span<const SummaryFieldId> fields) {
     std::string row;
     for (const SummaryFieldId id : fields) {
-        row += (row.empty() ? "" : "\t") + Cell(exif::SummaryFieldOf(id).name);
+        if (!row.empty()) {
+            row += '\t';
+        }
+        row += Cell(exif::SummaryFieldOf(id).name);
     }
     return row + '\n';
 }
@@ -52,7 +55,10 @@ std::string FileRow(const fs::path& path, std::span<const SummaryFieldId> fields
     }
     std::string row;
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        row += (i == 0 ? "" : "\t") + Cell(exif::SummaryValue(block, fields[i], path));
+        if (i > 0) {
+            row += '\t';
+        }
+        row += Cell(exif::SummaryValue(block, fields[i], path));
     }
     return row + '\n';
 }
