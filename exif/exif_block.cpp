@@ -186,7 +186,11 @@ ExifBlock::ExifBlock(std::vector<std::uint8_t> bytes, std::optional<FileFacts> f
 }
 
 std::optional<ExifBlock> LoadExifBlock(const std::filesystem::path& path) {
-    const platform::InputFile file(path);
+    return LoadExifBlock(platform::InputFile(path));
+}
+
+std::optional<ExifBlock> LoadExifBlock(const platform::InputFile& file) {
+    const std::filesystem::path& path = file.Path();
     // One read takes the segment headers ahead of the EXIF data and, for most cameras, the whole
     // block; a longer block, or one behind large segments, reads its rest in a second.
     const std::vector<std::uint8_t> head = file.ReadAt(0, kFirstRead);

@@ -18,6 +18,10 @@
 #include <variant>
 #include <vector>
 
+namespace platform {
+class InputFile;
+} // namespace platform
+
 namespace exif {
 
 // One 12-byte IFD entry, with the block offset where it lies (the writer patches it there).
@@ -116,6 +120,8 @@ inline constexpr std::size_t kMaxValueText = 257;
 // lies) or of a bare TIFF file (8192 bytes from offset 0). Nothing when the file has no usable
 // EXIF data. Throws platform::FileError when the file cannot be opened or read.
 [[nodiscard]] std::optional<ExifBlock> LoadExifBlock(const std::filesystem::path& path);
+// The same from a file the caller holds open.
+[[nodiscard]] std::optional<ExifBlock> LoadExifBlock(const platform::InputFile& file);
 
 // The entry of a named tag: dictionary 0 searches the IFD chain from IFD0, then the Exif IFD;
 // dictionaries 2 and 3 search the maker-note IFD of that layout.

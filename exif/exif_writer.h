@@ -5,7 +5,8 @@
 // Whole-file changes splice segments (a stub header, an APP1 segment taken from another file,
 // the target's other segments, its picture data byte for byte) into a new file that replaces
 // the target in one step. Each write holds an advisory lock on its target
-// (platform::FileWriteLock), so two programs writing one file take turns. Every write keeps the
+// (platform::FileWriteLock; a patch holds it through the platform::PatchFile it reads and
+// writes), so two programs writing one file take turns. Every write keeps the
 // target's last-write time unless the operation sets a new one. A file that cannot be read or
 // written raises platform::FileError naming it; the target is then as it was.
 

@@ -1,7 +1,5 @@
 #include "exif/exif_writer_segments.h"
 
-#include "platform/writable_file.h"
-
 #include <variant>
 
 namespace exif {
@@ -35,20 +33,18 @@ FirstSegment RequireJpegBody(const platform::InputFile& file) {
     return *segment;
 }
 
-bool PatchExifData(const std::filesystem::path& path, const ExifBlock& block, std::uint64_t offset,
+bool PatchExifData(platform::PatchFile& file, const ExifBlock& block, std::uint64_t offset,
                    std::uint64_t extent, std::span<const std::uint8_t> bytes) {
     if (!block.View().Contains(offset, extent) || !block.File()) {
         return false;
     }
     const std::uint64_t at = block.File()->blockStart + offset;
-    platform::WritableFile file(path);
     // Behind the end of a short file the block holds zeros, not file bytes: nothing to patch.
     if (at > file.Size() || extent > file.Size() - at) {
         return false;
     }
-    const platform::FileTime time = file.LastWriteTime();
     file.WriteAt(at, bytes);
-    file.SetLastWriteTime(time);
+    file.SetLastWriteTime(file.LastWriteTime());
     file.Close();
     return true;
 }

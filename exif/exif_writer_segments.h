@@ -6,6 +6,7 @@
 #include "exif/exif_block.h"
 #include "exif/jpeg_segments.h"
 #include "platform/input_file.h"
+#include "platform/patch_file.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -35,9 +36,9 @@ struct FirstSegment {
 
 // Writes the bytes at block offset `offset` of the file the block was loaded from, when
 // [offset, offset + extent) lies inside the block (in a JPEG, the TIFF part of its APP1 "Exif"
-// segment) and inside the file. Keeps the file's last-write time. False, and nothing written,
-// when the range lies outside: such a value counts as absent.
-bool PatchExifData(const std::filesystem::path& path, const ExifBlock& block, std::uint64_t offset,
+// segment) and inside the file, then puts back the file's last-write time and closes it. False,
+// and nothing written, when the range lies outside: such a value counts as absent.
+bool PatchExifData(platform::PatchFile& file, const ExifBlock& block, std::uint64_t offset,
                    std::uint64_t extent, std::span<const std::uint8_t> bytes);
 
 // The integer value of a standard tag; nothing when absent or not an integer.

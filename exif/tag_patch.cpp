@@ -3,7 +3,7 @@
 #include "exif/exif_writer.h"
 #include "exif/exif_writer_segments.h"
 #include "platform/codepage.h"
-#include "platform/file_write_lock.h"
+#include "platform/patch_file.h"
 
 #include <algorithm>
 #include <array>
@@ -49,8 +49,8 @@ std::array<std::uint8_t, kInlineBytes> ValueField(std::uint16_t type, std::uint1
 } // namespace
 
 bool WriteTagText(const std::filesystem::path& path, std::string_view name, std::string_view text) {
-    const platform::FileWriteLock lock(path);
-    const auto block = LoadExifBlock(path);
+    platform::PatchFile file(path);
+    const auto block = LoadExifBlock(file);
     if (!block) {
         return false;
     }
@@ -64,13 +64,13 @@ bool WriteTagText(const std::filesystem::path& path, std::string_view name, std:
     if (!block->View().Contains(valueOffset, entry->count)) {
         return false;
     }
-    return PatchExifData(path, *block, valueOffset, entry->count,
+    return PatchExifData(file, *block, valueOffset, entry->count,
                          FittedText(text, entry->count - 1));
 }
 
 bool WriteTagShort(const std::filesystem::path& path, std::string_view name, std::uint16_t value) {
-    const platform::FileWriteLock lock(path);
-    const auto block = LoadExifBlock(path);
+    platform::PatchFile file(path);
+    const auto block = LoadExifBlock(file);
     if (!block) {
         return false;
     }
@@ -79,7 +79,7 @@ bool WriteTagShort(const std::filesystem::path& path, std::string_view name, std
         return false;
     }
     const std::uint64_t fieldOffset = entry->position + kValueFieldOffset;
-    return PatchExifData(path, *block, fieldOffset, kInlineBytes,
+    return PatchExifData(file, *block, fieldOffset, kInlineBytes,
                          ValueField(entry->type, value, block->View().Order()));
 }
 

@@ -3,7 +3,6 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform {
@@ -15,27 +14,39 @@ bool SameFile(const struct stat& a, const struct stat& b) {
 
 } // namespace
 
+LockOutcome LockOpenFile(int fd, const std::filesystem::path& path, struct stat& status) {
+    int result = 0;
+    do {
+        result = ::flock(fd, LOCK_EX);
+    } while (result != 0 && errno == EINTR);
+    if (result != 0) {
+        return LockOutcome::Unavailable;
+    }
+    struct stat named {};
+    if (::stat(path.c_str(), &named) != 0 || !SameFile(status, named)) {
+        return LockOutcome::Replaced; // while we waited
+    }
+    status = named;
+    return LockOutcome::Held;
+}
+
 FileWriteLock::FileWriteLock(const std::filesystem::path& path) {
     while (true) {
         const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-        struct stat locked {};
-        if (fd < 0 || ::fstat(fd, &locked) != 0 || !S_ISREG(locked.st_mode)) {
+        struct stat status {};
+        if (fd < 0 || ::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
             if (fd >= 0) {
                 ::close(fd);
             }
             return;
         }
-        int result = 0;
-        do {
-            result = ::flock(fd, LOCK_EX);
-        } while (result != 0 && errno == EINTR);
-        struct stat named {};
-        if (result == 0 && ::stat(path.c_str(), &named) == 0 && SameFile(locked, named)) {
+        const LockOutcome outcome = LockOpenFile(fd, path, status);
+        if (outcome == LockOutcome::Held) {
             fd_ = fd;
             return;
         }
-        ::close(fd); // replaced while we waited: lock the new file
-        if (result != 0) {
+        ::close(fd);
+        if (outcome == LockOutcome::Unavailable) {
             return;
         }
     }

@@ -6,6 +6,7 @@
 // lock is granted.
 
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace platform {
 
@@ -21,5 +22,16 @@ public:
 private:
     int fd_ = -1;
 };
+
+enum class LockOutcome {
+    Held,       // the path names the locked file
+    Replaced,   // the path names another file (or none) now: open it anew and lock that
+    Unavailable // the file system keeps no such locks: write without one
+};
+
+// The same lock on a file already open as `fd`, `status` its fstat; waits until it is held.
+// When held, `status` is refreshed to the file as the lock found it.
+[[nodiscard]] LockOutcome LockOpenFile(int fd, const std::filesystem::path& path,
+                                       struct stat& status);
 
 } // namespace platform

@@ -3,6 +3,7 @@
 // A file opened for reading, closed on every path out of the scope that opened it.
 
 #include "platform/file_error.h"
+#include "platform/regular_file.h"
 
 #include <cstdint>
 #include <ctime>
@@ -29,9 +30,16 @@ public:
     [[nodiscard]] std::time_t LastWrite() const { return lastWrite_; }
     [[nodiscard]] const std::filesystem::path& Path() const { return path_; }
 
+protected:
+    // A file the caller opened (see OpenRegularFile), closed with this object.
+    InputFile(const std::filesystem::path& path, const OpenedFile& opened);
+    [[nodiscard]] int Descriptor() const { return fd_; }
+    // The descriptor, which this object then no longer closes.
+    [[nodiscard]] int Release();
+
 private:
     std::filesystem::path path_;
-    int fd_;
+    int fd_ = -1;
     std::uint64_t size_ = 0;
     std::time_t lastWrite_ = 0;
 };

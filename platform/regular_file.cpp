@@ -9,7 +9,8 @@
 namespace platform {
 
 OpenedFile OpenRegularFile(const std::filesystem::path& path, int flags) {
-    // Without O_NONBLOCK, opening a pipe waits for a writer.
+    // Without O_NONBLOCK, opening a pipe waits for a writer. The flag stays: reads and writes
+    // of a regular file take no notice of it.
     OpenedFile file;
     file.fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC);
     if (file.fd < 0) {
@@ -22,8 +23,6 @@ OpenedFile OpenRegularFile(const std::filesystem::path& path, int flags) {
         refusal = "it is a folder";
     } else if (!S_ISREG(file.status.st_mode)) {
         refusal = "it is not a regular file (a pipe, device or socket)";
-    } else if (::fcntl(file.fd, F_SETFL, flags) != 0) {
-        refusal = std::strerror(errno);
     }
     if (refusal != nullptr) {
         ::close(file.fd);

@@ -1,7 +1,5 @@
 #include "platform/writable_file.h"
 
-#include "platform/regular_file.h"
-
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -13,17 +11,66 @@ namespace {
 
 constexpr mode_t kWriteBits = S_IWUSR | S_IWGRP | S_IWOTH;
 
+// Checked by hand because the permission bits do not stop the superuser.
+bool IsReadOnly(const struct stat& status) {
+    return S_ISREG(status.st_mode) && (status.st_mode & kWriteBits) == 0;
+}
+
+FileError ReadOnlyError(const std::filesystem::path& path) {
+    return FileError("write", path, "the file is read-only");
+}
+
 } // namespace
 
-WritableFile::WritableFile(const std::filesystem::path& path) : path_(path) {
-    // Checked by hand because the permission bits do not stop the superuser.
-    struct stat status {};
-    if (::stat(path_.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
-        (status.st_mode & kWriteBits) == 0) {
-        throw FileError("write", path_, "the file is read-only");
+OpenedFile OpenWritable(const std::filesystem::path& path) {
+    OpenedFile opened;
+    try {
+        opened = OpenRegularFile(path, O_RDWR);
+    } catch (const FileError&) {
+        struct stat status {};
+        if (::stat(path.c_str(), &status) == 0 && IsReadOnly(status)) {
+            throw ReadOnlyError(path);
+        }
+        throw;
     }
-    fd_ = OpenRegularFile(path_, O_RDWR).fd;
+    if (IsReadOnly(opened.status)) {
+        ::close(opened.fd);
+        throw ReadOnlyError(path);
+    }
+    return opened;
 }
+
+void WriteRange(int fd, const std::filesystem::path& path, std::uint64_t offset,
+                std::span<const std::uint8_t> bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = ::pwrite(fd, bytes.data() + done, bytes.size() - done,
+                                         static_cast<off_t>(offset + done));
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            throw FileError("write", path, std::strerror(written < 0 ? errno : ENOSPC));
+        }
+        done += static_cast<std::size_t>(written);
+    }
+}
+
+void SetOpenFileTime(int fd, const std::filesystem::path& path, FileTime time) {
+    const timespec times[2] = {{0, UTIME_OMIT}, ToTimespec(time)};
+    if (::futimens(fd, times) != 0) {
+        throw FileError("set the last-write time of", path, std::strerror(errno));
+    }
+}
+
+void CloseWritten(int fd, const std::filesystem::path& path) {
+    if (::close(fd) != 0) {
+        throw FileError("write", path, std::strerror(errno));
+    }
+}
+
+WritableFile::WritableFile(const std::filesystem::path& path)
+    : path_(path), fd_(OpenWritable(path).fd) {}
 
 WritableFile::~WritableFile() {
     if (fd_ >= 0) {
@@ -36,18 +83,7 @@ std::vector<std::uint8_t> WritableFile::ReadAt(std::uint64_t offset, std::size_t
 }
 
 void WritableFile::WriteAt(std::uint64_t offset, std::span<const std::uint8_t> bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t written = ::pwrite(fd_, bytes.data() + done, bytes.size() - done,
-                                         static_cast<off_t>(offset + done));
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            throw FileError("write", path_, std::strerror(written < 0 ? errno : ENOSPC));
-        }
-        done += static_cast<std::size_t>(written);
-    }
+    WriteRange(fd_, path_, offset, bytes);
 }
 
 void WritableFile::Resize(std::uint64_t size) {
@@ -73,18 +109,13 @@ FileTime WritableFile::LastWriteTime() const {
 }
 
 void WritableFile::SetLastWriteTime(FileTime time) {
-    const timespec times[2] = {{0, UTIME_OMIT}, ToTimespec(time)};
-    if (::futimens(fd_, times) != 0) {
-        throw FileError("set the last-write time of", path_, std::strerror(errno));
-    }
+    SetOpenFileTime(fd_, path_, time);
 }
 
 void WritableFile::Close() {
     const int fd = fd_;
     fd_ = -1;
-    if (::close(fd) != 0) {
-        throw FileError("write", path_, std::strerror(errno));
-    }
+    CloseWritten(fd, path_);
 }
 
 } // namespace platform

@@ -4,6 +4,7 @@
 
 #include "platform/file_error.h"
 #include "platform/file_times.h"
+#include "platform/regular_file.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -37,5 +38,18 @@ private:
     std::filesystem::path path_;
     int fd_ = -1;
 };
+
+// What WritableFile and PatchFile do with their descriptor, each naming the path in the
+// FileError it throws.
+
+// Opens an existing regular file for reading and writing; throws when it does not exist, is
+// read-only (also for the superuser), is not a regular file or cannot be opened.
+[[nodiscard]] OpenedFile OpenWritable(const std::filesystem::path& path);
+// Writes all bytes at the offset.
+void WriteRange(int fd, const std::filesystem::path& path, std::uint64_t offset,
+                std::span<const std::uint8_t> bytes);
+void SetOpenFileTime(int fd, const std::filesystem::path& path, FileTime time);
+// Closes the descriptor; a failed close is a delayed write error.
+void CloseWritten(int fd, const std::filesystem::path& path);
 
 } // namespace platform

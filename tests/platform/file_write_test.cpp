@@ -1,6 +1,7 @@
 #include "platform/file_times.h"
 #include "platform/file_write_lock.h"
 #include "platform/input_file.h"
+#include "platform/patch_file.h"
 #include "platform/safe_replace.h"
 #include "platform/temp_names.h"
 #include "platform/writable_file.h"
@@ -90,6 +91,13 @@ TEST(FileReplacement, RefusesReadOnlyTargetsAndFolders) {
     EXPECT_THROW(FileReplacement{box.Path()}, FileError);
     EXPECT_THROW(FileReplacement{box.Path() / "missing" / "a.jpg"}, FileError);
     EXPECT_THROW(WritableFile{target}, FileError);
+    EXPECT_THROW(PatchFile{box.Path()}, FileError);
+    try {
+        PatchFile{target};
+        ADD_FAILURE() << "a read-only file opened for patching";
+    } catch (const FileError& error) {
+        EXPECT_NE(std::string(error.what()).find("the file is read-only"), std::string::npos);
+    }
     EXPECT_EQ(fixture::FileBytes(target), "old");
 }
 
@@ -107,6 +115,43 @@ TEST(WritableFile, PatchesInPlaceAndPutsTheTimeBack) {
     file.Close();
     EXPECT_EQ(fixture::FileBytes(path), "abXYef");
     EXPECT_EQ(fs::last_write_time(path), *time);
+}
+
+TEST(PatchFile, ReadsPatchesAndPutsTheTimeBack) {
+    const fixture::Sandbox box;
+    const fs::path path = box.Path() / "a.jpg";
+    WriteText(path, "abcdef");
+    const auto time = FileTimeFromLocal({1999, 12, 31, 23, 59, 58});
+    ASSERT_TRUE(time);
+    fs::last_write_time(path, *time);
+    PatchFile file(path);
+    EXPECT_EQ(file.LastWriteTime(), *time);
+    EXPECT_EQ(file.ReadAt(1, 3), std::vector<std::uint8_t>({'b', 'c', 'd'}));
+    file.WriteAt(2, Bytes("XY"));
+    file.SetLastWriteTime(file.LastWriteTime());
+    file.Close();
+    EXPECT_EQ(fixture::FileBytes(path), "abXYef");
+    EXPECT_EQ(fs::last_write_time(path), *time);
+}
+
+TEST(PatchFile, WaitsForTheLockAndPatchesTheFileThatReplacedTheFirst) {
+    const fixture::Sandbox box;
+    const fs::path photo = box.Path() / "photo.jpg";
+    WriteText(photo, "old");
+    std::thread second;
+    {
+        const FileWriteLock first(photo);
+        second = std::thread([&] {
+            PatchFile file(photo);
+            file.WriteAt(0, Bytes("N"));
+            file.Close();
+        });
+        FileReplacement replacement(photo);
+        replacement.Write(Bytes("new"));
+        replacement.Commit(std::nullopt);
+    }
+    second.join();
+    EXPECT_EQ(fixture::FileBytes(photo), "New");
 }
 
 TEST(FileTimeFromLocal, RefusesDatesThatNameNoMoment) {
@@ -157,5 +202,6 @@ TEST(OddFiles, APipeNamedLikeAPhotoIsRefusedAtOnce) {
     // Without the refusal each of these would wait for a writer that never comes.
     EXPECT_THROW(InputFile{pipe}, FileError);
     EXPECT_THROW(WritableFile{pipe}, FileError);
+    EXPECT_THROW(PatchFile{pipe}, FileError);
     const FileWriteLock lock(pipe);
 }
