@@ -3,6 +3,7 @@
 #include "apps/lumaro/dump_command.h"
 #include "apps/lumaro/edit_commands.h"
 #include "apps/lumaro/file_commands.h"
+#include "apps/lumaro/line_buffer.h"
 #include "apps/lumaro/names_command.h"
 #include "apps/lumaro/pane_command.h"
 #include "apps/lumaro/presentation_command.h"
@@ -122,9 +123,11 @@ bool AsksForHelp(std::span<const std::string> args) {
 } // namespace
 
 int main(int argc, char** argv) {
+    lumaro::LineBuffer errorLines(*std::cerr.rdbuf());
+    std::ostream err(&errorLines);
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty() || args[0] == "--help" || args[0] == "-h") {
-        PrintUsage(args.empty() ? std::cerr : std::cout);
+        PrintUsage(args.empty() ? err : std::cout);
         return args.empty() ? 2 : 0;
     }
     if (args[0] == "--version") {
@@ -138,10 +141,10 @@ int main(int argc, char** argv) {
                 PrintCommandHelp(row, std::cout);
                 return 0;
             }
-            return row.run(rest, std::cout, std::cerr);
+            return row.run(rest, std::cout, err);
         }
     }
-    std::cerr << "lumaro: unknown command '" << args[0] << "'\n";
-    PrintUsage(std::cerr);
+    err << "lumaro: unknown command '" << args[0] << "'\n";
+    PrintUsage(err);
     return 2;
 }
