@@ -84,15 +84,15 @@ Lines SplitLines(std::string_view bytes) {
     while (!bytes.empty()) {
         const std::size_t feed = bytes.find('\n');
         std::string_view text = bytes.substr(0, feed);
-        std::string ending;
+        std::string_view ending;
         if (feed != kNone) {
-            ending = "\n";
-            if (!text.empty() && text.back() == '\r') {
+            const bool carriageReturn = !text.empty() && text.back() == '\r';
+            if (carriageReturn) {
                 text.remove_suffix(1);
-                ending = "\r\n";
             }
+            ending = carriageReturn ? "\r\n" : "\n";
         }
-        lines.push_back({std::string(text), std::move(ending)});
+        lines.push_back({std::string(text), std::string(ending)});
         bytes = feed == kNone ? std::string_view() : bytes.substr(feed + 1);
     }
     return lines;
@@ -189,7 +189,9 @@ void SetKey(Lines& lines, std::string_view section, std::string_view key, std::s
         if (!lines.empty() && !TrimBlanks(lines.back().text).empty()) {
             InsertLine(lines, lines.size(), "");
         }
-        InsertLine(lines, lines.size(), "[" + std::string(section) + "]");
+        // Held first: g++ 12 takes "[" + a temporary string for an overlapping copy.
+        const std::string name(section);
+        InsertLine(lines, lines.size(), "[" + name + "]");
         InsertLine(lines, lines.size(), std::string(key) + "=" + std::string(value));
         return;
     }

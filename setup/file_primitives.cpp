@@ -26,7 +26,9 @@ fs::file_status StatusOf(std::string_view path) {
 
 // The host path of StagingPathOf, found from the target's without looking for the name again.
 fs::path StagingBeside(const fs::path& target) {
-    return target.parent_path() / ("." + target.filename().string() + std::string(kStagingSuffix));
+    // Held first: g++ 12 takes "." + a temporary string for an overlapping copy.
+    const std::string name = target.filename().string();
+    return target.parent_path() / ("." + name + std::string(kStagingSuffix));
 }
 
 bool NamesServer(std::string_view path) {

@@ -33,7 +33,8 @@ std::string StartupErrors(bool scriptCopied) {
         errors += Cp932Text(text::kNoScript) + "\r";
     }
     if (!errors.empty()) {
-        errors += "\r" + Cp932Text(text::kCannotGoOn);
+        errors += '\r';
+        errors += Cp932Text(text::kCannotGoOn);
     }
     return errors;
 }

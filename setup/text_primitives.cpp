@@ -163,7 +163,9 @@ std::string AddPathDelimiter(std::string_view path, PathSide side) {
         return "\\";
     }
     if (side == PathSide::Top) {
-        return StartsWithDelimiter(path) ? std::string(path) : "\\" + std::string(path);
+        // Held first: g++ 12 takes "\\" + a temporary string for an overlapping copy.
+        const std::string text(path);
+        return StartsWithDelimiter(path) ? text : "\\" + text;
     }
     return EndsWithDelimiter(path) ? std::string(path) : std::string(path) + "\\";
 }

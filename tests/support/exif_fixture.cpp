@@ -373,9 +373,12 @@ std::vector<std::uint8_t> Segment(std::uint8_t marker, std::string_view data) {
     if (length > 0xFFFF) {
         throw std::length_error("segment data of " + std::to_string(data.size()) + " bytes");
     }
-    Bytes segment{0xFF, marker, static_cast<std::uint8_t>(length >> 8),
-                  static_cast<std::uint8_t>(length)};
-    segment.insert(segment.end(), data.begin(), data.end());
+    Bytes segment(2 + length);
+    segment[0] = 0xFF;
+    segment[1] = marker;
+    segment[2] = static_cast<std::uint8_t>(length >> 8);
+    segment[3] = static_cast<std::uint8_t>(length);
+    std::copy(data.begin(), data.end(), segment.begin() + 4);
     return segment;
 }
 
