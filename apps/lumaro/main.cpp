@@ -10,10 +10,12 @@
 #include "apps/lumaro/settings_command.h"
 #include "apps/lumaro/summary_command.h"
 
+#include <cstdio>
 #include <iostream>
 #include <span>
 #include <string>
 #include <string_view>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -123,6 +125,12 @@ bool AsksForHelp(std::span<const std::string> args) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Rows and listings leave in large pieces when they go to a file or a pipe; a terminal
+    // keeps getting each line as it is made.
+    static char outputBuffer[std::size_t{1} << 16];
+    if (::isatty(STDOUT_FILENO) == 0) {
+        std::setvbuf(stdout, outputBuffer, _IOFBF, sizeof outputBuffer);
+    }
     lumaro::LineBuffer errorLines(*std::cerr.rdbuf());
     std::ostream err(&errorLines);
     const std::vector<std::string> args(argv + 1, argv + argc);

@@ -121,7 +121,6 @@ int RunSummaryCommand(std::span<const std::string> args, std::ostream& out, std:
         const auto files = all.subspan(first, std::min(kFilesPerStretch, all.size() - first));
         const std::vector<RowOrError> rows = platform::MapInParallel(
             files.size(), [&](std::size_t i) { return Row(files[i], request->fields, request->json); });
-        std::string table; // the stretch's rows go out in one piece, not a write each
         for (const RowOrError& row : rows) {
             if (!row.error.empty()) {
                 err << "lumaro: " << row.error << '\n';
@@ -129,10 +128,9 @@ int RunSummaryCommand(std::span<const std::string> args, std::ostream& out, std:
             } else if (request->json) {
                 array.Write(row.row);
             } else {
-                table += row.row;
+                out << row.row;
             }
         }
-        out << table;
     }
     if (request->json) {
         array.Finish();
