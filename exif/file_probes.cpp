@@ -19,10 +19,17 @@ constexpr std::uint16_t kProgressiveFrame = 0xFFC2;
 } // namespace
 
 bool IsJpegName(const std::filesystem::path& path) {
-    std::string extension = path.extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return extension == ".JPG";
+    // Read off the name itself: every file a command reads is asked this, and path::extension
+    // would make a path of its own each time. A name that is only ".JPG" has no extension.
+    constexpr std::string_view kExtension = ".JPG";
+    const std::string_view name = path.native();
+    if (name.size() <= kExtension.size() || name[name.size() - kExtension.size() - 1] == '/') {
+        return false;
+    }
+    const std::string_view tail = name.substr(name.size() - kExtension.size());
+    return std::equal(tail.begin(), tail.end(), kExtension.begin(), [](char a, char b) {
+        return std::toupper(static_cast<unsigned char>(a)) == b;
+    });
 }
 
 std::string FileDateText(const std::filesystem::path& path) {

@@ -14,7 +14,8 @@ OpenedFile OpenRegularFile(const std::filesystem::path& path, int flags) {
     OpenedFile file;
     file.fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC);
     if (file.fd < 0) {
-        throw FileError("open", path, std::strerror(errno));
+        // A folder opened for writing fails here rather than at the check below.
+        throw FileError("open", path, errno == EISDIR ? "it is a folder" : std::strerror(errno));
     }
     const char* refusal = nullptr;
     if (::fstat(file.fd, &file.status) != 0) {

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 
 namespace lumaro {
 namespace {
@@ -54,7 +55,7 @@ std::vector<fs::path> PhotosUnder(const fs::path& folder, std::ostream& err, boo
     return photos;
 }
 
-void Gather(const fs::path& name, bool recursive, GatheredFiles& gathered, std::ostream& err) {
+void Gather(fs::path name, bool recursive, GatheredFiles& gathered, std::ostream& err) {
     std::error_code error;
     const fs::file_status status = fs::status(name, error);
     if (fs::is_directory(status)) {
@@ -71,7 +72,7 @@ void Gather(const fs::path& name, bool recursive, GatheredFiles& gathered, std::
                                 : "no such file");
         gathered.skipped = true;
     } else {
-        gathered.files.push_back(name);
+        gathered.files.push_back(std::move(name));
     }
 }
 
@@ -149,15 +150,18 @@ std::optional<GatheredFiles> GatherFiles(const Arguments& arguments,
                                          std::ostream& err) {
     std::vector<std::string> names(operands.begin(), operands.end());
     if (const auto list = arguments.Value(std::string(kFilesFrom))) {
-        const auto listed = ReadList(*list, arguments.Has(kNulSeparated) ? '\0' : '\n', err);
+        auto listed = ReadList(*list, arguments.Has(kNulSeparated) ? '\0' : '\n', err);
         if (!listed) {
             return std::nullopt;
         }
-        names.insert(names.end(), listed->begin(), listed->end());
+        names.insert(names.end(), std::make_move_iterator(listed->begin()),
+                     std::make_move_iterator(listed->end()));
     }
     GatheredFiles gathered;
-    for (const std::string& name : names) {
-        Gather(name, arguments.Has(kRecursive), gathered, err);
+    gathered.files.reserve(names.size());
+    const bool recursive = arguments.Has(kRecursive);
+    for (std::string& name : names) {
+        Gather(std::move(name), recursive, gathered, err);
     }
     return gathered;
 }

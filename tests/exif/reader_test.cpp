@@ -72,6 +72,10 @@ TEST_F(AReader, RecognisesJpegNamesWithoutRegardToCase) {
     EXPECT_FALSE(IsJpegName("a/x.jpeg"));
     EXPECT_FALSE(IsJpegName("a/x.tif"));
     EXPECT_FALSE(IsJpegName("a/JPG"));
+    EXPECT_TRUE(IsJpegName("x.JPG"));
+    // A name of only a leading dot and JPG has no extension.
+    EXPECT_FALSE(IsJpegName("a/.JPG"));
+    EXPECT_FALSE(IsJpegName(".jpg"));
 }
 
 TEST_F(AReader, TakesTheTiffDataOfTheFirstExifSegmentOrElse8192Bytes) {
