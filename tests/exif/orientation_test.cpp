@@ -16,7 +16,9 @@ constexpr std::uint16_t kOrientationTag = 0x0112;
 Image Numbered() {
     std::vector<std::uint8_t> rgb;
     for (std::uint8_t i = 0; i < 6; ++i) {
-        rgb.insert(rgb.end(), {i, static_cast<std::uint8_t>(i + 10), static_cast<std::uint8_t>(i + 20)});
+        rgb.push_back(i);
+        rgb.push_back(static_cast<std::uint8_t>(i + 10));
+        rgb.push_back(static_cast<std::uint8_t>(i + 20));
     }
     return Image(3, 2, std::move(rgb));
 }

@@ -44,7 +44,8 @@ protected:
 
 // The value lnkinfo prints after "<name>" and the colon, up to the line end.
 std::string Field(const std::string& info, std::string_view name) {
-    const std::size_t line = info.find("\t" + std::string(name));
+    const std::string label(name); // held first: g++ 12 warns of "\t" + a temporary
+    const std::size_t line = info.find("\t" + label);
     if (line == std::string::npos) {
         return "<absent>";
     }

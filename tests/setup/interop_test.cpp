@@ -38,7 +38,8 @@ std::string Output(const std::string& command) {
 
 // The value lnkinfo prints for a field, up to the line end; "<absent>" when it prints none.
 std::string LnkField(const std::string& info, std::string_view name) {
-    const std::size_t line = info.find("\t" + std::string(name));
+    const std::string label(name); // held first: g++ 12 warns of "\t" + a temporary
+    const std::size_t line = info.find("\t" + label);
     if (line == std::string::npos) {
         return "<absent>";
     }
