@@ -44,7 +44,8 @@ using PerFile = std::map<fs::path, std::set<std::string>>;
 PerFile Warnings(const std::vector<fs::path>& files) {
     std::string command = "exiftool -validate -warning -error -a";
     for (const fs::path& file : files) {
-        command += " " + Quoted(file);
+        command += ' ';
+        command += Quoted(file);
     }
     static const std::regex segmentName("APP[0-9]+ segment");
     PerFile result;

@@ -75,7 +75,8 @@ std::map<std::filesystem::path, Row> ExiftoolRows(const std::filesystem::path& s
         command += " -" + tag;
     }
     for (const char* folder : {"real", "derived", "corrupt"}) {
-        command += " " + fixture::Quoted(samples / folder);
+        command += ' ';
+        command += fixture::Quoted(samples / folder);
     }
     std::map<std::filesystem::path, Row> rows;
     std::stringstream output(fixture::RunTool(command + " 2>/dev/null").output);

@@ -43,7 +43,8 @@ PerFile LinesPerFile(const std::string& output) {
 std::string QuotedAll(const std::vector<std::filesystem::path>& files) {
     std::string quoted;
     for (const auto& file : files) {
-        quoted += " " + Quoted(file);
+        quoted += ' ';
+        quoted += Quoted(file);
     }
     return quoted;
 }

@@ -90,7 +90,8 @@ protected:
                 bytes[i] = static_cast<char>('A' + (i * 7 + size) % 26);
             }
             WriteMediumFile(name, bytes);
-            script += "File" + std::to_string(++number) + "=(App)" + name + "\n";
+            script += "File";
+            script += std::to_string(++number) + "=(App)" + name + "\n";
         }
         WriteScript(script);
         WriteBytes(Host("C:\\Program Files\\Other\\keep.txt"), "another program's file");

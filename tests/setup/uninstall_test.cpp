@@ -172,7 +172,8 @@ protected:
                 "C:\\Program Files\\Common Files\\Hestrom\\s" + std::to_string(n) + ".dll";
             MakeFile(path);
             Count(path, 1);
-            lines += "File" + std::to_string(n) + "=" + path + ",/S\n";
+            lines += "File";
+            lines += std::to_string(n) + "=" + path + ",/S\n";
         }
         WriteLog(lines);
     }

@@ -269,7 +269,8 @@ TEST_F(SetupWindows, TheAbortButtonStopsTheInstallAfterItsQuestion) {
     std::string lines = "[Extend]\nSetupSpeed=1\n[DefaultFolder]\nFolder=C:\\Tool\n[CopyFile]\n";
     for (int n = 1; n <= 50; ++n) {
         WriteMediumFile("f" + std::to_string(n) + ".txt", "x");
-        lines += "File" + std::to_string(n) + "=(App)f" + std::to_string(n) + ".txt\n";
+        lines += "File";
+        lines += std::to_string(n) + "=(App)f" + std::to_string(n) + ".txt\n";
     }
     WriteScript(lines);
     fs::create_directories(Host("C:\\Tool"));
