@@ -28,7 +28,8 @@ protected:
         const std::vector<std::uint8_t> photo = fixture::BuildJpeg(content).bytes;
         std::vector<FileListItem> items;
         for (int i = 0; i < 12; ++i) {
-            const std::string name = "P" + std::to_string(10 + i) + ".JPG";
+            const std::string number = std::to_string(10 + i);
+            const std::string name = "P" + number + ".JPG";
             fixture::WriteFile(photos.Path() / name, photo);
             items.push_back({name, {}});
         }
