@@ -92,7 +92,8 @@ TEST_F(CsvListingTest, ALongListingKeepsTheListOrderAndReportsTheFirstBadFile) {
     const std::vector<std::string> fields{Sjis("ファイル名"), Sjis("撮影日付")};
     std::string expected = CsvLine(fields);
     for (int i = 0; i < 300; ++i) {
-        expected += "\"" + std::to_string(i) + ".JPG\",\"2001:05:03 10:20:30\"\r\n";
+        expected += '"';
+        expected += std::to_string(i) + ".JPG\",\"2001:05:03 10:20:30\"\r\n";
     }
     EXPECT_EQ(CsvListing(files, fields), expected);
 
