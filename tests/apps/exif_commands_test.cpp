@@ -126,7 +126,8 @@ TEST_F(ExifCommands, SummaryOfManyFilesKeepsTheirOrderAndReportsTheUnreadableInO
         }
         const auto row = Split(lines[line++], '\t');
         ASSERT_EQ(row.size(), 25u);
-        EXPECT_EQ(row[0], "p" + std::to_string(i) + ".jpg");
+        const std::string number = std::to_string(i);
+        EXPECT_EQ(row[0], "p" + number + ".jpg");
         char date[20];
         std::snprintf(date, sizeof date, "2001:02:03 04:%02d:%02d", i / 60, i % 60);
         EXPECT_EQ(row[5], date);

@@ -155,9 +155,11 @@ std::vector<std::string> InstallTest::SectionLines(std::string_view windowsPath,
                                                    std::string_view section) const {
     std::vector<std::string> lines;
     bool inSection = false;
+    const std::string name(section);
+    const std::string header = "[" + name + "]";
     for (const std::string& line : Lines(windowsPath)) {
         if (!line.empty() && line.front() == '[') {
-            inSection = line == "[" + std::string(section) + "]";
+            inSection = line == header;
         } else if (inSection && !line.empty()) {
             lines.push_back(line);
         }

@@ -54,7 +54,8 @@ TEST(RestoreRelateSlots, AnExtensionTakesTheFirstFreeSlotOnce) {
     EXPECT_TRUE(HoldsExtension(slots, "Html"));
     EXPECT_FALSE(HoldsExtension(slots, "ht"));
     for (int i = 2; i < 20; ++i) {
-        EXPECT_TRUE(AddRestoreRelate(slots, "e" + std::to_string(i), ""));
+        const std::string number = std::to_string(i);
+        EXPECT_TRUE(AddRestoreRelate(slots, "e" + number, ""));
     }
     EXPECT_FALSE(AddRestoreRelate(slots, "full", ""));
 }
