@@ -160,7 +160,8 @@ TEST_F(Unattended, TheProgramInstallsAndLeavesItselfAsTheUninstaller) {
     WriteScript("[DefaultFolder]\nFolder=(Prg)\\Program\n[CopyFile]\nFile1=(App)a.txt\n");
     fs::copy_file(fs::path(LUMARO_BIN_DIR) / "setup", MediumHost() / "SETUP.EXE",
                   fs::copy_options::overwrite_existing);
-    const std::string command = "'" + (MediumHost() / "SETUP.EXE").string() + "' /SILENT 2>&1";
+    const std::string program = (MediumHost() / "SETUP.EXE").string();
+    const std::string command = "'" + program + "' /SILENT 2>&1";
     std::FILE* raw = popen(command.c_str(), "r");
     ASSERT_NE(raw, nullptr);
     std::string output;

@@ -268,9 +268,9 @@ TEST_F(SetupWindows, TheStartButtonInstallsThroughTheStatusWindowAndClosesTheWin
 TEST_F(SetupWindows, TheAbortButtonStopsTheInstallAfterItsQuestion) {
     std::string lines = "[Extend]\nSetupSpeed=1\n[DefaultFolder]\nFolder=C:\\Tool\n[CopyFile]\n";
     for (int n = 1; n <= 50; ++n) {
-        WriteMediumFile("f" + std::to_string(n) + ".txt", "x");
-        lines += "File";
-        lines += std::to_string(n) + "=(App)f" + std::to_string(n) + ".txt\n";
+        const std::string number = std::to_string(n);
+        WriteMediumFile("f" + number + ".txt", "x");
+        lines += "File" + number + "=(App)f" + number + ".txt\n";
     }
     WriteScript(lines);
     fs::create_directories(Host("C:\\Tool"));
