@@ -107,20 +107,43 @@ exif::PictureSize FittedSize(exif::PictureSize picture, exif::PictureSize bounds
     return {static_cast<std::uint32_t>(std::max<std::uint64_t>(width, 1)), bounds.height};
 }
 
-// The picture fitted inside the size with its aspect kept, centred on white: the colour of the
-// list's background and of the placeholder icon, so the bars read as the list's own margin.
-exif::Image Letterboxed(const exif::Image& picture, exif::PictureSize size) {
-    const exif::Image fitted =
-        SizedCopy(picture, FittedSize({picture.Width(), picture.Height()}, size));
+// The picture reduced to fit the bounds, `fitted` being its fitted size: block means where a
+// side comes to the fitted one at a power-of-two ratio (the other side then drops at most its
+// last odd pixels), otherwise resampled.
+exif::Image ReducedToFit(const exif::Image& picture, exif::PictureSize fitted,
+                         exif::PictureSize bounds) {
+    for (std::uint32_t shift = 1; shift <= kMaxBlockShift; ++shift) {
+        const std::uint32_t width = picture.Width() >> shift;
+        const std::uint32_t height = picture.Height() >> shift;
+        if (width >= 1 && height >= 1 && width <= bounds.width && height <= bounds.height &&
+            (width == fitted.width || height == fitted.height)) {
+            return BoxReduced(picture, shift);
+        }
+    }
+    return exif::Resample(picture, fitted.width, fitted.height);
+}
+
+// The picture centred on white: the colour of the list's background and of the placeholder
+// icon, so the bars read as the list's own margin.
+exif::Image OnWhite(const exif::Image& picture, exif::PictureSize size) {
     std::vector<std::uint8_t> rgb(std::size_t{size.width} * size.height * 3, 0xFF);
-    const std::size_t left = (size.width - fitted.Width()) / 2;
-    const std::size_t top = (size.height - fitted.Height()) / 2;
-    for (std::uint32_t y = 0; y < fitted.Height(); ++y) {
-        const auto row = fitted.Row(y);
+    const std::size_t left = (size.width - picture.Width()) / 2;
+    const std::size_t top = (size.height - picture.Height()) / 2;
+    for (std::uint32_t y = 0; y < picture.Height(); ++y) {
+        const auto row = picture.Row(y);
         std::copy(row.begin(), row.end(),
                   rgb.begin() + static_cast<std::ptrdiff_t>(((top + y) * size.width + left) * 3));
     }
     return exif::Image(size.width, size.height, std::move(rgb));
+}
+
+// The picture fitted inside the size with its aspect kept, centred on white.
+exif::Image Letterboxed(const exif::Image& picture, exif::PictureSize size) {
+    const exif::PictureSize fitted = FittedSize({picture.Width(), picture.Height()}, size);
+    if (HasSize(picture, fitted)) {
+        return OnWhite(picture, size);
+    }
+    return OnWhite(ReducedToFit(picture, fitted, size), size);
 }
 
 // Both icons of a picture kept in its own shape: a portrait thumbnail turned upright would be
