@@ -87,6 +87,9 @@ void AlbumPhases::CopyExif(const fs::path& picture) {
     }
     exif::RebuildWithExif(Output(picture), Output(picture), picture,
                           exif::RebuildDates::FromDateTimeTag, exif::RebuildThumbnail::Renew);
+    // The standard image is written upright and the rebuild gave it its own pixel size; a
+    // viewer that still read the source's Orientation would turn it a second time.
+    (void)exif::WriteTagShort(Output(picture), "Orientation", 1);
 }
 
 void AlbumPhases::StandardImages() {

@@ -53,7 +53,7 @@ std::optional<AlbumPictures::Decoded> AlbumPictures::Decode(const std::filesyste
         return Decoded{std::move(*picture), *full};
     }
     // Not a JPEG: the imaging library's other formats, decoded whole.
-    auto picture = exif::ExifLoadImage(source);
+    auto picture = exif::ExifLoadUprightImage(source);
     if (!picture) {
         return std::nullopt;
     }

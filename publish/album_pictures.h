@@ -2,11 +2,12 @@
 
 // The album's pictures: a standard image and a thumbnail of each source, both of a given width
 // and the source's aspect (height = width x picture height / picture width, truncated), as
-// 24-bit JPEG files of quality 85. The source is decoded once for both sizes: at the scale the
+// 24-bit JPEG files of quality 85, upright as the source's EXIF Orientation says (the width is
+// the upright picture's). The source is decoded once for both sizes: at the scale the
 // larger one needs, so a thumbnail is the same whether it was made with its standard image or
 // on its own.
 
-#include "exif/imaging_jpeg.h"
+#include "exif/upright_picture.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -40,13 +41,13 @@ private:
                                  bool thumbnail);
     struct Decoded {
         exif::Image picture; // at least as large as the larger target
-        exif::PictureSize full;
+        exif::PictureSize full; // upright
     };
     [[nodiscard]] std::optional<Decoded> Decode(const std::filesystem::path& source);
 
     std::uint32_t standardWidth_;
     std::uint32_t thumbnailWidth_;
-    exif::JpegDecoder decoder_;
+    exif::UprightDecoder decoder_;
     std::map<std::filesystem::path, std::vector<std::uint8_t>> kept_;
 };
 

@@ -80,7 +80,7 @@ void WritePresentationFile(const fs::path& picture, const fs::path& target,
     if (!lastWrite) {
         throw platform::FileError("read", picture, "the file cannot be examined");
     }
-    exif::JpegDecoder decoder;
+    exif::UprightDecoder decoder;
     const auto jpeg = PresentationPicture(picture, decoder);
     if (!jpeg) {
         throw platform::FileError("read", picture, "not a picture this program can decode");
@@ -88,6 +88,8 @@ void WritePresentationFile(const fs::path& picture, const fs::path& target,
     const ScaledPicture scaled(*jpeg, *lastWrite);
     exif::RebuildWithExif(target, scaled.Path(), templatePicture,
                           exif::RebuildDates::FromPictureFile, exif::RebuildThumbnail::Renew);
+    // The slide is upright; the template's own Orientation does not describe it.
+    (void)exif::WriteTagShort(target, "Orientation", 1);
 }
 
 std::optional<commands::BatchReport> RunPresentationFiles(const commands::Selection& files,

@@ -24,7 +24,7 @@ exif::Image OnBlackFrame(const exif::Image& fitted, const viewer::SlidePlacement
 } // namespace
 
 std::optional<std::vector<std::uint8_t>> PresentationPicture(const std::filesystem::path& source,
-                                                             exif::JpegDecoder& decoder) {
+                                                             exif::UprightDecoder& decoder) {
     const viewer::PixelSize frame{static_cast<int>(kPresentationSize.width),
                                   static_cast<int>(kPresentationSize.height)};
     const std::optional<viewer::SlidePicture> picture =

@@ -1,10 +1,13 @@
 #include "shell/list_icon_pictures.h"
 
 #include "exif/exif_block.h"
+#include "exif/image_transform.h"
 #include "exif/imaging_resample.h"
+#include "exif/upright_picture.h"
 #include "platform/file_error.h"
 #include "shell/embedded_thumbnail.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -92,6 +95,82 @@ exif::Image SizedCopy(const exif::Image& picture, exif::PictureSize size) {
     return exif::Resample(picture, size.width, size.height);
 }
 
+// The largest size with the picture's aspect inside the bounds, at least one pixel each way.
+exif::PictureSize FittedSize(exif::PictureSize picture, exif::PictureSize bounds) {
+    const std::uint64_t across = std::uint64_t{picture.width} * bounds.height;
+    const std::uint64_t down = std::uint64_t{bounds.width} * picture.height;
+    if (across >= down) {
+        const std::uint64_t height = (down + picture.width / 2) / picture.width;
+        return {bounds.width, static_cast<std::uint32_t>(std::max<std::uint64_t>(height, 1))};
+    }
+    const std::uint64_t width = (across + picture.height / 2) / picture.height;
+    return {static_cast<std::uint32_t>(std::max<std::uint64_t>(width, 1)), bounds.height};
+}
+
+// The picture reduced to fit the bounds, `fitted` being its fitted size: block means where a
+// side comes to the fitted one at a power-of-two ratio (the other side then drops at most its
+// last odd pixels), otherwise resampled.
+exif::Image ReducedToFit(const exif::Image& picture, exif::PictureSize fitted,
+                         exif::PictureSize bounds) {
+    for (std::uint32_t shift = 1; shift <= kMaxBlockShift; ++shift) {
+        const std::uint32_t width = picture.Width() >> shift;
+        const std::uint32_t height = picture.Height() >> shift;
+        if (width >= 1 && height >= 1 && width <= bounds.width && height <= bounds.height &&
+            (width == fitted.width || height == fitted.height)) {
+            return BoxReduced(picture, shift);
+        }
+    }
+    return exif::Resample(picture, fitted.width, fitted.height);
+}
+
+// The picture centred on white: the colour of the list's background and of the placeholder
+// icon, so the bars read as the list's own margin.
+exif::Image OnWhite(const exif::Image& picture, exif::PictureSize size) {
+    std::vector<std::uint8_t> rgb(std::size_t{size.width} * size.height * 3, 0xFF);
+    const std::size_t left = (size.width - picture.Width()) / 2;
+    const std::size_t top = (size.height - picture.Height()) / 2;
+    for (std::uint32_t y = 0; y < picture.Height(); ++y) {
+        const auto row = picture.Row(y);
+        std::copy(row.begin(), row.end(),
+                  rgb.begin() + static_cast<std::ptrdiff_t>(((top + y) * size.width + left) * 3));
+    }
+    return exif::Image(size.width, size.height, std::move(rgb));
+}
+
+// The picture fitted inside the size with its aspect kept, centred on white.
+exif::Image Letterboxed(const exif::Image& picture, exif::PictureSize size) {
+    const exif::PictureSize fitted = FittedSize({picture.Width(), picture.Height()}, size);
+    if (HasSize(picture, fitted)) {
+        return OnWhite(picture, size);
+    }
+    return OnWhite(ReducedToFit(picture, fitted, size), size);
+}
+
+// Both icons of a picture kept in its own shape: a portrait thumbnail turned upright would be
+// squashed by stretching it to the icons' landscape rectangle.
+std::optional<IconPictures> TurnedIconPictures(exif::JpegDecoder& decoder,
+                                               exif::PictureSize stored, exif::PictureSize large,
+                                               exif::PixelTransform upright) {
+    const exif::PictureSize shown = exif::TransformedSize(stored, upright);
+    const exif::PictureSize fitted = FittedSize(shown, large);
+    const std::optional<exif::Image> decoded =
+        decoder.Decode(exif::TransformedSize(fitted, upright));
+    if (!decoded) {
+        return std::nullopt;
+    }
+    const exif::Image turned = exif::Transformed(*decoded, upright);
+    return IconPictures{Letterboxed(turned, kSmallIconPicture), Letterboxed(turned, large)};
+}
+
+// Both icons stretched to their rectangles, as the camera's landscape thumbnails fill them.
+IconPictures StretchedIconPictures(exif::Image decoded, exif::PictureSize large) {
+    exif::Image small = SizedCopy(decoded, kSmallIconPicture);
+    if (HasSize(decoded, large)) {
+        return IconPictures{std::move(small), std::move(decoded)};
+    }
+    return IconPictures{std::move(small), SizedCopy(decoded, large)};
+}
+
 } // namespace
 
 exif::PictureSize LargeIconPicture(bool listThumbSize) {
@@ -99,32 +178,38 @@ exif::PictureSize LargeIconPicture(bool listThumbSize) {
 }
 
 std::optional<IconPictures> DecodeIconPictures(std::span<const std::uint8_t> jpeg,
-                                               exif::PictureSize large) {
+                                               exif::PictureSize large,
+                                               exif::PixelTransform upright) {
     if (large.width == 0 || large.height == 0) {
         return std::nullopt;
     }
     exif::JpegDecoder decoder;
-    if (!decoder.Open(jpeg)) {
+    const std::optional<exif::PictureSize> stored = decoder.Open(jpeg);
+    if (!stored) {
         return std::nullopt;
+    }
+    if (exif::SwapsSides(upright)) {
+        return TurnedIconPictures(decoder, *stored, large, upright);
     }
     std::optional<exif::Image> decoded = decoder.Decode(large);
     if (!decoded) {
         return std::nullopt;
     }
-    exif::Image small = SizedCopy(*decoded, kSmallIconPicture);
-    if (HasSize(*decoded, large)) {
-        return IconPictures{std::move(small), std::move(*decoded)};
+    if (upright != exif::PixelTransform::None) {
+        decoded = exif::Transformed(*decoded, upright);
     }
-    return IconPictures{std::move(small), SizedCopy(*decoded, large)};
+    return StretchedIconPictures(std::move(*decoded), large);
 }
 
 std::optional<IconPictures> ReadIconPictures(const std::filesystem::path& file,
                                              exif::PictureSize large) {
     std::optional<std::vector<std::uint8_t>> thumbnail;
+    exif::PixelTransform upright = exif::PixelTransform::None;
     try {
         const std::optional<exif::ExifBlock> block = exif::LoadExifBlock(file);
         if (block) {
             thumbnail = ReadEmbeddedThumbnail(*block, file);
+            upright = exif::UprightTransform(*block);
         }
     } catch (const platform::FileError&) {
         return std::nullopt;
@@ -132,7 +217,7 @@ std::optional<IconPictures> ReadIconPictures(const std::filesystem::path& file,
     if (!thumbnail) {
         return std::nullopt;
     }
-    return DecodeIconPictures(*thumbnail, large);
+    return DecodeIconPictures(*thumbnail, large, upright);
 }
 
 } // namespace shell

@@ -1,20 +1,22 @@
 #include "viewer/preview_walk.h"
 
-#include "exif/imaging_jpeg.h"
+#include "exif/upright_picture.h"
 
 namespace viewer {
 namespace {
 
 // Decodes and shows one row; none when the file is not a JPEG picture the decoder reads.
 std::optional<PreviewResult> ShowRow(const PreviewRow& row, const PreviewSettings& settings,
-                                     exif::JpegDecoder& decoder, PreviewDisplay& display) {
+                                     exif::UprightDecoder& decoder,
+                                     PreviewDisplay& display) {
     const std::optional<exif::PictureSize> full = decoder.Open(row.path);
     if (!full) {
         display.ReportError("cannot show " + row.path.string() +
                             ": the file cannot be read as a JPEG picture");
         return std::nullopt;
     }
-    // libjpeg limits both sides to 65500, so they fit an int.
+    // The window takes the picture's upright size. libjpeg limits both sides to 65500, so they
+    // fit an int.
     const PixelSize picture{static_cast<int>(full->width), static_cast<int>(full->height)};
     const PreviewScreen screen = display.Screen();
     const PreviewLayout layout = LayoutFor(settings, picture, screen.screen, screen.frame);
@@ -44,7 +46,7 @@ std::optional<std::size_t> FindSelectedRow(std::span<const PreviewRow> rows, std
 
 void RunPreview(std::span<const PreviewRow> rows, const PreviewSettings& settings,
                 PreviewDisplay& display) {
-    exif::JpegDecoder decoder;
+    exif::UprightDecoder decoder;
     std::ptrdiff_t from = 0;
     int direction = +1;
     while (const std::optional<std::size_t> row = FindSelectedRow(rows, from, direction)) {

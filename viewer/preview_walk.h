@@ -51,7 +51,8 @@ public:
                                                          std::ptrdiff_t from, int direction);
 
 // Shows the selected rows starting with the first, until the user stops, the walk leaves the
-// list, or a file cannot be decoded. Each picture is decoded no larger than its window needs.
+// list, or a file cannot be decoded. Each picture is decoded no larger than its window needs and
+// shown upright, as its EXIF Orientation says.
 void RunPreview(std::span<const PreviewRow> rows, const PreviewSettings& settings,
                 PreviewDisplay& display);
 

@@ -77,7 +77,7 @@ SlidePlacement FitToScreen(PixelSize picture, PixelSize screen) {
 }
 
 std::optional<SlidePicture> LoadSlidePicture(const std::filesystem::path& file, PixelSize screen,
-                                             exif::JpegDecoder& decoder) {
+                                             exif::UprightDecoder& decoder) {
     if (const std::optional<exif::PictureSize> full = decoder.Open(file)) {
         // libjpeg limits both sides to 65500, so they fit an int.
         const SlidePlacement placement =
@@ -91,7 +91,7 @@ std::optional<SlidePicture> LoadSlidePicture(const std::filesystem::path& file, 
         return SlidePicture{std::move(*image), placement};
     }
     // The list also shows TIFF files, which have no DCT scaling.
-    std::optional<exif::Image> image = exif::ExifLoadImage(file);
+    std::optional<exif::Image> image = exif::ExifLoadUprightImage(file);
     if (!image || image->Width() > std::numeric_limits<int>::max() ||
         image->Height() > std::numeric_limits<int>::max()) {
         return std::nullopt;

@@ -5,7 +5,7 @@
 // draws what this decides.
 
 #include "exif/imaging.h"
-#include "exif/imaging_jpeg.h"
+#include "exif/upright_picture.h"
 #include "viewer/preview_sizing.h"
 
 #include <chrono>
@@ -74,8 +74,10 @@ struct SlidePicture {
 };
 
 // A JPEG decoded at the smallest DCT scale that still covers its place on the screen, or a TIFF
-// picture whole; none when the file holds neither in a form the decoders read.
-[[nodiscard]] std::optional<SlidePicture>
-LoadSlidePicture(const std::filesystem::path& file, PixelSize screen, exif::JpegDecoder& decoder);
+// picture whole, upright as its EXIF Orientation says and placed by that upright size; none
+// when the file holds neither in a form the decoders read.
+[[nodiscard]] std::optional<SlidePicture> LoadSlidePicture(const std::filesystem::path& file,
+                                                           PixelSize screen,
+                                                           exif::UprightDecoder& decoder);
 
 } // namespace viewer

@@ -74,7 +74,7 @@ MakerNote WordsNote(const NikonWords& note) {
 std::vector<Entry> ImageIfd(const PhotoExif& photo) {
     return {
         Title(photo.title), Ascii(0x010F, photo.make),     Ascii(0x0110, photo.model),
-        Short(0x0112, {1}), Rational(0x011A, 72, 1),       Rational(0x011B, 72, 1),
+        Short(0x0112, {photo.orientation}), Rational(0x011A, 72, 1),       Rational(0x011B, 72, 1),
         Short(0x0128, {2}), Ascii(0x0131, photo.software), Ascii(0x0132, photo.date),
         Short(0x0213, {2}),
     };

@@ -62,6 +62,7 @@ struct PhotoExif {
     std::string date;    // "yyyy:mm:dd hh:nn:ss"
     std::string title;   // UTF-8
     std::string comment; // UTF-8
+    std::uint16_t orientation = 1; // 6: the camera was held upright, the picture lies on its side
     Exposure exposure;
     std::optional<NikonNumbers> numbers;
     std::optional<NikonWords> words;

@@ -131,6 +131,14 @@ std::vector<DemoPhoto> OtherMakePhotos() {
                            Camera("SONY", "DSC-P5", "", "夕焼け", "帰り道の空"),
                            Shot({1, 100}, {40, 10}, -7, {64, 10}, 100)));
     photos.back().exif->exposure.metering = 3;
+
+    // Taken with the camera held upright: stored on its side, as cameras store it.
+    photos.push_back(Photo("IMG_0112.JPG", Subject::Lighthouse, "2002:07:21 10:05:40",
+                           Camera("Canon", "Canon PowerShot S40", "Firmware Version 1.10",
+                                  "岬の灯台", "カメラを縦にして撮影"),
+                           Shot({1, 400}, {56, 10}, 0, {7100, 1000}, 50)));
+    photos.back().exif->orientation = 6;
+    photos.back().exif->exposure.compressedBitsPerPixel = 2;
     return photos;
 }
 

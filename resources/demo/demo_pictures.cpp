@@ -250,6 +250,22 @@ void OldPrint(Canvas& c) {
     c.Vignette(0.9);
 }
 
+void Lighthouse(Canvas& c) {
+    c.Gradient({70, 140, 220}, {190, 220, 245}, 0, 0.62);
+    Clouds(c, 121, 0.25, 0.12);
+    Clouds(c, 122, 0.8, 0.3);
+    c.Gradient({35, 115, 170}, {20, 80, 130}, 0.62, 1);
+    c.Sprinkle(123, 60, 0, 0.64, 1, 0.9, 0.006, {225, 240, 255}, {255, 255, 255}, 0.7);
+    c.Ridge({100, 125, 75}, 0.76, 0.02, 0.7, 0.65);
+    c.Box(0.42, 0.24, 0.58, 0.82, {245, 245, 238});
+    for (const double band : {0.34, 0.5, 0.66}) {
+        c.Box(0.42, band, 0.58, band + 0.06, {205, 45, 40});
+    }
+    c.Box(0.44, 0.17, 0.56, 0.24, {55, 60, 70});
+    c.Disc(0.5, 0.205, 0.022, {255, 235, 140});
+    c.Box(0.4, 0.14, 0.6, 0.17, {205, 45, 40});
+}
+
 } // namespace
 
 exif::Image Paint(Subject subject, std::uint32_t width, std::uint32_t height) {
@@ -287,6 +303,9 @@ exif::Image Paint(Subject subject, std::uint32_t width, std::uint32_t height) {
         break;
     case Subject::OldPrint:
         OldPrint(canvas);
+        break;
+    case Subject::Lighthouse:
+        Lighthouse(canvas);
         break;
     }
     return canvas.Take();

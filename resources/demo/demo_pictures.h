@@ -22,6 +22,7 @@ enum class Subject {
     Hydrangea,
     Sunset,
     OldPrint,
+    Lighthouse, // a tall subject, painted upright for a portrait photo
 };
 
 [[nodiscard]] exif::Image Paint(Subject subject, std::uint32_t width, std::uint32_t height);

@@ -1,8 +1,10 @@
 // make_demo_photos FOLDER: writes the demonstration photos into FOLDER (made when missing):
 // camera JPEGs of several makes, the four Nikon models with their maker notes, EXIF
-// thumbnails, and one scanned picture without EXIF data. Files of the same names are replaced.
+// thumbnails, one portrait stored on its side, and one scanned picture without EXIF data. Files of the same names are replaced.
 
+#include "exif/image_transform.h"
 #include "exif/imaging_jpeg.h"
+#include "exif/upright_picture.h"
 #include "platform/file_error.h"
 #include "platform/file_times.h"
 #include "resources/demo/demo_photos.h"
@@ -28,24 +30,34 @@ std::vector<std::uint8_t> Encoded(const exif::Image& picture) {
     return std::move(*bytes);
 }
 
+// The photo's subject as the camera stored it, width x height: painted upright, then turned
+// back against the turn its Orientation asks a viewer for. The thumbnail is stored so too.
+exif::Image Stored(const demo::DemoPhoto& photo, std::uint32_t width, std::uint32_t height) {
+    const exif::PixelTransform upright =
+        exif::TransformOfOrientation(photo.exif ? photo.exif->orientation : 1);
+    const exif::PictureSize shown = exif::TransformedSize({width, height}, upright);
+    return exif::Transformed(demo::Paint(photo.subject, shown.width, shown.height),
+                             exif::Inverse(upright));
+}
+
 // A camera's thumbnail: SOI and the picture, without the JFIF header.
-std::vector<std::uint8_t> Thumbnail(demo::Subject subject) {
+std::vector<std::uint8_t> Thumbnail(const demo::DemoPhoto& photo) {
     std::vector<std::uint8_t> bytes = {0xFF, 0xD8};
-    const auto rest = demo::WithoutHeaderSegments(
-        Encoded(demo::Paint(subject, kThumbnailWidth, kThumbnailHeight)));
+    const auto rest =
+        demo::WithoutHeaderSegments(Encoded(Stored(photo, kThumbnailWidth, kThumbnailHeight)));
     bytes.insert(bytes.end(), rest.begin(), rest.end());
     return bytes;
 }
 
 std::vector<std::uint8_t> PhotoBytes(const demo::DemoPhoto& photo) {
-    std::vector<std::uint8_t> picture = Encoded(demo::Paint(photo.subject, kWidth, kHeight));
+    std::vector<std::uint8_t> picture = Encoded(Stored(photo, kWidth, kHeight));
     if (!photo.exif) {
         return picture;
     }
     demo::PhotoExif exif = *photo.exif;
     exif.date = photo.date;
     const fixture::Built tiff =
-        fixture::BuildTiff(demo::ExifContentOf(exif, kWidth, kHeight, Thumbnail(photo.subject)));
+        fixture::BuildTiff(demo::ExifContentOf(exif, kWidth, kHeight, Thumbnail(photo)));
     return demo::ExifJpeg(tiff.bytes, picture);
 }
 

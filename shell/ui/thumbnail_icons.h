@@ -1,8 +1,8 @@
 #pragma once
 
-// The pictures of the file list: each file's embedded thumbnail stretched to the two icon
-// sizes (the report view's small icons and the icon view's large ones), and the crossed box
-// that stands for a file without one.
+// The pictures of the file list: each file's embedded thumbnail at the two icon sizes (the
+// report view's small icons and the icon view's large ones, see list_icon_pictures.h), and the
+// crossed box that stands for a file without one.
 
 #include "shell/list_icon_pictures.h"
 

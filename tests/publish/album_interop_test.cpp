@@ -1,6 +1,8 @@
+#include "exif/imaging.h"
 #include "publish/album.h"
 #include "publish/album_types.h"
 #include "tests/publish/publish_fixture.h"
+#include "tests/support/jpeg_pictures.h"
 #include "tests/support/tool_run.h"
 
 #include <gtest/gtest.h>
@@ -83,3 +85,55 @@ TEST_P(ShippedAlbums, PagesPassTidyAndPicturesDecode) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Types, ShippedAlbums, ::testing::Values("gallery", "viewer"));
+
+namespace {
+
+class PortraitAlbum : public fixture::PublishTest, public ::testing::Test {};
+
+bool IsRed(const exif::Image& picture, std::uint32_t x, std::uint32_t y) {
+    const auto pixel = picture.Row(y).subspan(std::size_t{x} * 3, 3);
+    return pixel[0] > 180 && pixel[1] < 90 && pixel[2] < 90;
+}
+
+} // namespace
+
+// A camera held upright stores the picture on its side with Orientation 6: the album's
+// pictures are turned, and the EXIF data the standard image carries says so.
+TEST_F(PortraitAlbum, PicturesAreUprightAndTheirExifSaysSo) {
+    if (!HaveTool("exiftool")) {
+        GTEST_SKIP() << "exiftool is not installed (scripts/deps installs it)";
+    }
+    fixture::ExifContent content;
+    content.ifd0 = {fixture::Ascii(0x010F, "Canon"), fixture::Short(0x0112, {6})};
+    content.exif = {fixture::Ascii(0x9003, "2001:05:03 10:20:30"), fixture::Short(0xA002, {800}),
+                    fixture::Short(0xA003, {600})};
+    content.ifd1 = std::vector<fixture::Entry>{};
+    content.thumbnail = fixture::EncodeMarkedJpeg(160, 120);
+    fixture::JpegOptions options{800, 600};
+    options.markedCorner = true;
+    AlbumRequest request;
+    request.pictures = {Write("photos/IMG_0001.JPG", fixture::BuildJpeg(content, options).bytes)};
+    request.values.folder = sandbox.Path() / "album";
+    request.templateFolder = kTemplates;
+    request.albumType = "gallery";
+    port.answers = {true, true};
+    ASSERT_EQ(RunAlbum(request, port, progress), AlbumEnd::Generated);
+
+    struct Made {
+        fs::path file;
+        std::uint32_t width, height;
+    };
+    const fs::path album = request.values.folder;
+    for (const Made& made : {Made{album / "IMG_0001.JPG", 640, 853},
+                             Made{album / "thumbnail" / "IMG_0001.JPG", 200, 266}}) {
+        const auto picture = exif::ExifLoadImage(made.file);
+        ASSERT_TRUE(picture) << made.file;
+        EXPECT_EQ(picture->Width(), made.width) << made.file;
+        EXPECT_EQ(picture->Height(), made.height) << made.file;
+        EXPECT_TRUE(IsRed(*picture, made.width * 5 / 6, made.height / 6)) << made.file;
+        EXPECT_FALSE(IsRed(*picture, made.width / 6, made.height / 6)) << made.file;
+    }
+    const fixture::ToolRun tags = RunTool("exiftool -s3 -n -Orientation -ExifImageWidth "
+                                          "-ExifImageHeight " + Quoted(album / "IMG_0001.JPG"));
+    EXPECT_EQ(tags.output, "1\n640\n853\n");
+}

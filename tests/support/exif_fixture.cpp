@@ -332,7 +332,8 @@ Built BuildJpeg(const ExifContent& content, const JpegOptions& options) {
         throw std::length_error("TIFF block of " + std::to_string(tiff.bytes.size()) +
                                 " bytes does not fit in one APP1 segment");
     }
-    const Bytes picture = EncodeJpeg(options.width, options.height);
+    const Bytes picture = options.markedCorner ? EncodeMarkedJpeg(options.width, options.height)
+                                               : EncodeJpeg(options.width, options.height);
     const auto [segments, scan] = SplitPicture(picture);
 
     Built jpeg;

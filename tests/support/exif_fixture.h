@@ -125,6 +125,7 @@ struct JpegOptions {
     // Whole segments (marker included) between SOI, or the JFIF APP0, and the APP1.
     std::vector<std::vector<std::uint8_t>> segmentsBeforeExif = {};
     bool fillBytesBeforeMarkers = false; // one 0xFF fill byte before each marker after the APP1
+    bool markedCorner = false; // the picture of EncodeMarkedJpeg instead of EncodeJpeg's
 };
 
 // SOI, APP1 (big-endian length counting itself, "Exif\0\0", the TIFF block), then the remaining

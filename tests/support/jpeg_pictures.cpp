@@ -68,17 +68,23 @@ struct FreeWithC {
     void operator()(unsigned char* buffer) const { std::free(buffer); }
 };
 
-} // namespace
+std::vector<unsigned char> MarkedPixels(int width, int height) {
+    std::vector<unsigned char> rgb;
+    rgb.reserve(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const bool marked = 3 * x < width && 3 * y < height;
+            rgb.insert(rgb.end(), {static_cast<unsigned char>(marked ? 255 : 128),
+                                   static_cast<unsigned char>(marked ? 0 : 128),
+                                   static_cast<unsigned char>(marked ? 0 : 128)});
+        }
+    }
+    return rgb;
+}
 
-std::vector<std::uint8_t> EncodeJpeg(int width, int height, int quality) {
-    if (width < 1 || width > kMaxSide || height < 1 || height > kMaxSide) {
-        throw std::invalid_argument("picture size " + std::to_string(width) + "x" +
-                                    std::to_string(height) + " outside 1..65500");
-    }
-    if (quality < 1 || quality > 100) {
-        throw std::invalid_argument("JPEG quality " + std::to_string(quality) + " outside 1..100");
-    }
-    const std::vector<unsigned char> rgb = PatternPixels(width, height);
+// The pixels encoded; the caller checked the size and the quality.
+std::vector<std::uint8_t> Encoded(const std::vector<unsigned char>& rgb, int width, int height,
+                                  int quality) {
     jpeg_compress_struct info{};
     ErrorTrap trap{};
     info.err = jpeg_std_error(&trap.manager);
@@ -92,6 +98,28 @@ std::vector<std::uint8_t> EncodeJpeg(int width, int height, int quality) {
         throw std::runtime_error(std::string("cannot encode test picture: ") + trap.message);
     }
     return {buffer, buffer + size};
+}
+
+void CheckSize(int width, int height) {
+    if (width < 1 || width > kMaxSide || height < 1 || height > kMaxSide) {
+        throw std::invalid_argument("picture size " + std::to_string(width) + "x" +
+                                    std::to_string(height) + " outside 1..65500");
+    }
+}
+
+} // namespace
+
+std::vector<std::uint8_t> EncodeMarkedJpeg(int width, int height) {
+    CheckSize(width, height);
+    return Encoded(MarkedPixels(width, height), width, height, 85);
+}
+
+std::vector<std::uint8_t> EncodeJpeg(int width, int height, int quality) {
+    CheckSize(width, height);
+    if (quality < 1 || quality > 100) {
+        throw std::invalid_argument("JPEG quality " + std::to_string(quality) + " outside 1..100");
+    }
+    return Encoded(PatternPixels(width, height), width, height, quality);
 }
 
 } // namespace fixture

@@ -12,4 +12,8 @@ namespace fixture {
 // and std::runtime_error when the encoder fails.
 [[nodiscard]] std::vector<std::uint8_t> EncodeJpeg(int width, int height, int quality = 85);
 
+// A baseline JFIF JPEG of width x height, mid grey with its top-left third (both ways) pure red,
+// so that a test can tell where a turned picture's first corner went. As EncodeJpeg.
+[[nodiscard]] std::vector<std::uint8_t> EncodeMarkedJpeg(int width, int height);
+
 } // namespace fixture

@@ -152,6 +152,28 @@ TEST_F(APreviewInWindows, WalksRowsZeroTwoFiveForwardAndBackWithTheArrowKeys) {
     EXPECT_FALSE(screenshot.isEmpty());
 }
 
+TEST(PreviewInWindows, ShowsAPictureStoredOnItsSideUprightAndSizedSo) {
+    fixture::Sandbox sandbox;
+    fixture::ExifContent turned;
+    turned.ifd0 = {fixture::Short(0x0112, {6})};
+    fixture::JpegOptions sideways{480, 360};
+    sideways.markedCorner = true;
+    const auto path = sandbox.Path() / "IMG_0112.JPG";
+    fixture::WriteFile(path, fixture::BuildJpeg(turned, sideways).bytes);
+    QString screenshot;
+    WindowScript script({[&](TPreviewDlg& dialog) {
+        EXPECT_EQ(dialog.Image1->size(), QSize(270, 360));
+        screenshot = fixture::SaveScreenshot(dialog, "preview_portrait");
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    }});
+    PreviewWindows windows(nullptr);
+    const std::vector<PreviewRow> rows{{path, true}};
+    RunPreview(rows, {false, "270"}, windows);
+    EXPECT_EQ(script.captions, (std::vector<QString>{QString::fromStdString(path.string()) +
+                                                     " × 1/1.33"}));
+    EXPECT_FALSE(screenshot.isEmpty());
+}
+
 TEST_F(APreviewInWindows, EndsAtTheLastSelectedRowGoingForward) {
     WindowScript script({Press(Qt::Key_Right), Press(Qt::Key_Right), Press(Qt::Key_Right)});
     PreviewWindows windows(nullptr);

@@ -97,7 +97,7 @@ TEST(SlideShowDecode, UsesTheSmallestDctScaleThatCoversThePlace) {
     fixture::Sandbox sandbox;
     const fs::path file = sandbox.Path() / "big.jpg";
     fixture::WriteFile(file, fixture::EncodeJpeg(1600, 1200));
-    exif::JpegDecoder decoder;
+    exif::UprightDecoder decoder;
 
     const std::optional<SlidePicture> quarter = LoadSlidePicture(file, {400, 300}, decoder);
     ASSERT_TRUE(quarter);
@@ -120,7 +120,7 @@ TEST(SlideShowDecode, UsesTheSmallestDctScaleThatCoversThePlace) {
 
 TEST(SlideShowDecode, GivesNothingForAFileThatHoldsNoPicture) {
     fixture::Sandbox sandbox;
-    exif::JpegDecoder decoder;
+    exif::UprightDecoder decoder;
     const fs::path block = sandbox.Path() / "block.tif";
     fixture::ExifContent content;
     content.ifd0 = {fixture::Ascii(0x010F, "Maker")};

@@ -44,7 +44,12 @@ class ASlideShowWindow : public ::testing::Test {
 protected:
     ASlideShowWindow() {
         fixture::WriteFile(landscape, fixture::EncodeJpeg(640, 480));
-        fixture::WriteFile(portrait, fixture::EncodeJpeg(300, 600));
+        // Stored on its side as a camera held upright stores it; shown 300 x 600.
+        fixture::ExifContent turned;
+        turned.ifd0 = {fixture::Short(0x0112, {6})};
+        fixture::JpegOptions sideways{600, 300};
+        sideways.markedCorner = true;
+        fixture::WriteFile(portrait, fixture::BuildJpeg(turned, sideways).bytes);
         fixture::WriteFile(wide, fixture::EncodeJpeg(800, 200));
     }
 

@@ -4,7 +4,7 @@
 // and centred. The timer steps forward; the arrow keys step by hand; Escape, Enter or a click
 // ends the show.
 
-#include "exif/imaging_jpeg.h"
+#include "exif/upright_picture.h"
 #include "viewer/slide_show.h"
 
 #include <QDialog>
@@ -47,7 +47,7 @@ private:
 
     SlideShow show_;
     QTimer* timer_;
-    exif::JpegDecoder decoder_;
+    exif::UprightDecoder decoder_;
     QImage picture_;
     QRect pictureRect_;
 };

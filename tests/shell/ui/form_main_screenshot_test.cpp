@@ -65,6 +65,12 @@ protected:
             const std::string name = "DSCN000" + std::to_string(number++) + ".JPG";
             fixture::WriteFile(photos.Path() / name, fixture::BuildJpeg(content).bytes);
         }
+        // Taken with the camera held upright: picture and thumbnail stored on their side.
+        fixture::ExifContent portrait;
+        portrait.ifd0 = {fixture::Ascii(kMake, "Canon"), fixture::Short(0x0112, {6})};
+        portrait.ifd1 = std::vector<fixture::Entry>{};
+        portrait.thumbnail = fixture::EncodeMarkedJpeg(160, 120);
+        fixture::WriteFile(photos.Path() / "IMG_0112.JPG", fixture::BuildJpeg(portrait).bytes);
         fixture::WriteFile(photos.Path() / "scan.jpg", fixture::EncodeJpeg(640, 480));
         if (fixture::SamplesDir()) {
             photos.CopySample("real/Nikon_E990.jpg");
