@@ -16,12 +16,8 @@ namespace exif {
 namespace {
 
 constexpr std::uint8_t kSoi[2] = {0xFF, 0xD8};
-constexpr std::uint8_t kMarkerByte = 0xFF;
-constexpr std::uint8_t kEndOfImage = 0xD9;
 // The frame header and the scan header behind the segments are far shorter than this.
 constexpr std::size_t kScanHeaderBytes = 1024;
-// Cameras may pad a file behind its end marker; the marker lies within this many last bytes.
-constexpr std::size_t kTailBytes = 1 << 16;
 
 bool IsHeaderSegment(const JpegSegment& segment) {
     constexpr std::uint16_t kApp15 = 0xFFEF;
@@ -37,15 +33,15 @@ bool IsProgressive(const JpegLayout& layout) {
     });
 }
 
-// True when an end-of-image marker follows the start of scan near the file's end. Inside the
-// picture data a 0xFF byte is always followed by 0x00 or a restart code, so the pair only
-// stands for the marker.
-bool EndsWhole(const platform::InputFile& file, std::uint64_t scanStart) {
-    const std::uint64_t from = std::max(scanStart, file.Size() - std::min<std::uint64_t>(
-                                                                     file.Size(), kTailBytes));
-    const std::vector<std::uint8_t> tail = file.ReadAt(from, kTailBytes);
-    const std::uint8_t end[2] = {kMarkerByte, kEndOfImage};
-    return std::search(tail.begin(), tail.end(), std::begin(end), std::end(end)) != tail.end();
+// What follows the picture's end-of-image marker (a trailer some programs write, such as an
+// IPTC record): kept as it is. Inside the picture data a 0xFF byte is always followed by 0x00
+// or a restart code, so the first 0xFF 0xD9 behind the start of scan is that marker.
+std::span<const std::uint8_t> Trailer(std::span<const std::uint8_t> file, std::uint64_t scanStart) {
+    constexpr std::uint8_t kEnd[2] = {0xFF, 0xD9};
+    const auto scan = file.subspan(std::min<std::uint64_t>(scanStart, file.size()));
+    const auto end = std::search(scan.begin(), scan.end(), std::begin(kEnd), std::end(kEnd));
+    return end == scan.end() ? std::span<const std::uint8_t>()
+                             : scan.subspan(static_cast<std::size_t>(end - scan.begin()) + 2);
 }
 
 std::optional<JpegLayout> LayoutOf(const platform::InputFile& file) {
@@ -66,9 +62,6 @@ std::optional<std::string> PictureFault(const platform::InputFile& file,
     frame = ReadJpegFrame(file.ReadAt(0, layout->scanStart + kScanHeaderBytes));
     if (!frame) {
         return "its frame header is not one libjpeg-turbo reads";
-    }
-    if (!EndsWhole(file, layout->scanStart)) {
-        return "its picture data is cut short (no end-of-image marker)";
     }
     return std::nullopt;
 }
@@ -110,9 +103,10 @@ void RotateLosslessly(const std::filesystem::path& path, const RotationPlan& pla
     const auto frame = ReadJpegFrame(turned.bytes);
     const auto tablesAndScan = TablesAndScan(turned.bytes);
     if (!frame || tablesAndScan.empty()) {
-        throw platform::FileError("turn the picture of", path,
-                                  turned.error.empty() ? "libjpeg-turbo wrote no picture"
-                                                       : turned.error);
+        throw platform::FileRefused(
+            "turn the picture of", path,
+            "its picture data is damaged or cut short (libjpeg-turbo: " +
+                (turned.error.empty() ? std::string("no picture written") : turned.error) + ")");
     }
     std::vector<std::uint8_t> head(std::begin(kSoi), std::end(kSoi));
     bool exifTurned = !plan.hasExif;
@@ -132,6 +126,7 @@ void RotateLosslessly(const std::filesystem::path& path, const RotationPlan& pla
     platform::FileReplacement output(path);
     output.Write(head);
     output.Write(tablesAndScan);
+    output.Write(Trailer(bytes, layout.scanStart));
     output.Commit(time);
 }
 

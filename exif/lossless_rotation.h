@@ -29,14 +29,15 @@ struct RotationPlan {
     bool trimsEdges = false; // partial MCU blocks at a moved edge will be dropped
 };
 
-// The plan, or why the file is left alone (UTF-8): not a JPEG, its segments or its picture
-// data cut short, no EXIF data for an upright turn, already upright. Reads only the file's
-// headers and its last bytes. Throws platform::FileError when it cannot be read at all.
+// The plan, or why the file is left alone (UTF-8): not a JPEG, its headers cut short, no EXIF
+// data for an upright turn, already upright. Reads only the file's headers. Throws
+// platform::FileError when it cannot be read at all.
 [[nodiscard]] std::variant<RotationPlan, std::string>
 PlanRotation(const std::filesystem::path& path, const RotationRequest& request);
 
-// Rewrites the file as planned. Throws platform::FileError naming it, the file unchanged, when
-// it cannot be read or written or libjpeg-turbo refuses its picture data.
+// Rewrites the file as planned. Throws platform::FileRefused, the file unchanged, when
+// libjpeg-turbo refuses its picture data (damaged or cut short: a turn must not lose the
+// picture's end), and platform::FileError naming it when it cannot be read or written.
 void RotateLosslessly(const std::filesystem::path& path, const RotationPlan& plan);
 
 } // namespace exif

@@ -6,7 +6,9 @@
 #include "exif/imaging_jpeg.h"
 #include "platform/safe_replace.h"
 #include "platform/temp_names.h"
+#include "platform/writable_file.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace exif {
@@ -87,6 +89,38 @@ void SetSize(const std::filesystem::path& segmentFile, const JpegFrame& size) {
     }
 }
 
+// True when something other than zero padding lies behind the thumbnail (`fromThumbnail` runs
+// from its start to the segment's end): a maker note's preview image, say.
+bool HoldsDataBehind(std::span<const std::uint8_t> fromThumbnail, const SegmentThumbnail& old) {
+    const auto behind = fromThumbnail.subspan(old.length);
+    return std::any_of(behind.begin(), behind.end(), [](std::uint8_t b) { return b != 0; });
+}
+
+// Puts the turned thumbnail in place of the old one and returns the segment's new end. With
+// data behind it, nothing may move: it goes into the old one's room, zero-padded, and the
+// segment keeps its end. Throws platform::FileRefused when it does not fit there.
+std::uint64_t PlaceThumbnail(const std::filesystem::path& segmentFile, const SegmentThumbnail& old,
+                             const std::vector<std::uint8_t>& turned,
+                             std::span<const std::uint8_t> fromThumbnail,
+                             const std::filesystem::path& file) {
+    if (!HoldsDataBehind(fromThumbnail, old)) {
+        return PutSegmentThumbnail(segmentFile, old.at, turned, file);
+    }
+    if (turned.size() > old.length) {
+        throw platform::FileRefused("turn the embedded thumbnail of", file,
+                                    "the turned thumbnail does not fit in front of the data "
+                                    "behind it in the EXIF segment");
+    }
+    std::vector<std::uint8_t> room(old.length, 0);
+    std::copy(turned.begin(), turned.end(), room.begin());
+    platform::WritableFile segment(segmentFile);
+    segment.WriteAt(old.at, room);
+    segment.Close();
+    WriteTagShort(segmentFile, "JPEGInterchangeFormatLength",
+                  static_cast<std::uint16_t>(turned.size()));
+    return old.at + fromThumbnail.size();
+}
+
 } // namespace
 
 std::vector<std::uint8_t> TurnedExifSegment(std::span<const std::uint8_t> segment,
@@ -97,10 +131,10 @@ std::vector<std::uint8_t> TurnedExifSegment(std::span<const std::uint8_t> segmen
     SetSize(working.Path(), newSize);
     std::uint64_t end = sizeof kSoi + segment.size();
     if (const auto old = FindSegmentThumbnail(working.Path(), end, file)) {
-        const platform::InputFile input(working.Path());
-        const std::vector<std::uint8_t> bytes = input.ReadAt(old->at, old->length);
-        if (const auto turned = TurnedThumbnail(bytes, transform)) {
-            end = PutSegmentThumbnail(working.Path(), old->at, *turned, file);
+        const auto bytes = platform::InputFile(working.Path()).ReadAt(old->at, end - old->at);
+        const auto thumbnail = std::span(bytes).first(old->length);
+        if (const auto turned = TurnedThumbnail(thumbnail, transform)) {
+            end = PlaceThumbnail(working.Path(), *old, *turned, bytes, file);
         }
     }
     return platform::InputFile(working.Path()).ReadAt(sizeof kSoi, end - sizeof kSoi);

@@ -229,7 +229,7 @@ TEST_F(RotateRefusals, LeaveFilesThatCannotBeTurnedUntouched) {
         EXPECT_EQ(ReadAll(files[i]), before[i]) << files[i];
     }
     for (const std::string reason :
-         {"CUT.JPG: its picture data is cut short (no end-of-image marker)",
+         {"CUT.JPG: its picture data is damaged or cut short (libjpeg-turbo: ",
           "UPRIGHT.JPG: already upright (Orientation 1)",
           "TEXT.JPG: not a JPEG picture, or its headers are cut short",
           "PLAIN.JPG: no EXIF data: nothing says how the picture lies"}) {
