@@ -12,9 +12,9 @@ namespace {
 
 // What each turn is called in the rows, in the order of exif::PixelTransform; no turn of its
 // own is the turn upright that --auto and the menu's automatic correction ask for.
-constexpr std::array<const char*, 8> kTurnNames = {
-    "向きを自動補正", "左右反転", "180°回転", "上下反転",
-    "対角線で反転",   "右に90°回転", "逆対角線で反転", "左に90°回転"};
+constexpr std::array<const char*, 8> kTurnNames = {"向きを自動補正", "左右反転",     "180°回転",
+                                                   "上下反転",       "対角線で反転", "右に90°回転",
+                                                   "逆対角線で反転", "左に90°回転"};
 
 // The Orientation value as the file holds it; "-" without one.
 std::string OrientationText(const std::filesystem::path& file) {
@@ -43,8 +43,8 @@ BatchItem RotationItem(const std::filesystem::path& file, const exif::RotationRe
 
 BatchPlan PlanRotations(const Selection& files, const exif::RotationRequest& request) {
     using platform::Utf8ToCp932;
-    BatchPlan plan{Utf8ToCp932("現在の向き"), Utf8ToCp932("回転後の向き"),
-                   Utf8ToCp932("回転中"), {}};
+    BatchPlan plan{
+        Utf8ToCp932("現在の向き"), Utf8ToCp932("回転後の向き"), Utf8ToCp932("回転中"), {}};
     const std::string action = Utf8ToCp932(kTurnNames[static_cast<std::size_t>(request.turn)]);
     for (const std::filesystem::path& file : files) {
         plan.items.push_back(exif::IsJpegName(file) ? RotationItem(file, request, action)

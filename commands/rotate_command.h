@@ -11,7 +11,7 @@ namespace commands {
 
 [[nodiscard]] BatchPlan PlanRotations(const Selection& files, const exif::RotationRequest& request);
 
-[[nodiscard]] BatchReport RunRotations(const Selection& files,
-                                       const exif::RotationRequest& request, EditPorts ports);
+[[nodiscard]] BatchReport RunRotations(const Selection& files, const exif::RotationRequest& request,
+                                       EditPorts ports);
 
 } // namespace commands

@@ -2,17 +2,16 @@
 
 #include "exif/byte_view.h"
 
-#include <turbojpeg.h>
-
 #include <array>
 #include <memory>
+#include <turbojpeg.h>
 
 namespace exif {
 namespace {
 
 // In the order of PixelTransform.
-constexpr std::array<int, 8> kOperations = {TJXOP_NONE,      TJXOP_HFLIP,  TJXOP_ROT180,
-                                            TJXOP_VFLIP,     TJXOP_TRANSPOSE, TJXOP_ROT90,
+constexpr std::array<int, 8> kOperations = {TJXOP_NONE,       TJXOP_HFLIP,     TJXOP_ROT180,
+                                            TJXOP_VFLIP,      TJXOP_TRANSPOSE, TJXOP_ROT90,
                                             TJXOP_TRANSVERSE, TJXOP_ROT270};
 
 struct HandleCloser {
@@ -31,9 +30,8 @@ bool MovesRightEdge(PixelTransform transform) {
 }
 
 bool MovesBottomEdge(PixelTransform transform) {
-    return transform == PixelTransform::MirrorVertical ||
-           transform == PixelTransform::Rotate180 || transform == PixelTransform::Transverse ||
-           transform == PixelTransform::Rotate90;
+    return transform == PixelTransform::MirrorVertical || transform == PixelTransform::Rotate180 ||
+           transform == PixelTransform::Transverse || transform == PixelTransform::Rotate90;
 }
 
 bool IsHeaderMarker(std::uint8_t code) {
@@ -81,8 +79,8 @@ TransformedJpeg TransformJpeg(std::span<const std::uint8_t> jpeg, PixelTransform
     unsigned char* output = nullptr;
     unsigned long outputSize = 0;
     const int status =
-        tjTransform(handle.get(), jpeg.data(), static_cast<unsigned long>(jpeg.size()), 1,
-                    &output, &outputSize, &operation, TJFLAG_STOPONWARNING);
+        tjTransform(handle.get(), jpeg.data(), static_cast<unsigned long>(jpeg.size()), 1, &output,
+                    &outputSize, &operation, TJFLAG_STOPONWARNING);
     const std::unique_ptr<unsigned char, BufferFreer> owned(output);
     if (status != 0 || !output) {
         return {{}, tjGetErrorStr2(handle.get())};

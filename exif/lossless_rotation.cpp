@@ -28,8 +28,7 @@ bool IsHeaderSegment(const JpegSegment& segment) {
 
 bool IsProgressive(const JpegLayout& layout) {
     return std::any_of(layout.segments.begin(), layout.segments.end(), [](const JpegSegment& s) {
-        return s.marker == 0xFFC2 || s.marker == 0xFFC6 || s.marker == 0xFFCA ||
-               s.marker == 0xFFCE;
+        return s.marker == 0xFFC2 || s.marker == 0xFFC6 || s.marker == 0xFFCA || s.marker == 0xFFCE;
     });
 }
 
@@ -114,7 +113,8 @@ void RotateLosslessly(const std::filesystem::path& path, const RotationPlan& pla
         if (!IsHeaderSegment(segment)) {
             continue;
         }
-        const auto kept = std::span(bytes).subspan(segment.position, segment.End() - segment.position);
+        const auto kept =
+            std::span(bytes).subspan(segment.position, segment.End() - segment.position);
         if (segment.kind == SegmentKind::Exif && !exifTurned) {
             const auto exif = TurnedExifSegment(kept, plan.pixels, *frame, path);
             head.insert(head.end(), exif.begin(), exif.end());

@@ -18,8 +18,8 @@
 namespace exif {
 
 struct RotationRequest {
-    bool upright = false;                         // make the pixels match the Orientation tag
-    PixelTransform turn = PixelTransform::None;   // then turn or mirror as the picture is shown
+    bool upright = false;                       // make the pixels match the Orientation tag
+    PixelTransform turn = PixelTransform::None; // then turn or mirror as the picture is shown
 };
 
 // What a rotation will do to one file.

@@ -124,8 +124,8 @@ std::uint64_t PlaceThumbnail(const std::filesystem::path& segmentFile, const Seg
 } // namespace
 
 std::vector<std::uint8_t> TurnedExifSegment(std::span<const std::uint8_t> segment,
-                                           PixelTransform transform, const JpegFrame& newSize,
-                                           const std::filesystem::path& file) {
+                                            PixelTransform transform, const JpegFrame& newSize,
+                                            const std::filesystem::path& file) {
     const WorkingSegment working(segment);
     WriteTagShort(working.Path(), "Orientation", 1);
     SetSize(working.Path(), newSize);

@@ -23,8 +23,8 @@ namespace exif {
 // turned thumbnail does not fit that room, and platform::FileError naming the file when the
 // thumbnail does not lie inside the segment or the new segment would exceed 65535 bytes.
 [[nodiscard]] std::vector<std::uint8_t> TurnedExifSegment(std::span<const std::uint8_t> segment,
-                                                         PixelTransform transform,
-                                                         const JpegFrame& newSize,
-                                                         const std::filesystem::path& file);
+                                                          PixelTransform transform,
+                                                          const JpegFrame& newSize,
+                                                          const std::filesystem::path& file);
 
 } // namespace exif

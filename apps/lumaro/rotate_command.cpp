@@ -1,9 +1,9 @@
 // lumaro rotate: lossless turns of JPEG files.
 
-#include "apps/lumaro/edit_commands.h"
-
-#include "apps/lumaro/edit_commands_options.h"
 #include "commands/rotate_command.h"
+
+#include "apps/lumaro/edit_commands.h"
+#include "apps/lumaro/edit_commands_options.h"
 
 #include <optional>
 
@@ -12,7 +12,8 @@ namespace {
 using namespace lumaro_edit;
 using exif::PixelTransform;
 
-constexpr std::string_view kUsage = "rotate (--auto | 90 | 180 | 270 | --flip h|v) [--dry-run] FILE...";
+constexpr std::string_view kUsage =
+    "rotate (--auto | 90 | 180 | 270 | --flip h|v) [--dry-run] FILE...";
 
 std::optional<PixelTransform> TurnOfAngle(std::string_view angle) {
     if (angle == "90") {
@@ -43,11 +44,11 @@ std::optional<std::pair<exif::RotationRequest, std::size_t>>
 RequestOf(const lumaro::Arguments& arguments) {
     const bool automatic = arguments.Has("--auto");
     const auto flip = arguments.Value("--flip");
-    const auto angle = arguments.operands.empty()
-                           ? std::nullopt
-                           : TurnOfAngle(arguments.operands.front());
+    const auto angle =
+        arguments.operands.empty() ? std::nullopt : TurnOfAngle(arguments.operands.front());
     if (static_cast<int>(automatic) + static_cast<int>(flip.has_value()) +
-            static_cast<int>(angle.has_value()) != 1) {
+            static_cast<int>(angle.has_value()) !=
+        1) {
         return std::nullopt;
     }
     if (automatic) {

@@ -73,8 +73,8 @@ void WireEditCommands(shell::TFormMain& form, shell::SettingsStore& store,
     });
     const auto rotate = [=](exif::RotationRequest request) {
         return [=] {
-            RefreshAfter(*window,
-                         commands::RunRotations(window->SelectedFiles(), request, windows->Ports()));
+            RefreshAfter(*window, commands::RunRotations(window->SelectedFiles(), request,
+                                                         windows->Ports()));
         };
     };
     form.SetCommandHandler(MenuCommand::RotateRight,

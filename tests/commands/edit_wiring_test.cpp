@@ -19,8 +19,8 @@
 #include "tests/support/window_answer.h"
 
 #include <QLineEdit>
-#include <QMenu>
 #include <QListView>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>

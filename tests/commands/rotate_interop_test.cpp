@@ -13,9 +13,8 @@
 #include "tests/support/sandbox.h"
 #include "tests/support/tool_run.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <sstream>
 
 using namespace edit_test;
@@ -50,12 +49,18 @@ struct Photo {
 std::vector<std::uint8_t> PhotoBytes(const Photo& photo) {
     using namespace fixture;
     ExifContent content;
-    content.ifd0 = {Short(0x0100, {kWidth}), Short(0x0101, {kHeight}), Ascii(0x010F, "NIKON"),
-                    Ascii(0x0110, "E990"), Short(0x0112, {photo.orientation}),
-                    Rational(0x011A, 300, 1), Rational(0x011B, 300, 1), Short(0x0128, {2}),
+    content.ifd0 = {Short(0x0100, {kWidth}),
+                    Short(0x0101, {kHeight}),
+                    Ascii(0x010F, "NIKON"),
+                    Ascii(0x0110, "E990"),
+                    Short(0x0112, {photo.orientation}),
+                    Rational(0x011A, 300, 1),
+                    Rational(0x011B, 300, 1),
+                    Short(0x0128, {2}),
                     Short(0x0213, {1})};
-    content.exif = {Undefined(0x9000, {'0', '2', '2', '0'}), Undefined(0xA000, {'0', '1', '0', '0'}),
-                    Short(0xA001, {1}), Short(0xA002, {kWidth}), Short(0xA003, {kHeight})};
+    content.exif = {Undefined(0x9000, {'0', '2', '2', '0'}),
+                    Undefined(0xA000, {'0', '1', '0', '0'}), Short(0xA001, {1}),
+                    Short(0xA002, {kWidth}), Short(0xA003, {kHeight})};
     content.ifd1 = {Short(0x0103, {6})};
     content.thumbnail = MarkedThumbnail();
     content.bigEndian = photo.bigEndian;
@@ -91,7 +96,8 @@ std::string Pixels(const fs::path& file) {
 }
 
 std::vector<std::string> Warnings(const fs::path& file) {
-    std::istringstream lines(Tool("exiftool -q -validate -warning -a -s3 " + fixture::Quoted(file)));
+    std::istringstream lines(
+        Tool("exiftool -q -validate -warning -a -s3 " + fixture::Quoted(file)));
     std::vector<std::string> warnings;
     for (std::string line; std::getline(lines, line);) {
         if (line.find("Warning") == std::string::npos && !line.empty() && line != "OK") {
@@ -106,8 +112,8 @@ std::vector<std::string> Warnings(const fs::path& file) {
 std::optional<Corner> BrightCorner(const fs::path& file) {
     const std::string jpeg = Tool("exiftool -b -ThumbnailImage " + fixture::Quoted(file));
     exif::JpegDecoder decoder;
-    const auto size = decoder.Open(std::span(reinterpret_cast<const std::uint8_t*>(jpeg.data()),
-                                             jpeg.size()));
+    const auto size =
+        decoder.Open(std::span(reinterpret_cast<const std::uint8_t*>(jpeg.data()), jpeg.size()));
     const auto picture = size ? decoder.Decode(*size) : std::nullopt;
     if (!picture) {
         return std::nullopt;
@@ -220,8 +226,8 @@ TEST_F(RotateRefusals, LeaveFilesThatCannotBeTurnedUntouched) {
     }
 
     std::string err;
-    EXPECT_EQ(Rotate({"--auto", truncated.string(), upright.string(), text.string(),
-                      plain.string(), turned.string()},
+    EXPECT_EQ(Rotate({"--auto", truncated.string(), upright.string(), text.string(), plain.string(),
+                      turned.string()},
                      &err),
               1);
 
@@ -270,7 +276,7 @@ TEST_F(RotateRefusals, DryRunNotesTrimmedEdges) {
     std::string out;
     EXPECT_EQ(Rotate({"--flip", "v", "--dry-run", file.string()}, nullptr, &out), 0);
     EXPECT_EQ(out, "\tファイル名\t処理\t現在の向き\t回転後の向き\n"
-                         "[x]\tDSCN0001.JPG\t上下反転\t6\t1（端のブロックを切り詰め）\n");
+                   "[x]\tDSCN0001.JPG\t上下反転\t6\t1（端のブロックを切り詰め）\n");
 }
 
 } // namespace
