@@ -51,29 +51,26 @@ std::optional<JpegLayout> LayoutOf(const platform::InputFile& file) {
     }
 }
 
-// Why the stored picture cannot be turned; nothing when it can.
-std::optional<std::string> PictureFault(const platform::InputFile& file,
-                                        const std::optional<JpegLayout>& layout,
-                                        std::optional<JpegFrame>& frame) {
+// The stored picture's frame, or why it cannot be turned.
+std::variant<JpegFrame, std::string> FrameOf(const platform::InputFile& file) {
+    const std::optional<JpegLayout> layout = LayoutOf(file);
     if (!layout) {
-        return "not a JPEG picture, or its headers are cut short";
+        return std::string("not a JPEG picture, or its headers are cut short");
     }
-    frame = ReadJpegFrame(file.ReadAt(0, layout->scanStart + kScanHeaderBytes));
+    const auto frame = ReadJpegFrame(file.ReadAt(0, layout->scanStart + kScanHeaderBytes));
     if (!frame) {
-        return "its frame header is not one libjpeg-turbo reads";
+        return std::string("its frame header is not one libjpeg-turbo reads");
     }
-    return std::nullopt;
+    return *frame;
 }
 
 } // namespace
 
 std::variant<RotationPlan, std::string> PlanRotation(const std::filesystem::path& path,
                                                      const RotationRequest& request) {
-    const platform::InputFile file(path);
-    const std::optional<JpegLayout> layout = LayoutOf(file);
-    std::optional<JpegFrame> frame;
-    if (auto fault = PictureFault(file, layout, frame)) {
-        return *std::move(fault);
+    const auto frame = FrameOf(platform::InputFile(path));
+    if (const auto* fault = std::get_if<std::string>(&frame)) {
+        return *fault;
     }
     const auto block = LoadExifBlock(path);
     const PixelTransform upright = block ? UprightTransform(*block) : PixelTransform::None;
@@ -87,7 +84,7 @@ std::variant<RotationPlan, std::string> PlanRotation(const std::filesystem::path
     RotationPlan plan;
     plan.pixels = Then(upright, request.turn);
     plan.hasExif = block.has_value();
-    plan.trimsEdges = TrimsEdges(*frame, plan.pixels);
+    plan.trimsEdges = TrimsEdges(std::get<JpegFrame>(frame), plan.pixels);
     return plan;
 }
 
