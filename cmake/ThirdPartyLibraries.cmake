@@ -1,4 +1,5 @@
-# The C libraries of the engine as the targets lumaro::jpeg, lumaro::tiff and lumaro::sqlite.
+# The C libraries of the engine as the targets lumaro::jpeg, lumaro::turbojpeg (the lossless
+# transform), lumaro::tiff and lumaro::sqlite.
 # A program whose property LUMARO_STATIC_LIBRARIES is true links their static archives instead
 # of the shared libraries: lumaro, which scripts start once per command, would otherwise spend
 # most of a short run loading them. Without the archives it stays with the shared libraries.
@@ -28,5 +29,6 @@ function(lumaro_third_party name module)
 endfunction()
 
 lumaro_third_party(jpeg libjpeg)
+lumaro_third_party(turbojpeg libturbojpeg)
 lumaro_third_party(tiff libtiff-4)
 lumaro_third_party(sqlite sqlite3)

@@ -52,12 +52,17 @@ void RequireSameRows(const ConfirmationList& list, const BatchPlan& plan) {
     }
 }
 
-// Runs one row's work; false, with the failure in the report, when it raised a file error.
+// Runs one row's work; false when the file was not processed: a file error is the report's
+// failure, which ends the run; a file the work refused is noted and the run goes on.
 bool RunOne(const std::string& progressText, const BatchItem& item, const PlannedRow& row,
             ProgressPort& progress, BatchReport& report) {
     progress.SetTexts(progressText, platform::PathToCp932(item.file), row.newValue);
     try {
         item.work();
+    } catch (const platform::FileRefused& refused) {
+        report.notes.push_back({item.file, refused.reason()});
+        progress.Step();
+        return false;
     } catch (const platform::FileError& error) {
         report.failure = error.what();
         return false;

@@ -3,7 +3,8 @@
 // The pattern every batch command follows: plan one row per selected file, let the user
 // confirm and untick rows, run the ticked rows with progress, and say whether any file was
 // processed, so that the caller refreshes the file list only then. An input/output error ends
-// the run at the file that caused it; the files before it stay processed.
+// the run at the file that caused it; the files before it stay processed. A file whose content
+// the work refuses (platform::FileRefused) is noted, and the run goes on.
 
 #include "commands/batch_ports.h"
 #include "commands/confirmation_list.h"

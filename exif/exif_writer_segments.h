@@ -41,6 +41,28 @@ struct FirstSegment {
 bool PatchExifData(platform::PatchFile& file, const ExifBlock& block, std::uint64_t offset,
                    std::uint64_t extent, std::span<const std::uint8_t> bytes);
 
+// The embedded thumbnail of a working segment file: SOI, then one APP1 "Exif" segment, so that
+// the TIFF data starts at 12. `at` is the file offset of the thumbnail's first byte; its length
+// is JPEGInterchangeFormatLength, else what lies up to the segment's end.
+struct SegmentThumbnail {
+    std::uint64_t at = 0;
+    std::uint64_t length = 0;
+};
+
+// Nothing when the segment has no JPEGInterchangeFormat. Throws FileError naming `owner` (the
+// file the segment came from) when the thumbnail does not lie inside the segment, or lies in
+// front of its own length entry, so that cutting the segment behind it would lose tags.
+[[nodiscard]] std::optional<SegmentThumbnail>
+FindSegmentThumbnail(const std::filesystem::path& segmentFile, std::uint64_t segmentEnd,
+                     const std::filesystem::path& owner);
+
+// Writes the thumbnail (a whole JPEG) at `at` in the working segment file, cuts the segment
+// behind it and sets the segment's length and JPEGInterchangeFormatLength. Returns the new end
+// of the segment. Throws FileError naming `target` when the segment would exceed 65535 bytes.
+std::uint64_t PutSegmentThumbnail(const std::filesystem::path& segmentFile, std::uint64_t at,
+                                  std::span<const std::uint8_t> thumbnail,
+                                  const std::filesystem::path& target);
+
 // The integer value of a standard tag; nothing when absent or not an integer.
 [[nodiscard]] std::optional<std::uint64_t> IntegerTag(const ExifBlock& block,
                                                       std::string_view name);

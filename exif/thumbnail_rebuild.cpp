@@ -9,7 +9,6 @@
 #include "platform/file_write_lock.h"
 #include "platform/safe_replace.h"
 #include "platform/temp_names.h"
-#include "platform/writable_file.h"
 
 #include <algorithm>
 #include <cctype>
@@ -18,12 +17,8 @@
 namespace exif {
 namespace {
 
-// The working segment file is SOI, then the APP1: "Exif\0\0" puts its TIFF data at 12.
-constexpr std::uint64_t kJpegTiffBase = 12;
 constexpr std::uint64_t kSoiBytes = 2;
 constexpr std::uint8_t kSoi[kSoiBytes] = {0xFF, 0xD8};
-constexpr std::uint64_t kEntryBytes = 12;
-constexpr std::uint64_t kMaxSegmentLength = 65535;
 constexpr std::uint32_t kThumbnailWidth = 160;
 constexpr std::uint32_t kThumbnailHeight = 120;
 constexpr const char* kDateTags[] = {"DateTime", "DateTimeOriginal", "DateTimeDigitized"};
@@ -70,26 +65,15 @@ std::optional<platform::FileTime> TimeFromDateText(std::string_view text,
     return time ? time : other;
 }
 
-// Writes a new thumbnail of the picture, SOI included (the old one need not have been a JPEG),
-// over the old one in the working segment and cuts the segment behind it. Returns the new end of the segment (file offset), or its old end when the
-// segment has no JPEGInterchangeFormat.
+// Puts a new thumbnail of the picture, SOI included (the old one need not have been a JPEG),
+// over the old one in the working segment and cuts the segment behind it. Returns the new end
+// of the segment (file offset), or its old end when the segment has no JPEGInterchangeFormat.
 std::uint64_t RenewThumbnail(const WorkingFiles& files, const std::filesystem::path& target,
                              const std::filesystem::path& picture,
                              const std::filesystem::path& exifSource, std::uint64_t segmentEnd) {
-    const auto block = LoadExifBlock(files.segment);
-    const auto start = block ? IntegerTag(*block, "JPEGInterchangeFormat") : std::nullopt;
-    if (!start) {
+    const auto old = FindSegmentThumbnail(files.segment, segmentEnd, exifSource);
+    if (!old) {
         return segmentEnd;
-    }
-    const auto oldLength = IntegerTag(*block, "JPEGInterchangeFormatLength");
-    const auto lengthEntry =
-        FindEntry(*block, TagDictionary::Standard, "JPEGInterchangeFormatLength");
-    const std::uint64_t thumbnailAt = kJpegTiffBase + *start;
-    if (thumbnailAt + kSoiBytes > segmentEnd ||
-        (oldLength && *oldLength > segmentEnd - thumbnailAt) ||
-        (lengthEntry && lengthEntry->position + kEntryBytes > *start)) {
-        throw platform::FileError("renew the thumbnail in the EXIF segment of", exifSource,
-                                  "the old thumbnail does not lie inside the segment");
     }
     if (!MakeThumbnailJpeg(picture, files.thumbnail, kThumbnailWidth, kThumbnailHeight)) {
         throw platform::FileError("make a thumbnail of", picture,
@@ -97,25 +81,12 @@ std::uint64_t RenewThumbnail(const WorkingFiles& files, const std::filesystem::p
     }
     const platform::InputFile thumbnail(files.thumbnail);
     const FirstSegment thumbnailHead = RequireJpegBody(thumbnail);
-    const std::uint64_t bodySize = thumbnail.Size() - thumbnailHead.End();
-    const std::uint64_t newEnd = thumbnailAt + kSoiBytes + bodySize;
-    if (newEnd - 4 > kMaxSegmentLength) {
-        throw platform::FileError("rebuild", target,
-                                  "the new EXIF segment would be " + std::to_string(newEnd - 4) +
-                                      " bytes, more than 65535");
-    }
-    const std::vector<std::uint8_t> body = thumbnail.ReadAt(thumbnailHead.End(), bodySize);
-    platform::WritableFile segment(files.segment);
-    segment.WriteAt(thumbnailAt, kSoi);
-    segment.WriteAt(thumbnailAt + kSoiBytes, body);
-    const std::uint8_t length[2] = {static_cast<std::uint8_t>((newEnd - 4) >> 8),
-                                    static_cast<std::uint8_t>((newEnd - 4) & 0xFF)};
-    segment.WriteAt(4, length);
-    segment.Resize(newEnd);
-    segment.Close();
-    WriteTagShort(files.segment, "JPEGInterchangeFormatLength",
-                  static_cast<std::uint16_t>(body.size() + kSoiBytes));
-    return newEnd;
+    // The encoder's JFIF header has no place inside an EXIF segment.
+    std::vector<std::uint8_t> bytes(kSoi, kSoi + kSoiBytes);
+    const std::vector<std::uint8_t> body =
+        thumbnail.ReadAt(thumbnailHead.End(), thumbnail.Size() - thumbnailHead.End());
+    bytes.insert(bytes.end(), body.begin(), body.end());
+    return PutSegmentThumbnail(files.segment, old->at, bytes, target);
 }
 
 // Where the new EXIF segment goes among the picture's segments: in place of its first EXIF

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace platform {
 
@@ -19,6 +20,19 @@ public:
 
 private:
     std::filesystem::path path_;
+};
+
+// A file whose content the operation refuses (its picture data damaged, say): the file is left
+// as it was, and a batch notes it and goes on with the next file.
+class FileRefused : public FileError {
+public:
+    FileRefused(std::string action, const std::filesystem::path& path, std::string reason)
+        : FileError(std::move(action), path, reason), reason_(std::move(reason)) {}
+
+    [[nodiscard]] const std::string& reason() const { return reason_; }
+
+private:
+    std::string reason_;
 };
 
 } // namespace platform

@@ -63,6 +63,10 @@ constexpr CommandRow kCommands[] = {
      "thumbnail [--dry-run] FILE...\n      renews the embedded thumbnail of each JPEG file\n"
      "  thumbnail --extract [--out DIR] [--yes] [--dry-run] FILE...\n"
      "      saves the embedded thumbnail of each file as NAME_thumb.jpg"},
+    {"rotate", RunRotateCommand,
+     "rotate (--auto | 90 | 180 | 270 | --flip h|v) [--dry-run] FILE...\n"
+     "      turns or mirrors each JPEG file without loss, as it is shown; --auto turns it\n"
+     "      upright as its Orientation tag says; Orientation becomes 1"},
     {"copy", RunCopyFilesCommand,
      "copy --to DIR [--name keep|date|dcf] [--prefix P] [--dry-run] [--yes] FILE...\n"
      "      copies each file into DIR under its own, its shooting-date or a DCF name"},

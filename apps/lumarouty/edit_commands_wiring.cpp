@@ -1,6 +1,7 @@
 #include "apps/lumarouty/edit_commands_wiring.h"
 
 #include "apps/lumarouty/batch_windows.h"
+#include "commands/rotate_command.h"
 #include "commands/template_picture.h"
 #include "commands/thumbnail_command.h"
 #include "commands/ui/edit_date_dlg.h"
@@ -70,6 +71,17 @@ void WireEditCommands(shell::TFormMain& form, shell::SettingsStore& store,
     form.SetCommandHandler(MenuCommand::AddThumb, [=] {
         RefreshAfter(*window, commands::RunThumbnails(window->SelectedFiles(), windows->Ports()));
     });
+    const auto rotate = [=](exif::RotationRequest request) {
+        return [=] {
+            RefreshAfter(*window, commands::RunRotations(window->SelectedFiles(), request,
+                                                         windows->Ports()));
+        };
+    };
+    form.SetCommandHandler(MenuCommand::RotateRight,
+                           rotate({false, exif::PixelTransform::Rotate90}));
+    form.SetCommandHandler(MenuCommand::RotateLeft,
+                           rotate({false, exif::PixelTransform::Rotate270}));
+    form.SetCommandHandler(MenuCommand::AutoRotate, rotate({true, exif::PixelTransform::None}));
     form.SetCommandHandler(MenuCommand::EditTitle,
                            [=] { RunDialog<commands::TEditTitleDlg>(*window, windows->Ports()); });
     form.SetCommandHandler(MenuCommand::EditComment, [=] {

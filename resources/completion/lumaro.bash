@@ -5,7 +5,7 @@ _lumaro() {
     _init_completion || return
 
     local commands="dump summary pane names settings title comment date exif-copy exif-add
-        exif-delete thumbnail copy move rename delete html csv presentation"
+        exif-delete thumbnail rotate copy move rename delete html csv presentation"
     local files="-r -0 --files-from -- --help"
 
     if ((cword == 1)); then
@@ -28,6 +28,10 @@ _lumaro() {
             ;;
         --existing)
             COMPREPLY=($(compgen -W "replace exif keep" -- "$cur"))
+            return
+            ;;
+        --flip)
+            COMPREPLY=($(compgen -W "h v" -- "$cur"))
             return
             ;;
         --tags)
@@ -56,6 +60,13 @@ _lumaro() {
         exif-copy) options="--from --dry-run --yes --no-header" ;;
         exif-add | exif-delete) options="--out --dry-run --yes --no-header" ;;
         thumbnail) options="--extract --out --dry-run --yes --no-header" ;;
+        rotate)
+            if ((cword == 2)) && [[ $cur != -* ]]; then
+                COMPREPLY=($(compgen -W "90 180 270" -- "$cur"))
+                return
+            fi
+            options="--auto --flip --dry-run --yes --no-header"
+            ;;
         copy | move) options="--to --name --prefix --dry-run --yes --no-header" ;;
         rename) options="--name --prefix --dry-run --yes --no-header" ;;
         delete) options="--permanent --dry-run --yes --no-header" ;;

@@ -20,6 +20,7 @@
 
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -146,6 +147,38 @@ TEST_F(TheEditMenu, ThumbnailCreationGoesStraightToTheListAndRefreshesOnlyAfterW
     EXPECT_FALSE(form->IsFilling());
     EXPECT_EQ(ReadAll(photos.Path() / "a.jpg"), before);
     EXPECT_EQ(filled.count(), 0);
+}
+
+// The three turns sit in the edit menu and go straight to the confirmation list.
+TEST_F(TheEditMenu, TurnsRightFromTheMenuThroughTheConfirmationListAndRefillsTheList) {
+    auto* menu = qobject_cast<QMenu*>(form->Action(MenuCommand::RotateRight)->parent());
+    ASSERT_NE(menu, nullptr);
+    menu->popup(form->mapToGlobal(QPoint(0, 0)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+    EXPECT_FALSE(fixture::SaveScreenshot(*menu, "edit-menu-rotation").isEmpty());
+    menu->hide();
+    EXPECT_EQ(form->Action(MenuCommand::RotateLeft)->text(), "左に90°回転");
+    EXPECT_EQ(form->Action(MenuCommand::AutoRotate)->text(), "向きを自動補正");
+    Select(0);
+    Select(2);
+    QStringList rows;
+    WindowAnswer<commands::TFormExecDisp> confirm([&](commands::TFormExecDisp& list) {
+        for (int i = 0; i < list.ListView1->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* row = list.ListView1->topLevelItem(i);
+            rows.push_back(row->text(0) + " " + row->text(1) + " " + row->text(3));
+        }
+        EXPECT_FALSE(fixture::SaveScreenshot(list, "rotate-right-confirmation").isEmpty());
+        list.ButtonOk->click();
+    });
+    QSignalSpy filled(form.get(), &TFormMain::ListFilled);
+
+    form->RunCommand(MenuCommand::RotateRight);
+
+    EXPECT_EQ(rows, (QStringList{"a.jpg 右に90°回転 1", "c.jpg 右に90°回転 -"}));
+    EXPECT_EQ(exif::JpegImageSize(photos.Path() / "a.jpg"), (exif::ImageSize{240, 320}));
+    EXPECT_EQ(exif::JpegImageSize(photos.Path() / "c.jpg"), (exif::ImageSize{240, 320}));
+    ASSERT_TRUE(ListComplete());
+    EXPECT_EQ(filled.count(), 1);
 }
 
 TEST_F(TheEditMenu, EveryEditItemOpensItsDialogOnTheSelection) {

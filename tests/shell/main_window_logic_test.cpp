@@ -33,7 +33,7 @@ std::map<std::string_view, const MenuItem*> ItemsByComponent() {
 
 TEST(MainMenus, NameEachItemOnceAndEachCommandOnce) {
     const auto items = ItemsByComponent();
-    EXPECT_EQ(items.size(), 36u);
+    EXPECT_EQ(items.size(), 39u);
     std::set<MenuCommand> commands;
     for (const auto& [component, item] : items) {
         if (item->command) {
@@ -84,7 +84,8 @@ TEST(MainMenus, AskFolderAndSelectionOfFileCommandsAndOnlyAFolderOfTheSlideShow)
     using enum MenuCommand;
     for (const MenuCommand command :
          {FileCopy, FileMove, FileRename, FileDelete, FileDelete2, CopyExif, DeleteExif, AddExif,
-          AddThumb, EditTitle, EditComment, UpdateDate, Html, CsvOut, Prezen, Preview}) {
+          AddThumb, RotateRight, RotateLeft, AutoRotate, EditTitle, EditComment, UpdateDate, Html,
+          CsvOut, Prezen, Preview}) {
         EXPECT_EQ(MenuItemOf(command).need, GuardNeed::FolderAndSelection)
             << MenuItemOf(command).component;
     }

@@ -95,11 +95,11 @@ TEST_F(AMainWindowCommand, MenusShowTheirItemsWithShortcutsAndHideTheOthers) {
         (QStringList{"ファイルコピー(&C)...", "ファイル移動(&M)...", "ファイル削除(&D)... [Del]",
                      "ファイル名自動変名(&N)...", "HTML作成(&H)...", "CSV形式出力(&O)...",
                      "プレゼンテーション用ファイル作成(&P)...", "終了(&X)"}));
-    EXPECT_EQ(
-        MenuTexts(*menus[1]->menu()),
-        (QStringList{"Exif情報コピー(&C)...", "Exif情報削除(&D)...", "Exif情報追加(&A)...",
-                     "サムネイル作成(&S)...", "画像タイトル修正(&T)...", "コメント修正(&U)...",
-                     "日付修正(&V)...", "すべて選択 [Ctrl+A]", "選択反転"}));
+    EXPECT_EQ(MenuTexts(*menus[1]->menu()),
+              (QStringList{"Exif情報コピー(&C)...", "Exif情報削除(&D)...", "Exif情報追加(&A)...",
+                           "サムネイル作成(&S)...", "右に90°回転", "左に90°回転", "向きを自動補正",
+                           "画像タイトル修正(&T)...", "コメント修正(&U)...", "日付修正(&V)...",
+                           "すべて選択 [Ctrl+A]", "選択反転"}));
     EXPECT_EQ(MenuTexts(*menus[2]->menu()),
               (QStringList{"サムネイル表示", "リスト表示", "最新の情報に更新 [F5]"}));
     EXPECT_EQ(MenuTexts(*menus[3]->menu()),
