@@ -1,10 +1,13 @@
 #include "commands/rotate_command.h"
 
+#include "commands/turn_ahead.h"
+
 #include "exif/exif_block.h"
 #include "exif/file_probes.h"
 #include "platform/codepage.h"
 
 #include <array>
+#include <memory>
 #include <variant>
 
 namespace commands {
@@ -23,7 +26,7 @@ std::string OrientationText(const std::filesystem::path& file) {
 }
 
 BatchItem RotationItem(const std::filesystem::path& file, const exif::RotationRequest& request,
-                       const std::string& action) {
+                       const std::string& action, const std::shared_ptr<TurnAhead>& ahead) {
     const auto planned = exif::PlanRotation(file, request);
     if (const auto* reason = std::get_if<std::string>(&planned)) {
         return NotProcessedItem(file, *reason);
@@ -36,7 +39,12 @@ BatchItem RotationItem(const std::filesystem::path& file, const exif::RotationRe
     const PlannedRow row{RowCaption(file), action,
                          platform::Utf8ToCp932(plan.hasExif ? OrientationText(file) : "-"),
                          platform::Utf8ToCp932(after), true};
-    return {row, file, [file, plan] { exif::RotateLosslessly(file, plan); }, {}};
+    const std::size_t index = ahead->Add(file, plan);
+    return {row, file,
+            [file, plan, index, ahead] {
+                exif::WriteTurnedPicture(file, plan, ahead->Take(index));
+            },
+            {}};
 }
 
 } // namespace
@@ -46,8 +54,9 @@ BatchPlan PlanRotations(const Selection& files, const exif::RotationRequest& req
     BatchPlan plan{
         Utf8ToCp932("現在の向き"), Utf8ToCp932("回転後の向き"), Utf8ToCp932("回転中"), {}};
     const std::string action = Utf8ToCp932(kTurnNames[static_cast<std::size_t>(request.turn)]);
+    const auto ahead = std::make_shared<TurnAhead>();
     for (const std::filesystem::path& file : files) {
-        plan.items.push_back(exif::IsJpegName(file) ? RotationItem(file, request, action)
+        plan.items.push_back(exif::IsJpegName(file) ? RotationItem(file, request, action, ahead)
                                                     : NotProcessedItem(file, NotJpegReason()));
     }
     return plan;

@@ -88,12 +88,11 @@ std::variant<RotationPlan, std::string> PlanRotation(const std::filesystem::path
     return plan;
 }
 
-void RotateLosslessly(const std::filesystem::path& path, const RotationPlan& plan) {
-    const platform::FileWriteLock lock(path);
+TurnedPicture TurnPicture(const std::filesystem::path& path, const RotationPlan& plan) {
     const platform::InputFile input(path);
-    const auto time = platform::LastWriteTime(path);
     const JpegLayout layout = ReadJpegLayout(input);
-    const std::vector<std::uint8_t> bytes = input.ReadAt(0, input.Size());
+    TurnedPicture picture{input.ReadAt(0, input.Size()), {}};
+    const std::vector<std::uint8_t>& bytes = picture.source;
     const TransformedJpeg turned =
         TransformJpeg(bytes, plan.pixels, PartialBlocks::Trim, IsProgressive(layout));
     const auto frame = ReadJpegFrame(turned.bytes);
@@ -104,7 +103,8 @@ void RotateLosslessly(const std::filesystem::path& path, const RotationPlan& pla
             "its picture data is damaged or cut short (libjpeg-turbo: " +
                 (turned.error.empty() ? std::string("no picture written") : turned.error) + ")");
     }
-    std::vector<std::uint8_t> head(std::begin(kSoi), std::end(kSoi));
+    std::vector<std::uint8_t>& out = picture.turned;
+    out.assign(std::begin(kSoi), std::end(kSoi));
     bool exifTurned = !plan.hasExif;
     for (const JpegSegment& segment : layout.segments) {
         if (!IsHeaderSegment(segment)) {
@@ -114,16 +114,30 @@ void RotateLosslessly(const std::filesystem::path& path, const RotationPlan& pla
             std::span(bytes).subspan(segment.position, segment.End() - segment.position);
         if (segment.kind == SegmentKind::Exif && !exifTurned) {
             const auto exif = TurnedExifSegment(kept, plan.pixels, *frame, path);
-            head.insert(head.end(), exif.begin(), exif.end());
+            out.insert(out.end(), exif.begin(), exif.end());
             exifTurned = true;
         } else {
-            head.insert(head.end(), kept.begin(), kept.end());
+            out.insert(out.end(), kept.begin(), kept.end());
+        }
+    }
+    out.insert(out.end(), tablesAndScan.begin(), tablesAndScan.end());
+    const auto trailer = Trailer(bytes, layout.scanStart);
+    out.insert(out.end(), trailer.begin(), trailer.end());
+    return picture;
+}
+
+void WriteTurnedPicture(const std::filesystem::path& path, const RotationPlan& plan,
+                        TurnedPicture picture) {
+    const platform::FileWriteLock lock(path);
+    const auto time = platform::LastWriteTime(path);
+    {
+        const platform::InputFile input(path);
+        if (input.ReadAt(0, input.Size()) != picture.source) {
+            picture = TurnPicture(path, plan);
         }
     }
     platform::FileReplacement output(path);
-    output.Write(head);
-    output.Write(tablesAndScan);
-    output.Write(Trailer(bytes, layout.scanStart));
+    output.Write(picture.turned);
     output.Commit(time);
 }
 

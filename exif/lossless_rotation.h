@@ -12,8 +12,10 @@
 #include "exif/orientation.h"
 
 #include <filesystem>
+#include <cstdint>
 #include <string>
 #include <variant>
+#include <vector>
 
 namespace exif {
 
@@ -35,9 +37,22 @@ struct RotationPlan {
 [[nodiscard]] std::variant<RotationPlan, std::string>
 PlanRotation(const std::filesystem::path& path, const RotationRequest& request);
 
-// Rewrites the file as planned. Throws platform::FileRefused, the file unchanged, when
+// A file's picture turned in memory, ahead of its writing.
+struct TurnedPicture {
+    std::vector<std::uint8_t> source; // the file as it was read
+    std::vector<std::uint8_t> turned; // the whole new file
+};
+
+// Reads the file and turns it as planned, writing nothing. Throws platform::FileRefused when
 // libjpeg-turbo refuses its picture data (damaged or cut short: a turn must not lose the
-// picture's end), and platform::FileError naming it when it cannot be read or written.
-void RotateLosslessly(const std::filesystem::path& path, const RotationPlan& plan);
+// picture's end), and platform::FileError naming it when it cannot be read.
+[[nodiscard]] TurnedPicture TurnPicture(const std::filesystem::path& path,
+                                        const RotationPlan& plan);
+
+// Replaces the file with the turned picture under its write lock, keeping its last-write time;
+// turns it again first when the file changed since it was read. The file is unchanged when this
+// throws.
+void WriteTurnedPicture(const std::filesystem::path& path, const RotationPlan& plan,
+                        TurnedPicture picture);
 
 } // namespace exif

@@ -7,6 +7,7 @@
 #include "exif/file_probes.h"
 #include "exif/imaging.h"
 #include "exif/imaging_jpeg.h"
+#include "exif/lossless_rotation.h"
 #include "platform/file_times.h"
 #include "tests/commands/edit_fixture.h"
 #include "tests/support/exif_fixture.h"
@@ -277,6 +278,23 @@ TEST_F(RotateRefusals, DryRunNotesTrimmedEdges) {
     EXPECT_EQ(Rotate({"--flip", "v", "--dry-run", file.string()}, nullptr, &out), 0);
     EXPECT_EQ(out, "\tファイル名\t処理\t現在の向き\t回転後の向き\n"
                    "[x]\tDSCN0001.JPG\t上下反転\t6\t1（端のブロックを切り詰め）\n");
+}
+
+// The batch turns the next file while it writes one: a file that changed in between is turned
+// again from what it holds when its turn is written.
+TEST_F(RotateRefusals, AFileChangedAfterItWasTurnedAheadIsTurnedAsItIsNow) {
+    const fs::path file = Write("A.JPG", PhotoBytes({6}));
+    const auto planned = exif::PlanRotation(file, {true, exif::PixelTransform::None});
+    ASSERT_TRUE(std::holds_alternative<exif::RotationPlan>(planned));
+    const auto plan = std::get<exif::RotationPlan>(planned);
+    exif::TurnedPicture ahead = exif::TurnPicture(file, plan);
+
+    const fs::path now = Write("NOW.JPG", PhotoBytes({6, true}));
+    const std::vector<std::uint8_t> expected = exif::TurnPicture(now, plan).turned;
+    ASSERT_NE(expected, ahead.turned);
+    fs::copy_file(now, file, fs::copy_options::overwrite_existing);
+    exif::WriteTurnedPicture(file, plan, std::move(ahead));
+    EXPECT_EQ(ReadAll(file), expected);
 }
 
 } // namespace
