@@ -18,7 +18,8 @@ constexpr std::uint8_t kSoi[2] = {0xFF, 0xD8};
 constexpr std::uint64_t kEntryBytes = 12;
 
 // The segment patched as a file of its own (SOI, then the segment), so that the writer's
-// in-place patches and thumbnail splice work on it. Removed however the turn ends.
+// in-place patches and thumbnail splice work on it. Removed however the turn ends. A batch
+// turns two files at once, so each turn has a file of its own.
 class WorkingSegment {
 public:
     explicit WorkingSegment(std::span<const std::uint8_t> segment) {
@@ -36,7 +37,7 @@ public:
     [[nodiscard]] const std::filesystem::path& Path() const { return path_; }
 
 private:
-    std::filesystem::path path_ = platform::TemporaryFileName("_Turn");
+    std::filesystem::path path_ = platform::UniqueTemporaryFileName("_Turn");
 };
 
 // True when the tag's entry lies in IFD0: a thumbnail's IFD1 may hold one of the same name.

@@ -12,4 +12,8 @@ namespace platform {
 // operations that use them run one at a time.
 [[nodiscard]] std::filesystem::path TemporaryFileName(std::string_view prefix);
 
+// As above with a number of its own after the process id, for a working file that threads of
+// one process may each make at the same time: "/tmp/_Turn00001a2b-3.jpg".
+[[nodiscard]] std::filesystem::path UniqueTemporaryFileName(std::string_view prefix);
+
 } // namespace platform

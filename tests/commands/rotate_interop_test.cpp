@@ -45,6 +45,7 @@ struct Photo {
     std::uint16_t orientation = 6;
     bool bigEndian = false;
     bool app0First = false;
+    std::string model = "E990";
 };
 
 std::vector<std::uint8_t> PhotoBytes(const Photo& photo) {
@@ -53,7 +54,7 @@ std::vector<std::uint8_t> PhotoBytes(const Photo& photo) {
     content.ifd0 = {Short(0x0100, {kWidth}),
                     Short(0x0101, {kHeight}),
                     Ascii(0x010F, "NIKON"),
-                    Ascii(0x0110, "E990"),
+                    Ascii(0x0110, photo.model),
                     Short(0x0112, {photo.orientation}),
                     Rational(0x011A, 300, 1),
                     Rational(0x011B, 300, 1),
@@ -295,6 +296,22 @@ TEST_F(RotateRefusals, AFileChangedAfterItWasTurnedAheadIsTurnedAsItIsNow) {
     fs::copy_file(now, file, fs::copy_options::overwrite_existing);
     exif::WriteTurnedPicture(file, plan, std::move(ahead));
     EXPECT_EQ(ReadAll(file), expected);
+}
+
+// The next file is turned while one is written: each file keeps its own tags however the two
+// turns overlap.
+TEST_F(RotateRefusals, TurnsOverlappingInABatchKeepEachFilesOwnTags) {
+    std::vector<std::string> args{"--auto"};
+    for (int i = 0; i < 24; ++i) {
+        const std::string model = "E" + std::to_string(1000 + i);
+        args.push_back(Write(model + ".JPG", PhotoBytes({.model = model})).string());
+    }
+    std::string err;
+    EXPECT_EQ(Rotate(args, &err), 0) << err;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        EXPECT_EQ(exif::ReadTagText(args[i], "Model"), fs::path(args[i]).stem().string());
+        EXPECT_EQ(exif::ReadTagText(args[i], "Orientation"), "1") << args[i];
+    }
 }
 
 } // namespace
