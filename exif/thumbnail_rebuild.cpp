@@ -55,9 +55,14 @@ int DateField(std::string_view text, std::size_t from, std::size_t length, int f
 }
 
 // The moment "yyyy:mm:dd hh:nn:ss" names, missing parts taking 2000-01-01 00:00:00. A date
-// that names no moment (the "0000:00:00 00:00:00" of cameras without a clock) keeps `other`.
+// that names no moment (the "0000:00:00 00:00:00" of cameras without a clock) keeps `other`,
+// and so does a file without a date (no tag, or one without a digit): its own time is all it has.
 std::optional<platform::FileTime> TimeFromDateText(std::string_view text,
                                                    std::optional<platform::FileTime> other) {
+    if (std::none_of(text.begin(), text.end(),
+                     [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; })) {
+        return other;
+    }
     const platform::LocalDateTime local{DateField(text, 0, 4, 2000), DateField(text, 5, 2, 1),
                                         DateField(text, 8, 2, 1),    DateField(text, 11, 2, 0),
                                         DateField(text, 14, 2, 0),   DateField(text, 17, 2, 0)};

@@ -172,13 +172,23 @@ TEST(RebuildWithExif, TakesTheDatesFromThePictureFile) {
     EXPECT_EQ(std::filesystem::last_write_time(rebuild.target), time);
 }
 
+// A clockless camera's zero date, a blank one and none at all name no moment: the picture
+// keeps its own time instead of taking the defaults of a partial date.
 TEST(RebuildWithExif, KeepsThePictureTimeWhenDateTimeNamesNoMoment) {
+    for (const char* date : {"0000:00:00 00:00:00", "    :  :     :  :  ", ""}) {
+        fixture::ExifContent content = CameraContent();
+        content.ifd0[3] = fixture::Ascii(kDateTime, date);
+        const Rebuild rebuild(content);
+        const auto time = AgeFile(rebuild.picturePath, 7);
+        rebuild.Run();
+        EXPECT_EQ(std::filesystem::last_write_time(rebuild.target), time) << '"' << date << '"';
+    }
     fixture::ExifContent content = CameraContent();
-    content.ifd0[3] = fixture::Ascii(kDateTime, "0000:00:00 00:00:00");
+    content.ifd0.erase(content.ifd0.begin() + 3);
     const Rebuild rebuild(content);
     const auto time = AgeFile(rebuild.picturePath, 7);
     rebuild.Run();
-    EXPECT_EQ(std::filesystem::last_write_time(rebuild.target), time);
+    EXPECT_EQ(std::filesystem::last_write_time(rebuild.target), time) << "no DateTime tag";
 }
 
 TEST(RebuildWithExif, RefusesASourceWithoutAnExifSegment) {
