@@ -297,7 +297,61 @@ void EncodeRowsStep(void* context) {
     jpeg_finish_compress(info);
 }
 
+struct RecodeStep {
+    jpeg_decompress_struct* source;
+    jpeg_compress_struct* output;
+    VectorDestination* destination;
+    const std::uint8_t* bytes;
+    std::size_t size;
+};
+
+void RecodeCoefficientsStep(void* context) {
+    auto* step = static_cast<RecodeStep*>(context);
+    jpeg_create_decompress(step->source);
+    jpeg_mem_src(step->source, step->bytes, static_cast<unsigned long>(step->size));
+    jpeg_read_header(step->source, TRUE);
+    jvirt_barray_ptr* coefficients = jpeg_read_coefficients(step->source);
+    jpeg_create_compress(step->output);
+    step->output->dest = &step->destination->manager;
+    jpeg_copy_critical_parameters(step->source, step->output);
+    step->output->optimize_coding = TRUE;
+    jpeg_write_coefficients(step->output, coefficients);
+    jpeg_finish_compress(step->output);
+    jpeg_finish_decompress(step->source);
+}
+
+std::unique_ptr<VectorDestination> DestinationInto(std::vector<std::uint8_t>& bytes) {
+    auto destination = std::make_unique<VectorDestination>();
+    destination->manager.init_destination = StartChunk;
+    destination->manager.empty_output_buffer = EmptyChunk;
+    destination->manager.term_destination = TerminateChunks;
+    destination->bytes = &bytes;
+    return destination;
+}
+
 } // namespace
+
+std::optional<std::vector<std::uint8_t>> RecodeWithOwnTables(std::span<const std::uint8_t> jpeg) {
+    if (jpeg.empty() || jpeg.size() > kMaxFileBytes) {
+        return std::nullopt;
+    }
+    std::vector<std::uint8_t> bytes;
+    const auto destination = DestinationInto(bytes);
+    jpeg_decompress_struct source{};
+    jpeg_compress_struct output{};
+    ErrorJump errors{};
+    InstallErrors(errors);
+    source.err = &errors.manager;
+    output.err = &errors.manager;
+    RecodeStep step{&source, &output, destination.get(), jpeg.data(), jpeg.size()};
+    const bool recoded = RunGuarded(errors, RecodeCoefficientsStep, &step);
+    jpeg_destroy_compress(&output);
+    jpeg_destroy_decompress(&source);
+    if (!recoded || errors.manager.num_warnings != 0) {
+        return std::nullopt;
+    }
+    return bytes;
+}
 
 std::optional<std::vector<std::uint8_t>> EncodeJpeg(const Image& image) {
     if (image.Width() == 0 || image.Height() == 0 || image.Width() > JPEG_MAX_DIMENSION ||
@@ -305,11 +359,7 @@ std::optional<std::vector<std::uint8_t>> EncodeJpeg(const Image& image) {
         return std::nullopt;
     }
     std::vector<std::uint8_t> bytes;
-    auto destination = std::make_unique<VectorDestination>();
-    destination->manager.init_destination = StartChunk;
-    destination->manager.empty_output_buffer = EmptyChunk;
-    destination->manager.term_destination = TerminateChunks;
-    destination->bytes = &bytes;
+    const auto destination = DestinationInto(bytes);
     jpeg_compress_struct info{};
     ErrorJump errors{};
     InstallErrors(errors);

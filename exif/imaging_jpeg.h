@@ -48,4 +48,10 @@ private:
 // The picture as a baseline JPEG of quality 85 with a JFIF header; nothing when libjpeg fails.
 [[nodiscard]] std::optional<std::vector<std::uint8_t>> EncodeJpeg(const Image& image);
 
+// The same coefficients coded with Huffman tables made for them, which is smaller than a
+// camera's standard tables and loses nothing; with a JFIF header. Nothing when libjpeg refuses
+// or warns (data cut short, say).
+[[nodiscard]] std::optional<std::vector<std::uint8_t>>
+RecodeWithOwnTables(std::span<const std::uint8_t> jpeg);
+
 } // namespace exif

@@ -58,13 +58,16 @@ std::vector<std::uint8_t> Headless(std::span<const std::uint8_t> jpeg) {
 }
 
 // The thumbnail turned, without the JFIF header the encoder writes; nothing when it is no JPEG
-// this program reads.
+// this program reads. A lossless turn is coded with tables of its own: with the standard
+// tables it may come out a few bytes longer than the camera's, and the room a thumbnail has
+// before other data in the segment is only as long as the camera's.
 std::optional<std::vector<std::uint8_t>> TurnedThumbnail(std::span<const std::uint8_t> thumbnail,
                                                          PixelTransform transform) {
     const TransformedJpeg lossless =
         TransformJpeg(thumbnail, transform, PartialBlocks::Keep, false);
     if (!lossless.bytes.empty()) {
-        return Headless(lossless.bytes);
+        const auto recoded = RecodeWithOwnTables(lossless.bytes);
+        return Headless(recoded ? *recoded : lossless.bytes);
     }
     JpegDecoder decoder;
     const auto size = decoder.Open(thumbnail);

@@ -8,6 +8,7 @@
 #include "exif/imaging.h"
 #include "exif/imaging_jpeg.h"
 #include "exif/lossless_rotation.h"
+#include "exif/thumbnail_place.h"
 #include "platform/file_times.h"
 #include "tests/commands/edit_fixture.h"
 #include "tests/support/exif_fixture.h"
@@ -131,6 +132,17 @@ std::optional<Corner> BrightCorner(const fs::path& file) {
         }
     }
     return std::nullopt;
+}
+
+// The size of the file's embedded thumbnail; nothing when it has none that decodes.
+std::optional<exif::PictureSize> ThumbnailSize(const fs::path& file) {
+    const auto block = exif::LoadExifBlock(file);
+    const auto place = block ? exif::FindThumbnail(*block) : std::nullopt;
+    if (!place || place->start + place->length > block->Bytes().size()) {
+        return std::nullopt;
+    }
+    exif::JpegDecoder decoder;
+    return decoder.Open(block->Bytes().subspan(place->start, place->length));
 }
 
 bool Holds(const std::vector<std::uint8_t>& file, const std::vector<std::uint8_t>& segment) {
@@ -311,6 +323,33 @@ TEST_F(RotateRefusals, TurnsOverlappingInABatchKeepEachFilesOwnTags) {
     for (std::size_t i = 1; i < args.size(); ++i) {
         EXPECT_EQ(exif::ReadTagText(args[i], "Model"), fs::path(args[i]).stem().string());
         EXPECT_EQ(exif::ReadTagText(args[i], "Orientation"), "1") << args[i];
+    }
+}
+
+// Every camera file of the samples turns a quarter with its embedded thumbnail, also where the
+// camera put other data right behind the thumbnail, which leaves it no more room than it had.
+TEST(RotateSamples, EveryCameraFileTurnsWithItsThumbnail) {
+    const auto samples = fixture::SamplesDir();
+    if (!samples) {
+        GTEST_SKIP() << "no sample files";
+    }
+    const fixture::Sandbox box;
+    std::vector<std::string> args{"90"};
+    std::vector<std::optional<exif::PictureSize>> before;
+    for (const auto& entry : fs::directory_iterator(*samples / "real")) {
+        const fs::path copy = box.CopyIn(entry.path());
+        args.push_back(copy.string());
+        before.push_back(ThumbnailSize(copy));
+    }
+    std::string err;
+    EXPECT_EQ(Rotate(args, &err), 0) << err;
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        const auto after = ThumbnailSize(args[i + 1]);
+        ASSERT_EQ(after.has_value(), before[i].has_value()) << args[i + 1];
+        if (after) {
+            EXPECT_EQ(after->width, before[i]->height) << args[i + 1];
+            EXPECT_EQ(after->height, before[i]->width) << args[i + 1];
+        }
     }
 }
 
