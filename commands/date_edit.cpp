@@ -33,25 +33,46 @@ std::string GivenDateText(const DateEditRequest& request) {
     return std::string(date) + " " + request.timeText;
 }
 
-// The new value of a file; nothing when a shift cannot be applied to its date.
-std::optional<std::string> NewDate(const std::filesystem::path& file, const std::string& current,
-                                   const DateEditRequest& request, std::int64_t shiftSeconds) {
-    switch (request.source) {
-    case DateSource::FileTime:
-        return exif::FileDateText(file);
-    case DateSource::Given:
-        return GivenDateText(request);
-    case DateSource::Shift:
-        return ShiftDateText(current, shiftSeconds);
-    }
-    return std::nullopt;
-}
-
 std::string TagText(const exif::ExifBlock& block, const char* tag) {
     const auto entry = exif::FindEntry(block, exif::TagDictionary::Standard, tag);
     const auto value =
         entry ? exif::EntryValue(block, *entry, exif::ValuePart::Second) : std::nullopt;
     return value ? exif::TagValueText(*value) : "";
+}
+
+// The new value of each chosen tag the file has. A shift moves each tag's own date: DateTime is
+// often the time a program last saved the file, which must never become the shooting date. A
+// tag whose date cannot be shifted (a clockless camera's zeros) is left as it is.
+struct TagDates {
+    std::vector<std::pair<const char*, std::string>> values;
+    std::string unshifted; // the tags left as they are, for the reason
+};
+
+TagDates NewDates(const std::filesystem::path& file, const exif::ExifBlock& block,
+                  const std::vector<const char*>& tags, const DateEditRequest& request,
+                  std::int64_t shiftSeconds) {
+    TagDates dates;
+    if (request.source != DateSource::Shift) {
+        const std::string date = request.source == DateSource::FileTime
+                                     ? exif::FileDateText(file)
+                                     : GivenDateText(request);
+        for (const char* tag : tags) {
+            dates.values.emplace_back(tag, date);
+        }
+        return dates;
+    }
+    for (const char* tag : tags) {
+        const std::string own = TagText(block, tag);
+        if (own.empty()) {
+            continue; // a missing tag is told with the others
+        }
+        if (auto shifted = ShiftDateText(own, shiftSeconds)) {
+            dates.values.emplace_back(tag, std::move(*shifted));
+        } else {
+            dates.unshifted += (dates.unshifted.empty() ? "" : ", ") + std::string(tag);
+        }
+    }
+    return dates;
 }
 
 // What keeps a file from taking the new date as asked: the chosen tags it lacks, and a date
@@ -105,28 +126,38 @@ BatchPlan PlanDateEdit(const Selection& files, const DateEditRequest& request,
             continue;
         }
         const std::string current = TagText(*block, "DateTime");
-        const std::optional<std::string> date = NewDate(file, current, request, shiftSeconds);
-        if (!date) {
+        const TagDates dates = NewDates(file, *block, tags, request, shiftSeconds);
+        if (dates.values.empty() && !dates.unshifted.empty()) {
             plan.items.push_back(
                 {PlannedRow{RowCaption(file), plan.progressText, current, current, false},
                  file,
                  {},
-                 "no DateTime to shift"});
+                 "no date to shift in " + dates.unshifted});
             continue;
         }
-        const DateShortfall shortfall = ShortfallOf(*block, tags, *date);
+        // The row shows DateTime, or the first tag that changes when the file has none.
+        const auto& [shownTag, shownDate] =
+            dates.values.empty() ? std::pair<const char*, std::string>{"DateTime", ""}
+                                 : dates.values.front();
+        const std::string shownOld = TagText(*block, shownTag);
+        DateShortfall shortfall = ShortfallOf(*block, tags, shownDate);
         if (shortfall.leftAlone) {
             plan.items.push_back(NotProcessedItem(file, shortfall.reason));
             continue;
         }
-        plan.items.push_back({PlannedRow{RowCaption(file), plan.progressText, current, *date, true},
-                              file,
-                              [file, tags, value = *date] {
-                                  for (const char* tag : tags) {
-                                      exif::WriteTagText(file, tag, value);
-                                  }
-                              },
-                              shortfall.reason});
+        if (!dates.unshifted.empty()) {
+            shortfall.reason += (shortfall.reason.empty() ? "" : "; ") +
+                                ("no date to shift in " + dates.unshifted);
+        }
+        plan.items.push_back(
+            {PlannedRow{RowCaption(file), plan.progressText, shownOld, shownDate, true},
+             file,
+             [file, values = dates.values] {
+                 for (const auto& [tag, value] : values) {
+                     exif::WriteTagText(file, tag, value);
+                 }
+             },
+             shortfall.reason});
     }
     return plan;
 }

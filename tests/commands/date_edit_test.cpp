@@ -108,6 +108,29 @@ TEST_F(ADateEdit, ShiftsEachFilesOwnDateAcrossAMonthEnd) {
     EXPECT_EQ(DatesOf(folder / "b.jpg"), All("2001:03:01 23:00:00"));
 }
 
+// DateTime often says when a program last saved the file: a shift moves each tag by its own
+// date, so the shooting date never takes it, and a tag whose date does not shift stays.
+TEST_F(ADateEdit, ShiftsEachTagByItsOwnDate) {
+    WritePhoto(folder / "edited.jpg",
+               {.date = "2004:06:15 10:00:00", .saved = "2010:01:02 03:04:05"});
+    WritePhoto(folder / "reset.jpg",
+               {.date = "2004:06:15 10:00:00", .saved = "0000:00:00 00:00:00"});
+    const DateEditRequest request{.source = DateSource::Shift, .shiftText = "-01:00"};
+
+    const auto report =
+        RunDateEdit({folder / "edited.jpg", folder / "reset.jpg"}, request, ports.Edit());
+
+    ASSERT_TRUE(report);
+    EXPECT_EQ(report->processed, 2);
+    EXPECT_EQ(DatesOf(folder / "edited.jpg"),
+              (Dates{"2010:01:02 02:04:05", "2004:06:15 09:00:00", "2004:06:15 09:00:00"}));
+    EXPECT_EQ(DatesOf(folder / "reset.jpg"),
+              (Dates{"0000:00:00 00:00:00", "2004:06:15 09:00:00", "2004:06:15 09:00:00"}));
+    EXPECT_EQ(Shown(*ports.confirm.shown).at(1),
+              (ShownRow{"reset.jpg", "日付修正", "2004:06:15 10:00:00", "2004:06:15 09:00:00",
+                        true}));
+}
+
 TEST_F(ADateEdit, LeavesAFileWhoseDateCannotBeShiftedAloneEvenWhenTicked) {
     WritePhoto(folder / "clockless.jpg", {.date = "0000:00:00 00:00:00"});
     const auto before = ReadAll(folder / "clockless.jpg");

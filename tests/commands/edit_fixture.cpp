@@ -71,7 +71,7 @@ void WritePhoto(const std::filesystem::path& path, const PhotoContent& photo) {
                     Rational(0x011A, 72, 1),
                     Rational(0x011B, 72, 1),
                     Short(0x0128, {2}),
-                    Ascii(0x0132, photo.date),
+                    Ascii(0x0132, photo.saved.empty() ? photo.date : photo.saved),
                     Short(0x0213, {2})};
     content.exif = std::vector<Entry>{Undefined(0x9000, Chars("0220")),
                                       Ascii(0x9003, photo.date),

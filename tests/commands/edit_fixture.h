@@ -68,6 +68,7 @@ struct PhotoContent {
     std::string make = "NIKON";
     std::string model = "E990";
     std::string date = "2000:12:31 09:05:07"; // all three date tags
+    std::string saved;                        // DateTime instead, when a program saved it later
     std::string title;                        // CP932; a 32-byte field
     std::string comment;                      // CP932; a 125-byte field from its first byte
     std::uint32_t titleCount = 32;
