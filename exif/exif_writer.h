@@ -77,7 +77,9 @@ enum class RebuildThumbnail { Keep, Renew };
 // its own: where the picture's first one was (its others are dropped), else behind the APP0
 // segments (JFIF) that open it, else right after SOI. The picture's other segments and its picture data are kept.
 // Renew replaces the embedded thumbnail by a 160 x 120 one made from the picture and cuts the
-// segment behind it; ExifImageWidth and ExifImageLength take the picture's frame size. Refuses
+// segment behind it; ExifImageWidth and ExifImageLength take the picture's frame size, and a
+// quarter-turn Orientation becomes 1 when the picture lies the other way round from the EXIF
+// source's (an editor turned it upright). Refuses
 // with FileError, the target unchanged, when the EXIF source has no APP1 "Exif" segment, when
 // the old thumbnail does not lie inside that segment, when the new segment would exceed 65535
 // bytes, and when no thumbnail can be made of the picture.

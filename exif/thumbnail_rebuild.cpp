@@ -5,6 +5,7 @@
 #include "exif/exif_writer_segments.h"
 #include "exif/file_probes.h"
 #include "exif/imaging.h"
+#include "exif/orientation.h"
 #include "platform/file_times.h"
 #include "platform/file_write_lock.h"
 #include "platform/safe_replace.h"
@@ -68,6 +69,22 @@ std::optional<platform::FileTime> TimeFromDateText(std::string_view text,
                                         DateField(text, 14, 2, 0),   DateField(text, 17, 2, 0)};
     const auto time = platform::FileTimeFromLocal(local);
     return time ? time : other;
+}
+
+bool IsPortrait(const ImageSize& size) {
+    return size.height > size.width;
+}
+
+// True when the source's Orientation turns its picture a quarter and the picture that takes
+// its EXIF data lies the other way round: an editor turned it upright and dropped the data,
+// and the old Orientation would now show it on its side.
+bool TurnedUprightSince(const std::filesystem::path& segmentFile,
+                        const std::filesystem::path& exifSource, const ImageSize& picture) {
+    const auto block = LoadExifBlock(segmentFile);
+    const auto source = JpegImageSize(exifSource);
+    return block && source && SwapsSides(UprightTransform(*block)) &&
+           source->width != source->height && picture.width != picture.height &&
+           IsPortrait(*source) != IsPortrait(picture);
 }
 
 // Puts a new thumbnail of the picture, SOI included (the old one need not have been a JPEG),
@@ -155,6 +172,9 @@ void RebuildWithExif(const std::filesystem::path& target, const std::filesystem:
     if (const auto size = JpegImageSize(picture)) {
         WriteTagShort(files.segment, "ExifImageWidth", size->width);
         WriteTagShort(files.segment, "ExifImageLength", size->height);
+        if (TurnedUprightSince(files.segment, exifSource, *size)) {
+            WriteTagShort(files.segment, "Orientation", 1);
+        }
     }
     std::optional<platform::FileTime> time = pictureTime;
     if (dates == RebuildDates::FromPictureFile) {

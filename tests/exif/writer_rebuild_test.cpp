@@ -191,6 +191,27 @@ TEST(RebuildWithExif, KeepsThePictureTimeWhenDateTimeNamesNoMoment) {
     EXPECT_EQ(std::filesystem::last_write_time(rebuild.target), time) << "no DateTime tag";
 }
 
+// A picture that an editor turned upright, its EXIF data dropped, lies the other way round
+// from the camera's: a quarter-turn Orientation brought back with the data becomes 1. Other
+// turns cannot be told from the size and stay.
+TEST(RebuildWithExif, GivesAPictureTurnedUprightSinceOrientation1) {
+    struct Case {
+        std::uint16_t orientation;
+        int width, height; // the picture's, the camera's being 64 x 48
+        std::string expected;
+    };
+    for (const Case& c : {Case{6, 48, 64, "1"}, Case{8, 240, 320, "1"}, Case{6, 320, 240, "6"},
+                          Case{3, 48, 64, "3"}, Case{6, 64, 64, "6"}}) {
+        fixture::ExifContent content = CameraContent();
+        content.ifd0.push_back(fixture::Short(0x0112, {c.orientation}));
+        const Rebuild rebuild(content);
+        fixture::WriteFile(rebuild.picturePath, fixture::EncodeJpeg(c.width, c.height));
+        rebuild.Run();
+        EXPECT_EQ(exif::ReadTagText(rebuild.target, "Orientation"), c.expected)
+            << c.orientation << " onto " << c.width << " x " << c.height;
+    }
+}
+
 TEST(RebuildWithExif, RefusesASourceWithoutAnExifSegment) {
     const Rebuild rebuild(CameraContent());
     fixture::WriteFile(rebuild.sourcePath, fixture::EncodeJpeg(32, 24));
