@@ -6,6 +6,7 @@
 #include "exif/file_probes.h"
 #include "exif/imaging.h"
 #include "exif/orientation.h"
+#include "exif/turned_exif_segment.h"
 #include "platform/file_times.h"
 #include "platform/file_write_lock.h"
 #include "platform/safe_replace.h"
@@ -13,6 +14,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <string>
 
 namespace exif {
@@ -75,16 +77,51 @@ bool IsPortrait(const ImageSize& size) {
     return size.height > size.width;
 }
 
-// True when the source's Orientation turns its picture a quarter and the picture that takes
-// its EXIF data lies the other way round: an editor turned it upright and dropped the data,
-// and the old Orientation would now show it on its side.
-bool TurnedUprightSince(const std::filesystem::path& segmentFile,
-                        const std::filesystem::path& exifSource, const ImageSize& picture) {
+// The size of the picture the EXIF data was made for: the source's frame, else (a segment kept
+// on its own while an external program had the file) its ExifImageWidth and ExifImageLength.
+std::optional<ImageSize> SourcePictureSize(const std::filesystem::path& segmentFile,
+                                           const std::filesystem::path& exifSource) {
+    if (const auto frame = JpegImageSize(exifSource)) {
+        return frame;
+    }
+    const auto side = [&](std::string_view tag) -> std::uint16_t {
+        const std::string text = ReadTagText(segmentFile, tag);
+        std::uint32_t value = 0;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+        const bool whole = error == std::errc{} && end == text.data() + text.size();
+        return whole && value <= 0xFFFF ? static_cast<std::uint16_t>(value) : 0;
+    };
+    const ImageSize size{side("ExifImageWidth"), side("ExifImageLength")};
+    return size.width != 0 && size.height != 0 ? std::optional(size) : std::nullopt;
+}
+
+// The transform that turned the source's picture upright when the picture that takes its EXIF
+// data lies the other way round under a quarter-turn Orientation: an editor turned it upright
+// and dropped the data, and the old Orientation would now show it on its side. None otherwise.
+PixelTransform TurnedUprightSince(const std::filesystem::path& segmentFile,
+                                  const std::filesystem::path& exifSource,
+                                  const ImageSize& picture) {
     const auto block = LoadExifBlock(segmentFile);
-    const auto source = JpegImageSize(exifSource);
-    return block && source && SwapsSides(UprightTransform(*block)) &&
-           source->width != source->height && picture.width != picture.height &&
-           IsPortrait(*source) != IsPortrait(picture);
+    const PixelTransform upright = block ? UprightTransform(*block) : PixelTransform::None;
+    const auto source = SwapsSides(upright) ? SourcePictureSize(segmentFile, exifSource)
+                                            : std::nullopt;
+    const bool turned = source && source->width != source->height &&
+                        picture.width != picture.height &&
+                        IsPortrait(*source) != IsPortrait(picture);
+    return turned ? upright : PixelTransform::None;
+}
+
+// The working segment with Orientation 1 and its thumbnail turned as the picture was.
+void TurnSegmentUpright(const std::filesystem::path& segmentFile, PixelTransform upright,
+                        const ImageSize& picture, const std::filesystem::path& target) {
+    const platform::InputFile input(segmentFile);
+    const std::vector<std::uint8_t> segment = input.ReadAt(kSoiBytes, input.Size() - kSoiBytes);
+    const std::vector<std::uint8_t> turned =
+        TurnedExifSegment(segment, upright, JpegFrame{picture.width, picture.height}, target);
+    platform::FileReplacement output(segmentFile);
+    output.Write(kSoi);
+    output.Write(turned);
+    output.Commit(std::nullopt);
 }
 
 // Puts a new thumbnail of the picture, SOI included (the old one need not have been a JPEG),
@@ -164,17 +201,21 @@ void RebuildWithExif(const std::filesystem::path& target, const std::filesystem:
         throw platform::FileError("take the EXIF data of", exifSource,
                                   "it has no whole APP1 \"Exif\" segment");
     }
+    // The frame header lies in the picture's body, which follows the new segment unchanged.
+    const auto size = JpegImageSize(picture);
+    if (size) {
+        const PixelTransform upright = TurnedUprightSince(files.segment, exifSource, *size);
+        if (upright != PixelTransform::None) {
+            TurnSegmentUpright(files.segment, upright, *size, target);
+        }
+    }
     std::uint64_t segmentEnd = platform::InputFile(files.segment).Size();
     if (thumbnail == RebuildThumbnail::Renew) {
         segmentEnd = RenewThumbnail(files, target, picture, exifSource, segmentEnd);
     }
-    // The frame header lies in the picture's body, which follows the new segment unchanged.
-    if (const auto size = JpegImageSize(picture)) {
+    if (size) {
         WriteTagShort(files.segment, "ExifImageWidth", size->width);
         WriteTagShort(files.segment, "ExifImageLength", size->height);
-        if (TurnedUprightSince(files.segment, exifSource, *size)) {
-            WriteTagShort(files.segment, "Orientation", 1);
-        }
     }
     std::optional<platform::FileTime> time = pictureTime;
     if (dates == RebuildDates::FromPictureFile) {

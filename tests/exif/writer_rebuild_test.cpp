@@ -1,6 +1,8 @@
 #include "exif/exif_writer.h"
 #include "exif/file_probes.h"
 #include "exif/imaging.h"
+#include "exif/imaging_jpeg.h"
+#include "exif/thumbnail_place.h"
 #include "platform/temp_names.h"
 #include "tests/exif/writer_fixture.h"
 #include "tests/support/jpeg_pictures.h"
@@ -191,24 +193,49 @@ TEST(RebuildWithExif, KeepsThePictureTimeWhenDateTimeNamesNoMoment) {
     EXPECT_EQ(std::filesystem::last_write_time(rebuild.target), time) << "no DateTime tag";
 }
 
+// The size of the embedded thumbnail of a file; nothing when it has none that decodes.
+std::optional<exif::PictureSize> ThumbnailSize(const std::filesystem::path& file) {
+    const auto block = exif::LoadExifBlock(file);
+    const auto place = block ? exif::FindThumbnail(*block) : std::nullopt;
+    if (!place || place->start + place->length > block->Bytes().size()) {
+        return std::nullopt;
+    }
+    exif::JpegDecoder decoder;
+    return decoder.Open(block->Bytes().subspan(place->start, place->length));
+}
+
 // A picture that an editor turned upright, its EXIF data dropped, lies the other way round
-// from the camera's: a quarter-turn Orientation brought back with the data becomes 1. Other
-// turns cannot be told from the size and stay.
+// from the camera's: a quarter-turn Orientation brought back with the data becomes 1, and a
+// kept thumbnail is turned with it. That holds for a camera file as the source and for its
+// segment kept alone while an external program had the file. Other turns cannot be told from
+// the size and stay.
 TEST(RebuildWithExif, GivesAPictureTurnedUprightSinceOrientation1) {
     struct Case {
         std::uint16_t orientation;
         int width, height; // the picture's, the camera's being 64 x 48
         std::string expected;
     };
-    for (const Case& c : {Case{6, 48, 64, "1"}, Case{8, 240, 320, "1"}, Case{6, 320, 240, "6"},
-                          Case{3, 48, 64, "3"}, Case{6, 64, 64, "6"}}) {
-        fixture::ExifContent content = CameraContent();
-        content.ifd0.push_back(fixture::Short(0x0112, {c.orientation}));
-        const Rebuild rebuild(content);
-        fixture::WriteFile(rebuild.picturePath, fixture::EncodeJpeg(c.width, c.height));
-        rebuild.Run();
-        EXPECT_EQ(exif::ReadTagText(rebuild.target, "Orientation"), c.expected)
-            << c.orientation << " onto " << c.width << " x " << c.height;
+    for (const bool segmentAlone : {false, true}) {
+        for (const Case& c : {Case{6, 48, 64, "1"}, Case{8, 240, 320, "1"},
+                              Case{6, 320, 240, "6"}, Case{3, 48, 64, "3"},
+                              Case{6, 64, 64, "6"}}) {
+            fixture::ExifContent content = CameraContent();
+            content.ifd0.push_back(fixture::Short(0x0112, {c.orientation}));
+            const Rebuild rebuild(content);
+            fixture::WriteFile(rebuild.picturePath, fixture::EncodeJpeg(c.width, c.height));
+            const auto segment = rebuild.box.Path() / "segment.jpg";
+            ASSERT_TRUE(exif::ExtractExifSegment(segment, rebuild.sourcePath));
+            exif::RebuildWithExif(rebuild.target, rebuild.picturePath,
+                                  segmentAlone ? segment : rebuild.sourcePath,
+                                  RebuildDates::FromDateTimeTag, RebuildThumbnail::Keep);
+            const std::string where = std::to_string(c.orientation) + " onto " +
+                                      std::to_string(c.width) + " x " + std::to_string(c.height) +
+                                      (segmentAlone ? " from the segment alone" : "");
+            EXPECT_EQ(exif::ReadTagText(rebuild.target, "Orientation"), c.expected) << where;
+            const auto thumbnail = ThumbnailSize(rebuild.target);
+            ASSERT_TRUE(thumbnail) << where;
+            EXPECT_EQ(thumbnail->width, c.expected == "1" ? 24u : 32u) << where;
+        }
     }
 }
 
