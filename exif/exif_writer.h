@@ -75,14 +75,14 @@ enum class RebuildThumbnail { Keep, Renew };
 
 // Writes the picture as the target with the APP1 "Exif" segment of the EXIF source in place of
 // its own: where the picture's first one was (its others are dropped), else behind the APP0
-// segments (JFIF) that open it, else right after SOI. The picture's other segments and its picture data are kept.
-// Renew replaces the embedded thumbnail by a 160 x 120 one made from the picture and cuts the
-// segment behind it; ExifImageWidth and ExifImageLength take the picture's frame size, and a
-// quarter-turn Orientation becomes 1 when the picture lies the other way round from the EXIF
-// source's (an editor turned it upright). Refuses
-// with FileError, the target unchanged, when the EXIF source has no APP1 "Exif" segment, when
-// the old thumbnail does not lie inside that segment, when the new segment would exceed 65535
-// bytes, and when no thumbnail can be made of the picture.
+// segments (JFIF) that open it, else right after SOI. The picture's other segments and its
+// picture data are kept. Renew replaces the embedded thumbnail by a 160 x 120 one made from the
+// picture (120 x 160 for a portrait picture) and cuts the segment behind it. ExifImageWidth and
+// ExifImageLength take the picture's frame size, and a quarter-turn Orientation becomes 1 when
+// the picture lies the other way round from the EXIF source's (an editor turned it upright).
+// Refuses with FileError, the target unchanged, when the EXIF source has no APP1 "Exif"
+// segment, when the old thumbnail does not lie inside that segment, when the new segment would
+// exceed 65535 bytes, and when no thumbnail can be made of the picture.
 void RebuildWithExif(const std::filesystem::path& target, const std::filesystem::path& picture,
                      const std::filesystem::path& exifSource, RebuildDates dates,
                      RebuildThumbnail thumbnail);

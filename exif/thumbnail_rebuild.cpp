@@ -127,14 +127,18 @@ void TurnSegmentUpright(const std::filesystem::path& segmentFile, PixelTransform
 // Puts a new thumbnail of the picture, SOI included (the old one need not have been a JPEG),
 // over the old one in the working segment and cuts the segment behind it. Returns the new end
 // of the segment (file offset), or its old end when the segment has no JPEGInterchangeFormat.
+// A portrait picture gets a portrait thumbnail: stretched to 160 x 120 it would be squashed.
 std::uint64_t RenewThumbnail(const WorkingFiles& files, const std::filesystem::path& target,
                              const std::filesystem::path& picture,
+                             const std::optional<ImageSize>& pictureSize,
                              const std::filesystem::path& exifSource, std::uint64_t segmentEnd) {
     const auto old = FindSegmentThumbnail(files.segment, segmentEnd, exifSource);
     if (!old) {
         return segmentEnd;
     }
-    if (!MakeThumbnailJpeg(picture, files.thumbnail, kThumbnailWidth, kThumbnailHeight)) {
+    const bool portrait = pictureSize && IsPortrait(*pictureSize);
+    if (!MakeThumbnailJpeg(picture, files.thumbnail, portrait ? kThumbnailHeight : kThumbnailWidth,
+                           portrait ? kThumbnailWidth : kThumbnailHeight)) {
         throw platform::FileError("make a thumbnail of", picture,
                                   "it is not a picture this program reads");
     }
@@ -211,7 +215,7 @@ void RebuildWithExif(const std::filesystem::path& target, const std::filesystem:
     }
     std::uint64_t segmentEnd = platform::InputFile(files.segment).Size();
     if (thumbnail == RebuildThumbnail::Renew) {
-        segmentEnd = RenewThumbnail(files, target, picture, exifSource, segmentEnd);
+        segmentEnd = RenewThumbnail(files, target, picture, size, exifSource, segmentEnd);
     }
     if (size) {
         WriteTagShort(files.segment, "ExifImageWidth", size->width);

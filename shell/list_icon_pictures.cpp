@@ -146,9 +146,9 @@ exif::Image Letterboxed(const exif::Image& picture, exif::PictureSize size) {
     return OnWhite(ReducedToFit(picture, fitted, size), size);
 }
 
-// Both icons of a picture kept in its own shape: a portrait thumbnail turned upright would be
-// squashed by stretching it to the icons' landscape rectangle.
-std::optional<IconPictures> TurnedIconPictures(exif::JpegDecoder& decoder,
+// Both icons of a picture shown upright in its own shape: a portrait thumbnail (one stored so,
+// or one turned upright) would be squashed by stretching it to the icons' landscape rectangle.
+std::optional<IconPictures> FittedIconPictures(exif::JpegDecoder& decoder,
                                                exif::PictureSize stored, exif::PictureSize large,
                                                exif::PixelTransform upright) {
     const exif::PictureSize shown = exif::TransformedSize(stored, upright);
@@ -188,8 +188,9 @@ std::optional<IconPictures> DecodeIconPictures(std::span<const std::uint8_t> jpe
     if (!stored) {
         return std::nullopt;
     }
-    if (exif::SwapsSides(upright)) {
-        return TurnedIconPictures(decoder, *stored, large, upright);
+    const exif::PictureSize shown = exif::TransformedSize(*stored, upright);
+    if (shown.height > shown.width) {
+        return FittedIconPictures(decoder, *stored, large, upright);
     }
     std::optional<exif::Image> decoded = decoder.Decode(large);
     if (!decoded) {

@@ -239,6 +239,19 @@ TEST(RebuildWithExif, GivesAPictureTurnedUprightSinceOrientation1) {
     }
 }
 
+// A renewed thumbnail has the picture's shape: a portrait picture's would be squashed in 160 x 120.
+TEST(RebuildWithExif, RenewsAPortraitPictureWithAPortraitThumbnail) {
+    for (const auto& [width, height] : {std::pair{240, 320}, std::pair{320, 240}}) {
+        const Rebuild rebuild(CameraContent());
+        fixture::WriteFile(rebuild.picturePath, fixture::EncodeJpeg(width, height));
+        rebuild.Run();
+        const auto thumbnail = ThumbnailSize(rebuild.target);
+        ASSERT_TRUE(thumbnail);
+        EXPECT_EQ(thumbnail->width, width < height ? 120u : 160u) << width << " x " << height;
+        EXPECT_EQ(thumbnail->height, width < height ? 160u : 120u) << width << " x " << height;
+    }
+}
+
 TEST(RebuildWithExif, RefusesASourceWithoutAnExifSegment) {
     const Rebuild rebuild(CameraContent());
     fixture::WriteFile(rebuild.sourcePath, fixture::EncodeJpeg(32, 24));

@@ -86,12 +86,12 @@ TEST(IconPictures, SmallIconsAreAreaMeansAtEveryPowerOfTwoRatio) {
     }
 }
 
-TEST(IconPictures, StretchThumbnailsOfOtherSizesAndShapesToBothIconSizes) {
+TEST(IconPictures, StretchLandscapeThumbnailsOfOtherSizesAndShapesToBothIconSizes) {
     struct Case {
         std::uint32_t width, height, largeWidth, largeHeight;
     };
-    for (const Case c : {Case{160, 120, 80, 60}, Case{320, 240, 160, 120}, Case{120, 160, 160, 120},
-                         Case{96, 72, 160, 120}, Case{160, 90, 80, 60}}) {
+    for (const Case c : {Case{160, 120, 80, 60}, Case{320, 240, 160, 120}, Case{96, 72, 160, 120},
+                         Case{160, 90, 80, 60}}) {
         SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height));
         const auto icons =
             DecodeIconPictures(Jpeg(TwoHalves(c.width, c.height)), {c.largeWidth, c.largeHeight});
@@ -106,6 +106,28 @@ TEST(IconPictures, StretchThumbnailsOfOtherSizesAndShapesToBothIconSizes) {
             EXPECT_GT(Channel(*icon, 1, middle, 0), 180);
             EXPECT_GT(Channel(*icon, icon->Width() - 2, middle, 2), 180);
         }
+    }
+}
+
+// A portrait thumbnail at Orientation 1 (a picture turned without loss, say) keeps its shape,
+// centred on white, instead of being squashed into the landscape icons.
+TEST(IconPictures, KeepAPortraitThumbnailsShapeCentredOnWhite) {
+    const auto icons = DecodeIconPictures(Jpeg(TwoHalves(120, 160)), {160, 120});
+    ASSERT_TRUE(icons);
+    for (const exif::Image* icon : {&icons->small, &icons->large}) {
+        const std::uint32_t width = icon->Width();
+        const std::uint32_t middle = icon->Height() / 2;
+        SCOPED_TRACE(std::to_string(width));
+        for (const std::uint32_t margin : {1u, width - 2}) {
+            for (int channel = 0; channel < 3; ++channel) {
+                EXPECT_GT(Channel(*icon, margin, middle, channel), 240);
+            }
+        }
+        // The picture is three quarters of the icon wide: its halves on either side of the middle.
+        EXPECT_GT(Channel(*icon, width * 3 / 8, middle, 0), 180);
+        EXPECT_LT(Channel(*icon, width * 3 / 8, middle, 2), 80);
+        EXPECT_GT(Channel(*icon, width * 5 / 8, middle, 2), 180);
+        EXPECT_LT(Channel(*icon, width * 5 / 8, middle, 0), 80);
     }
 }
 
