@@ -71,6 +71,11 @@ protected:
         portrait.ifd1 = std::vector<fixture::Entry>{};
         portrait.thumbnail = fixture::EncodeMarkedJpeg(160, 120);
         fixture::WriteFile(photos.Path() / "IMG_0112.JPG", fixture::BuildJpeg(portrait).bytes);
+        // The same turned upright without loss: a portrait thumbnail at Orientation 1.
+        portrait.ifd0 = {fixture::Ascii(kMake, "Canon"), fixture::Short(0x0112, {1})};
+        portrait.thumbnail = fixture::EncodeMarkedJpeg(120, 160);
+        fixture::WriteFile(photos.Path() / "IMG_0113.JPG",
+                           fixture::BuildJpeg(portrait, {48, 64}).bytes);
         fixture::WriteFile(photos.Path() / "scan.jpg", fixture::EncodeJpeg(640, 480));
         if (fixture::SamplesDir()) {
             photos.CopySample("real/Nikon_E990.jpg");
