@@ -3,6 +3,7 @@
 #include "exif/file_probes.h"
 #include "exif/ifd_walk.h"
 #include "exif/jpeg_segments.h"
+#include "platform/codepage.h"
 #include "platform/input_file.h"
 
 #include <algorithm>
@@ -243,8 +244,13 @@ std::optional<TagValue> EntryValue(const ExifBlock& block, const IfdEntry& entry
     case kByte:
     case kSByte:
         return std::int64_t{ByteValuesField(block, entry) & 0xFF};
-    case kAscii:
-        return TextValue(block, entry);
+    case kAscii: {
+        // Read as this program's CP932, also where another program wrote UTF-8.
+        const auto text = TextValue(block, entry);
+        return text ? std::optional<TagValue>(
+                          platform::ForeignTextToCp932(std::get<std::string>(*text)))
+                    : std::nullopt;
+    }
     case kShort:
         return integer(LastOf(block, entry, 2));
     case kSShort: {

@@ -146,6 +146,23 @@ std::string Utf8ToCp932(std::string_view utf8) {
     return cp932;
 }
 
+std::string ForeignTextToCp932(std::string_view text) {
+    bool beyondAscii = false;
+    for (std::size_t i = 0; i < text.size();) {
+        if (static_cast<unsigned char>(text[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        const auto character = DecodeUtf8(text.substr(i));
+        if (!character) {
+            return std::string(text);
+        }
+        beyondAscii = true;
+        i += character->length;
+    }
+    return beyondAscii ? Utf8ToCp932(text) : std::string(text);
+}
+
 std::string PathToCp932(const std::filesystem::path& path) {
     return Utf8ToCp932(path.native());
 }

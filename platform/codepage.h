@@ -17,6 +17,12 @@ namespace platform {
 // conversion does.
 [[nodiscard]] std::string Utf8ToCp932(std::string_view utf8);
 
+// Text that another program may have written in UTF-8, as most do today (the EXIF text tags
+// of phones and editors): bytes that are valid UTF-8 with a character beyond ASCII are
+// converted as Utf8ToCp932 does; anything else is taken for CP932 already. Japanese CP932 text
+// is practically never valid UTF-8 as well.
+[[nodiscard]] std::string ForeignTextToCp932(std::string_view text);
+
 // A path's file-system spelling as CP932 text, and CP932 text as a path.
 [[nodiscard]] std::string PathToCp932(const std::filesystem::path& path);
 [[nodiscard]] std::filesystem::path Cp932ToPath(std::string_view cp932);

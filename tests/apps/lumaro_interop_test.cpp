@@ -128,4 +128,18 @@ TEST_F(LumaroInterop, ACommentWithoutItsCodeStillReads) {
     EXPECT_EQ(summary.output, "written before\n");
 }
 
+// exiftool, like most programs today, writes a text tag in UTF-8; ours are CP932. Both read.
+TEST_F(LumaroInterop, ATitleWrittenInUtf8ByExiftoolReads) {
+    const fs::path photo = box.Path() / "photo.JPG";
+    edit_test::WritePhoto(photo, {.title = edit_test::Cp932("江ノ島")});
+    const fs::path other = box.CopyIn(photo, "other.JPG");
+    ASSERT_EQ(RunTool("exiftool -q -overwrite_original -ImageDescription=東京タワー " +
+                      Quoted(other))
+                  .exitCode,
+              0);
+    const auto summary = RunTool(kLumaro + " summary --no-header --fields ImageDescription " +
+                                 Quoted(photo) + " " + Quoted(other));
+    EXPECT_EQ(summary.output, "江ノ島\n東京タワー\n");
+}
+
 } // namespace

@@ -37,6 +37,22 @@ TEST(Cp932Conversion, UnrepresentableCharactersBecomeQuestionMarks) {
     EXPECT_EQ(Utf8ToCp932("\xFF\xFE"), "??");            // bytes that never start UTF-8
 }
 
+// Text tags written today are mostly UTF-8; those of Japanese cameras and programs CP932.
+TEST(Cp932Conversion, ForeignTextIsReadAsUtf8WhenItIsThat) {
+    const std::string tower = Utf8ToCp932("東京タワー");
+    struct Case {
+        std::string text, expected;
+    };
+    for (const Case& c : {Case{"東京タワー", tower}, // UTF-8 Japanese
+                          Case{tower, tower},        // CP932 stays
+                          Case{Utf8ToCp932("ｶﾒﾗ 撮影"), Utf8ToCp932("ｶﾒﾗ 撮影")},
+                          Case{"Jos\xC3\xA9", "Jos?"}, // UTF-8 beyond CP932
+                          Case{"Jos\xE9", "Jos\xE9"},  // Latin-1: no UTF-8, kept
+                          Case{"plain ASCII", "plain ASCII"}}) {
+        EXPECT_EQ(ForeignTextToCp932(c.text), c.expected) << Cp932ToUtf8(c.text);
+    }
+}
+
 TEST(Cp932Stepping, LeadBytesStartTwoByteCharacters) {
     EXPECT_FALSE(IsCp932LeadByte('A'));
     EXPECT_FALSE(IsCp932LeadByte(0x80));
