@@ -8,11 +8,11 @@
 #include "exif/imaging.h"
 #include "exif/imaging_jpeg.h"
 #include "exif/lossless_rotation.h"
-#include "exif/thumbnail_place.h"
 #include "platform/file_times.h"
 #include "tests/commands/edit_fixture.h"
 #include "tests/support/exif_fixture.h"
 #include "tests/support/sandbox.h"
+#include "tests/support/thumbnail_probe.h"
 #include "tests/support/tool_run.h"
 
 #include <algorithm>
@@ -132,17 +132,6 @@ std::optional<Corner> BrightCorner(const fs::path& file) {
         }
     }
     return std::nullopt;
-}
-
-// The size of the file's embedded thumbnail; nothing when it has none that decodes.
-std::optional<exif::PictureSize> ThumbnailSize(const fs::path& file) {
-    const auto block = exif::LoadExifBlock(file);
-    const auto place = block ? exif::FindThumbnail(*block) : std::nullopt;
-    if (!place || place->start + place->length > block->Bytes().size()) {
-        return std::nullopt;
-    }
-    exif::JpegDecoder decoder;
-    return decoder.Open(block->Bytes().subspan(place->start, place->length));
 }
 
 bool Holds(const std::vector<std::uint8_t>& file, const std::vector<std::uint8_t>& segment) {
@@ -339,12 +328,12 @@ TEST(RotateSamples, EveryCameraFileTurnsWithItsThumbnail) {
     for (const auto& entry : fs::directory_iterator(*samples / "real")) {
         const fs::path copy = box.CopyIn(entry.path());
         args.push_back(copy.string());
-        before.push_back(ThumbnailSize(copy));
+        before.push_back(fixture::EmbeddedThumbnailSize(copy));
     }
     std::string err;
     EXPECT_EQ(Rotate(args, &err), 0) << err;
     for (std::size_t i = 0; i < before.size(); ++i) {
-        const auto after = ThumbnailSize(args[i + 1]);
+        const auto after = fixture::EmbeddedThumbnailSize(args[i + 1]);
         ASSERT_EQ(after.has_value(), before[i].has_value()) << args[i + 1];
         if (after) {
             EXPECT_EQ(after->width, before[i]->height) << args[i + 1];

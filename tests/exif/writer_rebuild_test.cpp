@@ -1,12 +1,11 @@
 #include "exif/exif_writer.h"
 #include "exif/file_probes.h"
 #include "exif/imaging.h"
-#include "exif/imaging_jpeg.h"
-#include "exif/thumbnail_place.h"
 #include "platform/temp_names.h"
 #include "tests/exif/writer_fixture.h"
 #include "tests/support/jpeg_pictures.h"
 #include "tests/support/sandbox.h"
+#include "tests/support/thumbnail_probe.h"
 
 #include <gtest/gtest.h>
 
@@ -193,17 +192,6 @@ TEST(RebuildWithExif, KeepsThePictureTimeWhenDateTimeNamesNoMoment) {
     EXPECT_EQ(std::filesystem::last_write_time(rebuild.target), time) << "no DateTime tag";
 }
 
-// The size of the embedded thumbnail of a file; nothing when it has none that decodes.
-std::optional<exif::PictureSize> ThumbnailSize(const std::filesystem::path& file) {
-    const auto block = exif::LoadExifBlock(file);
-    const auto place = block ? exif::FindThumbnail(*block) : std::nullopt;
-    if (!place || place->start + place->length > block->Bytes().size()) {
-        return std::nullopt;
-    }
-    exif::JpegDecoder decoder;
-    return decoder.Open(block->Bytes().subspan(place->start, place->length));
-}
-
 // A picture that an editor turned upright, its EXIF data dropped, lies the other way round
 // from the camera's: a quarter-turn Orientation brought back with the data becomes 1, and a
 // kept thumbnail is turned with it. That holds for a camera file as the source and for its
@@ -232,7 +220,7 @@ TEST(RebuildWithExif, GivesAPictureTurnedUprightSinceOrientation1) {
                                       std::to_string(c.width) + " x " + std::to_string(c.height) +
                                       (segmentAlone ? " from the segment alone" : "");
             EXPECT_EQ(exif::ReadTagText(rebuild.target, "Orientation"), c.expected) << where;
-            const auto thumbnail = ThumbnailSize(rebuild.target);
+            const auto thumbnail = fixture::EmbeddedThumbnailSize(rebuild.target);
             ASSERT_TRUE(thumbnail) << where;
             EXPECT_EQ(thumbnail->width, c.expected == "1" ? 24u : 32u) << where;
         }
@@ -245,7 +233,7 @@ TEST(RebuildWithExif, RenewsAPortraitPictureWithAPortraitThumbnail) {
         const Rebuild rebuild(CameraContent());
         fixture::WriteFile(rebuild.picturePath, fixture::EncodeJpeg(width, height));
         rebuild.Run();
-        const auto thumbnail = ThumbnailSize(rebuild.target);
+        const auto thumbnail = fixture::EmbeddedThumbnailSize(rebuild.target);
         ASSERT_TRUE(thumbnail);
         EXPECT_EQ(thumbnail->width, width < height ? 120u : 160u) << width << " x " << height;
         EXPECT_EQ(thumbnail->height, width < height ? 160u : 120u) << width << " x " << height;
